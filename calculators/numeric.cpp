@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: MIT
+#include "numeric.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace liftcalc {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// A decimal number taken apart: significant digits without leading or trailing zeros, and the
+// power of ten of the first of them. No digits means zero.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+};
+
+// Beyond these powers of ten a double is certainly infinite or zero; the clamp also keeps
+// absurd exponents ("1e99999999999999999999") from overflowing the counter.
+constexpr std::int64_t kExponentLimit = 100000;
+
+std::int64_t clampExponent(std::int64_t e) {
+    return std::clamp<std::int64_t>(e, -kExponentLimit * 1000, kExponentLimit * 1000);
+}
+
+// Collects the mantissa digits of a number as it is read: whole part, then fraction.
+class DecimalBuilder {
+public:
+    void addWholeDigit(char d) {
+        if (digits_.empty() && d == '0')
+            return;
+        digits_.push_back(d);
+        ++wholeSignificant_;
+    }
+    void addFractionDigit(char d) {
+        if (digits_.empty() && d == '0') {
+            ++leadingFractionZeros_;
+            return;
+        }
+        digits_.push_back(d);
+    }
+    Decimal build(bool negative, std::int64_t exponent) {
+        Decimal result{negative, std::move(digits_), 0};
+        while (!result.digits.empty() && result.digits.back() == '0')
+            result.digits.pop_back();
+        std::int64_t first = wholeSignificant_ > 0 ? wholeSignificant_ - 1
+                                                   : -(leadingFractionZeros_ + 1);
+        result.exponent = clampExponent(first + exponent);
+        return result;
+    }
+
+private:
+    std::string digits_;
+    std::int64_t wholeSignificant_ = 0;
+    std::int64_t leadingFractionZeros_ = 0;
+};
+
+// The double nearest to the decimal; nothing when its magnitude is beyond the double range.
+// Magnitudes below the smallest double become zero.
+std::optional<double> toDouble(const Decimal& d) {
+    if (d.digits.empty())
+        return d.negative ? -0.0 : 0.0;
+    if (d.exponent > 400)
+        return std::nullopt;
+    if (d.exponent < -400)
+        return d.negative ? -0.0 : 0.0;
+    std::string text = d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" +
+                       std::to_string(d.exponent);
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (d.exponent > 0)
+            return std::nullopt;
+        value = 0;
+    }
+    return d.negative ? -value : value;
+}
+
+// Reads digits into an exponent, saturating far beyond the double range.
+std::int64_t readExponentDigits(std::string_view s, std::size_t& i) {
+    std::int64_t e = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        e = std::min<std::int64_t>(e * 10 + (s[i] - '0'), kExponentLimit);
+        ++i;
+    }
+    return e;
+}
+
+double lenientRadixValue(std::string_view s, int radix) {
+    double value = 0;
+    for (char c : s) {
+        int digit = isDigit(c) ? c - '0'
+                    : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                    : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                             : radix;
+        if (digit >= radix)
+            break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+bool startsWith(std::string_view s, std::size_t at, std::string_view what) {
+    return !what.empty() && s.substr(at, what.size()) == what;
+}
+
+// The grouping separators accepted between digits: the regional one, and where that is a kind
+// of space, every kind of space a person or another program may have typed for it.
+std::array<std::string_view, 3> groupSeparators(const NumberFormat& format) {
+    std::string_view g = format.group;
+    if (g == " " || g == kNoBreakSpace || g == kNarrowNoBreakSpace)
+        return {" ", kNoBreakSpace, kNarrowNoBreakSpace};
+    return {g, {}, {}};
+}
+
+std::size_t groupSeparatorAt(std::string_view s, std::size_t at,
+                             const std::array<std::string_view, 3>& separators) {
+    for (auto sep : separators)
+        if (startsWith(s, at, sep))
+            return sep.size();
+    return 0;
+}
+
+// The 15 significant digits of a finite, non-zero magnitude and the power of ten of the first.
+struct SignificantDigits {
+    std::string digits;
+    int exponent;
+};
+
+SignificantDigits fifteenDigits(double magnitude) {
+    std::array<char, 32> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, 14);
+    std::string_view text(buffer.data(), end - buffer.data());
+    std::size_t e = text.find('e');
+    SignificantDigits result{std::string(1, text[0]) + std::string(text.substr(2, e - 2)), 0};
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, result.exponent);
+    return result;
+}
+
+std::string nonFiniteText(double value) {
+    if (std::isnan(value))
+        return "NaN";
+    return value < 0 ? "-Infinity" : "Infinity";
+}
+
+std::string groupedInThrees(std::string_view whole, std::string_view separator) {
+    std::string out;
+    out.reserve(whole.size() + whole.size() / 3 * separator.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            out += separator;
+        out += whole[i];
+    }
+    return out;
+}
+
+// Adds one to a string of decimal digits.
+void incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+} // namespace
+
+double lenientValue(std::string_view text, const NumberFormat& format) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            s += c;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return lenientRadixValue(std::string_view(s).substr(2), 16);
+        if (s[1] == 'O' || s[1] == 'o')
+            return lenientRadixValue(std::string_view(s).substr(2), 8);
+    }
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+
+    DecimalBuilder number;
+    bool anyDigit = false;
+    for (; i < s.size() && isDigit(s[i]); ++i, anyDigit = true)
+        number.addWholeDigit(s[i]);
+    std::size_t separator = s[i] == '.'                     ? 1
+                            : startsWith(s, i, format.decimal) ? format.decimal.size()
+                                                               : 0;
+    if (i < s.size() && separator > 0) {
+        i += separator;
+        for (; i < s.size() && isDigit(s[i]); ++i, anyDigit = true)
+            number.addFractionDigit(s[i]);
+    }
+    if (!anyDigit)
+        return 0;
+
+    std::int64_t exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            negativeExponent = s[j++] == '-';
+        if (j < s.size() && isDigit(s[j])) {
+            exponent = readExponentDigits(s, j);
+            if (negativeExponent)
+                exponent = -exponent;
+        }
+    }
+    auto value = toDouble(number.build(negative, exponent));
+    if (!value)
+        return negative ? -std::numeric_limits<double>::infinity()
+                        : std::numeric_limits<double>::infinity();
+    return *value;
+}
+
+std::optional<double> strictValue(std::string_view text, const NumberFormat& format) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (startsWith(text, i, "+")) {
+        ++i;
+    } else if (startsWith(text, i, "-")) {
+        negative = true;
+        ++i;
+    } else if (startsWith(text, i, format.minus)) {
+        negative = true;
+        i += format.minus.size();
+    }
+
+    const auto separators = groupSeparators(format);
+    DecimalBuilder number;
+    bool anyDigit = false;
+    while (i < text.size() && isDigit(text[i])) {
+        number.addWholeDigit(text[i++]);
+        anyDigit = true;
+        std::size_t sep = groupSeparatorAt(text, i, separators);
+        if (sep > 0 && i + sep < text.size() && isDigit(text[i + sep]))
+            i += sep;
+    }
+    if (startsWith(text, i, format.decimal)) {
+        i += format.decimal.size();
+        for (; i < text.size() && isDigit(text[i]); ++i, anyDigit = true)
+            number.addFractionDigit(text[i]);
+    }
+    if (!anyDigit)
+        return std::nullopt;
+
+    std::int64_t exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            negativeExponent = text[i++] == '-';
+        if (i >= text.size() || !isDigit(text[i]))
+            return std::nullopt;
+        exponent = readExponentDigits(text, i);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return toDouble(number.build(negative, exponent));
+}
+
+std::string plainText(double value, const NumberFormat& format) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    if (value == 0)
+        return "0";
+    auto [digits, exponent] = fifteenDigits(std::fabs(value));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? format.minus : std::string();
+    if (exponent >= 15 || exponent < -4) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += format.decimal + digits.substr(1);
+        std::string power = std::to_string(std::abs(exponent));
+        out += std::string(exponent < 0 ? "E-" : "E+") + (power.size() < 2 ? "0" : "") + power;
+    } else if (exponent >= 0) {
+        std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            out += digits + std::string(whole - digits.size(), '0');
+        } else {
+            out += digits.substr(0, whole) + format.decimal + digits.substr(whole);
+        }
+    } else {
+        out += "0" + format.decimal + std::string(-exponent - 1, '0') + digits;
+    }
+    return out;
+}
+
+std::string answerText(double value, const NumberFormat& format) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+
+    // The value in thousandths, as a string of digits.
+    std::string thousandths = "0";
+    if (value != 0) {
+        auto [digits, exponent] = fifteenDigits(std::fabs(value));
+        long kept = static_cast<long>(exponent) + 4; // digits at or above the thousandths
+        if (kept >= static_cast<long>(digits.size())) {
+            thousandths = digits + std::string(kept - digits.size(), '0');
+        } else if (kept >= 0) {
+            thousandths = kept > 0 ? digits.substr(0, kept) : "0";
+            if (digits[kept] >= '5')
+                incrementDigits(thousandths);
+        }
+    }
+    thousandths.erase(0, std::min(thousandths.find_first_not_of('0'), thousandths.size()));
+    if (thousandths.empty())
+        return "0" + format.decimal + "000";
+    if (thousandths.size() < 4)
+        thousandths.insert(0, 4 - thousandths.size(), '0');
+
+    std::string_view all = thousandths;
+    std::string out = value < 0 ? format.minus : std::string();
+    out += groupedInThrees(all.substr(0, all.size() - 3), format.group);
+    out += format.decimal;
+    out += all.substr(all.size() - 3);
+    return out;
+}
+
+std::optional<double> roundToThousandths(double value, const NumberFormat& format) {
+    return strictValue(answerText(value, format), format);
+}
+
+int utf16Length(std::string_view utf8) {
+    int units = 0;
+    for (unsigned char c : utf8) {
+        if ((c & 0xC0) != 0x80)
+            ++units;
+        if (c >= 0xF0)
+            ++units;
+    }
+    return units;
+}
+
+std::string validUtf8(std::string_view bytes) {
+    static constexpr std::string_view kReplacement = "\uFFFD";
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            out += bytes[i++];
+            continue;
+        }
+        // Length of the sequence and the range its second byte must fall in.
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0)
+                low = 0xA0;
+            if (lead == 0xED)
+                high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0)
+                low = 0x90;
+            if (lead == 0xF4)
+                high = 0x8F;
+        }
+        std::size_t valid = length > 0 ? 1 : 0;
+        while (valid > 0 && valid < length && i + valid < bytes.size()) {
+            auto c = static_cast<unsigned char>(bytes[i + valid]);
+            bool inRange = valid == 1 ? (c >= low && c <= high) : (c >= 0x80 && c <= 0xBF);
+            if (!inRange)
+                break;
+            ++valid;
+        }
+        if (length > 0 && valid == length) {
+            out += bytes.substr(i, length);
+            i += length;
+        } else {
+            out += kReplacement;
+            i += std::max<std::size_t>(valid, 1);
+        }
+    }
+    return out;
+}
+
+} // namespace liftcalc

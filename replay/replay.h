@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// The replay driver: drives the window as a person would, one action a line, and writes back
+// what the window shows. Lines:
+//   focus N | type N TEXT | click NAME | key KEY | menu NAME | close | dump
+// Blank lines and lines starting with '#' are skipped. A line that cannot be carried out
+// writes {"error": "line N: WHY"} and the replay goes on.
+#pragma once
+
+#include "window/window.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace liftcalc {
+
+// Keeps every message box for the next dump and closes it at once with its only button.
+class RecordingHost : public WindowHost {
+public:
+    void showMessage(const MessageBox& box) override { shown.push_back(box); }
+    std::vector<MessageBox> shown;
+};
+
+class Replay {
+public:
+    // Creates the window and starts it, as the program does.
+    explicit Replay(const NumberFormat& format);
+
+    // Carries out one line; writes a dump or an error line to out. False when the line failed.
+    bool runLine(std::string_view line, int lineNumber, std::ostream& out);
+    // Runs a whole script; false when any line failed.
+    bool run(std::istream& in, std::ostream& out);
+
+    const Window& window() const { return window_; }
+
+private:
+    // The reason the action could not be carried out, or nothing.
+    std::string act(std::string_view action, std::string_view arguments, std::ostream& out);
+
+    RecordingHost host_;
+    Window window_;
+};
+
+} // namespace liftcalc

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Starts the program from the build folder given as the first argument.
+set -eu
+build=${1:-build}
+if [ -x "$build/ui/liftcalc" ]; then
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "liftcalc: no display found (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+        echo "Run it on a desktop, or under a virtual display:  xvfb-run $build/ui/liftcalc" >&2
+        echo "The calculations also run without a window:  $build/replay/liftcalc-replay FILE" >&2
+        exit 1
+    fi
+    exec "$build/ui/liftcalc"
+fi
+echo "The desktop window is not built yet; replaying the demonstration script instead." >&2
+exec "$build/replay/liftcalc-replay" tools/demo.replay

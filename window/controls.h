@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+// The controls of the calculator window and their design values, as tables.
+//
+// Positions and sizes are twips (1440 to the inch, 15 to a pixel at 96 dots per inch), measured
+// from the client area of the container: the window, or Frame1 for the two option buttons.
+// Colours are &H00BBGGRR values (red in the low byte).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace liftcalc {
+
+using Colour = std::uint32_t;
+
+namespace colours {
+constexpr Colour white = 0xFFFFFF;  // an open field: the user types into it
+constexpr Colour yellow = 0x00FFFF; // a locked field: an answer or an equivalent
+constexpr Colour red = 0x0000FF;
+constexpr Colour black = 0x000000;
+// The system colours the design values use; a front end maps them to its theme.
+constexpr Colour windowBackground = 0x80000005;
+constexpr Colour buttonText = 0x80000012;
+} // namespace colours
+
+constexpr int kFieldCount = 13;
+constexpr int kLabelCount = 21;
+constexpr int kImperialColumnLeft = 3540;
+constexpr int kMetricColumnLeft = 6540;
+
+// Every control that can hold the keyboard focus. The thirteen fields come first, so that the
+// value of a field's id is its index.
+enum class ControlId : int {
+    cmdCalculate = kFieldCount,
+    cmdClear,
+    cmdExit,
+    optImperial,
+    optMetric,
+};
+
+constexpr ControlId fieldControl(int index) { return static_cast<ControlId>(index); }
+constexpr bool isField(ControlId id) { return static_cast<int>(id) < kFieldCount; }
+constexpr int fieldIndex(ControlId id) { return static_cast<int>(id); }
+
+struct Rect {
+    int left, top, width, height;
+};
+
+struct FieldDesign {
+    Rect place;
+    int tabIndex;
+    std::optional<int> counterpart; // the same quantity in the other unit system
+    std::string_view quantity;      // row caption without its colon, for screen readers
+    std::string_view unit;
+};
+
+// Width 1815 and height 495 for all; the left column is imperial, the right one metric.
+constexpr std::array<FieldDesign, kFieldCount> kFields{{
+    {{3540, 1200, 1815, 495}, 0, 6, "Diameter of Plunger(s)", "IN"},
+    {{3540, 1935, 1815, 495}, 2, std::nullopt, "Number of Plungers", ""},
+    {{3540, 2670, 1815, 495}, 3, 7, "Load on Plunger(s)", "LB"},
+    {{3540, 3390, 1815, 495}, 5, 8, "Static Pressure", "PSI"},
+    {{3540, 4905, 1815, 495}, 9, 9, "Flow Rate", "GPM"},
+    {{3540, 5640, 1815, 495}, 11, 10, "Plunger Displacement", "GPF"},
+    {{6540, 1200, 1815, 495}, 1, 0, "Diameter of Plunger(s)", "MM"},
+    {{6540, 2670, 1815, 495}, 4, 2, "Load on Plunger(s)", "KG"},
+    {{6540, 3390, 1815, 495}, 6, 3, "Static Pressure", "BAR"},
+    {{6540, 4905, 1815, 495}, 10, 4, "Flow Rate", "LPS"},
+    {{6540, 5640, 1815, 495}, 12, 5, "Plunger Displacement", "LPM"},
+    {{3540, 4140, 1815, 495}, 7, 12, "Up Speed/Rated Load", "FPM"},
+    {{6540, 4140, 1815, 495}, 8, 11, "Up Speed/Rated Load", "MPS"},
+}};
+
+struct LabelDesign {
+    Rect place;
+    std::string_view caption;
+    std::string_view toolTip;
+    bool centred;
+};
+
+// Row captions stand at Left 240, imperial units at 5520, metric units at 8520, each at its
+// field's Top plus 120. Labels take TabIndex 16 + index but never the focus.
+constexpr std::array<LabelDesign, kLabelCount> kLabels{{
+    {{240, 1320, 3255, 375}, "Diameter of Plunger(s):", "", false},
+    {{240, 2055, 3255, 375}, "Number of Plungers:", "", false},
+    {{240, 2790, 3255, 375},
+     "Load on Plunger(s):",
+     "  Rated load + the weight of the complete car + the weight of the plunger(s) or "
+     "cylinder(s) ",
+     false},
+    {{240, 3510, 3255, 375}, "Static Pressure:", "", false},
+    {{240, 5025, 3255, 375}, "Flow Rate:", "", false},
+    {{240, 5760, 3255, 375}, "Plunger Displacement:", " This is the displacement of one plunger... ",
+     false},
+    {{5520, 1320, 795, 375}, "IN", " Inches ", false},
+    {{5520, 2790, 795, 375}, "LB", " Pounds ", false},
+    {{5520, 3510, 795, 375}, "PSI", " Pounds per square inch ", false},
+    {{5520, 5025, 795, 375}, "GPM", " Gallons per minute ", false},
+    {{5520, 5760, 795, 375}, "GPF", " Gallons per foot ", false},
+    {{8520, 1320, 795, 375}, "MM", " Millimeters ", false},
+    {{8520, 2790, 795, 375}, "KG", " Kilograms ", false},
+    {{8520, 3510, 795, 375}, "BAR", " Bars ", false},
+    {{8520, 5025, 795, 375}, "LPS", " Liters per second ", false},
+    {{8520, 5760, 795, 375}, "LPM", " Liters per meter ", false},
+    {{240, 4260, 3255, 375},
+     "Up Speed/Rated Load:",
+     " Up speed with rated load...verify with tachometer or other device ",
+     false},
+    {{5520, 4260, 795, 375}, "FPM", " Feet per minute ", false},
+    {{8520, 4260, 795, 375}, "MPS", " Meters per second ", false},
+    {{1620, 0, 6135, 375}, "Static Pressure Calculator", "", true},
+    {{2310, 420, 4755, 255}, "--> Direct Acting Applications <--", "", true},
+}};
+
+constexpr int kHeadingLabel = 19;
+constexpr int kSubtitleLabel = 20;
+constexpr int kDisplacementLabel = 5;
+constexpr std::string_view kDisplacementTip = " This is the displacement of one plunger... ";
+
+enum class ButtonRole { None, Default, Cancel };
+
+// The three command buttons and the two option buttons (these inside Frame1).
+struct ButtonDesign {
+    ControlId id;
+    std::string_view name;
+    std::string_view caption; // '&' marks the access key
+    Rect place;
+    int tabIndex;
+    std::string_view toolTip;
+    ButtonRole role;
+};
+
+constexpr std::array<ButtonDesign, 5> kButtons{{
+    {ControlId::cmdCalculate, "cmdCalculate", "&Calculate", {3000, 6660, 1695, 495}, 13,
+     " Calculate answer ", ButtonRole::Default},
+    {ControlId::cmdClear, "cmdClear", "C&lear All", {5040, 6660, 1695, 495}, 14,
+     " Clear all fields ", ButtonRole::None},
+    {ControlId::cmdExit, "cmdExit", "E&xit", {7080, 6660, 1695, 495}, 15, " Exit program ",
+     ButtonRole::Cancel},
+    {ControlId::optImperial, "optImperial", "&Imperial", {360, 120, 1515, 375}, 38, "",
+     ButtonRole::None},
+    {ControlId::optMetric, "optMetric", "&Metric", {3420, 120, 975, 375}, 39, "",
+     ButtonRole::None},
+}};
+
+constexpr Rect kFrame1{3540, 660, 4815, 495};
+constexpr int kClientWidth = 9375;
+constexpr int kClientHeight = 7515;
+
+// The letter after the '&' of a caption, upper case; 0 when there is none.
+constexpr char accessKey(std::string_view caption) {
+    auto at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size())
+        return 0;
+    char c = caption[at + 1];
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr const ButtonDesign& buttonDesign(ControlId id) {
+    for (const auto& b : kButtons)
+        if (b.id == id)
+            return b;
+    return kButtons[0];
+}
+
+constexpr int tabIndexOf(ControlId id) {
+    return isField(id) ? kFields[fieldIndex(id)].tabIndex : buttonDesign(id).tabIndex;
+}
+
+// Every control that can take the focus, in TabIndex order.
+constexpr std::array<ControlId, kFieldCount + kButtons.size()> tabOrder() {
+    std::array<ControlId, kFieldCount + kButtons.size()> order{};
+    for (int i = 0; i < kFieldCount; ++i)
+        order[i] = fieldControl(i);
+    for (std::size_t i = 0; i < kButtons.size(); ++i)
+        order[kFieldCount + i] = kButtons[i].id;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        for (std::size_t j = i; j > 0 && tabIndexOf(order[j]) < tabIndexOf(order[j - 1]); --j) {
+            auto t = order[j];
+            order[j] = order[j - 1];
+            order[j - 1] = t;
+        }
+    return order;
+}
+
+constexpr auto kTabOrder = tabOrder();
+
+} // namespace liftcalc

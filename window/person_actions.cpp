@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// What a person does to the window: clicks, typing, the keyboard and the menus.
+#include "window/menus.h"
+#include "window/window.h"
+
+#include <algorithm>
+
+namespace liftcalc {
+
+void Window::start() {
+    Form_Load();
+    shown_ = true;
+    // A shown window gives the focus to the first control in tab order that can take it.
+    for (ControlId control : kTabOrder) {
+        if (!canTab(control))
+            continue;
+        if (isField(control))
+            SetFocus(fieldIndex(control));
+        else
+            setFocusTo(control);
+        return;
+    }
+}
+
+bool Window::clickField(int index) {
+    if (!loaded_ || !Text1(index).Visible)
+        return false;
+    setFocusTo(fieldControl(index));
+    Text1_GotFocus(index);
+    return true;
+}
+
+bool Window::editField(int index, std::string_view text, int caretAt) {
+    Field& f = field(index);
+    if (!loaded_ || !f.Visible || f.Locked)
+        return false;
+    std::string accepted = validUtf8(text);
+    f.SelStart = std::clamp(caretAt, 0, utf16Length(accepted));
+    f.SelLength = 0;
+    notify(Change::Property::Selection, index);
+    if (f.Text == accepted)
+        return true;
+    f.Text = std::move(accepted);
+    notify(Change::Property::Text, index);
+    Text1_Change(index);
+    return true;
+}
+
+void Window::selectInField(int index, int start, int length) {
+    Field& f = field(index);
+    const int size = utf16Length(f.Text);
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    if (f.SelStart == start && f.SelLength == length)
+        return;
+    f.SelStart = start;
+    f.SelLength = length;
+    notify(Change::Property::Selection, index);
+}
+
+void Window::click(ControlId control) {
+    if (!loaded_)
+        return;
+    if (isField(control)) {
+        clickField(fieldIndex(control));
+        return;
+    }
+    setFocusTo(control);
+    switch (control) {
+    case ControlId::cmdCalculate:
+        cmdCalculate_Click();
+        break;
+    case ControlId::cmdClear:
+        cmdClear_Click();
+        break;
+    case ControlId::cmdExit:
+        cmdExit_Click();
+        break;
+    case ControlId::optImperial:
+    case ControlId::optMetric:
+        // Choosing the selected button again only moves the focus.
+        setOptionValue(control, true);
+        break;
+    }
+}
+
+bool Window::canTab(ControlId control) const {
+    if (isField(control)) {
+        const Field& f = Text1(fieldIndex(control));
+        return f.Visible && f.TabStop;
+    }
+    // The two option buttons are one stop: the selected one, or the first when neither is.
+    if (control == ControlId::optImperial)
+        return optImperial().Value || !optMetric().Value;
+    if (control == ControlId::optMetric)
+        return optMetric().Value;
+    return true;
+}
+
+void Window::pressTab(bool backwards) {
+    if (!loaded_)
+        return;
+    const int count = static_cast<int>(kTabOrder.size());
+    int position = backwards ? count : -1;
+    if (focus_) {
+        position = static_cast<int>(std::find(kTabOrder.begin(), kTabOrder.end(), *focus_) -
+                                    kTabOrder.begin());
+    }
+    const int step = backwards ? count - 1 : 1;
+    for (int tried = 1; tried <= count; ++tried) {
+        ControlId next = kTabOrder[(position + step * tried + count) % count];
+        if (!canTab(next))
+            continue;
+        if (isField(next)) {
+            setFocusTo(next);
+            Text1_GotFocus(fieldIndex(next));
+        } else {
+            setFocusTo(next);
+        }
+        return;
+    }
+}
+
+void Window::pressEnter() {
+    if (!loaded_)
+        return;
+    // A focused command button is pressed; anywhere else Enter presses the default button.
+    if (focus_ == ControlId::cmdClear)
+        cmdClear_Click();
+    else if (focus_ == ControlId::cmdExit)
+        cmdExit_Click();
+    else
+        cmdCalculate_Click();
+}
+
+void Window::pressEscape() {
+    if (loaded_)
+        cmdExit_Click();
+}
+
+void Window::chooseMenu(MenuItem item) {
+    if (!loaded_)
+        return;
+    if (auto handler = menuDesign(item).handler)
+        (this->*handler)();
+}
+
+void Window::closeFromTitleBar() { Unload(); }
+
+} // namespace liftcalc

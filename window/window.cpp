@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+// The window's design values and the program's writes to its controls.
+#include "window/window.h"
+
+#include "window/menus.h"
+
+namespace liftcalc {
+
+Window::Window(WindowHost& host, NumberFormat format) : host_(host), format_(std::move(format)) {
+    for (int i = 0; i < kFieldCount; ++i)
+        fields_[i].Left = kFields[i].place.left;
+    for (int i = 0; i < kLabelCount; ++i)
+        labels_[i] = Label{std::string(kLabels[i].caption), std::string(kLabels[i].toolTip)};
+    for (const auto& menu : kMenus)
+        menuChecked_[static_cast<int>(menu.item)] = menu.checkedAtDesign;
+}
+
+void Window::setText(int index, std::string_view text) {
+    Field& f = field(index);
+    if (f.Text == text)
+        return;
+    f.Text = text;
+    f.SelStart = 0;
+    f.SelLength = 0;
+    notify(Change::Property::Text, index);
+    notify(Change::Property::Selection, index);
+    Text1_Change(index);
+}
+
+namespace {
+template <class T> bool assign(T& property, const T& value) {
+    if (property == value)
+        return false;
+    property = value;
+    return true;
+}
+} // namespace
+
+void Window::setVisible(int index, bool visible) {
+    if (assign(field(index).Visible, visible))
+        notify(Change::Property::Visible, index);
+}
+
+void Window::setLocked(int index, bool locked) {
+    if (assign(field(index).Locked, locked))
+        notify(Change::Property::Locked, index);
+}
+
+void Window::setTabStop(int index, bool tabStop) {
+    if (assign(field(index).TabStop, tabStop))
+        notify(Change::Property::TabStop, index);
+}
+
+void Window::setBackColor(int index, Colour colour) {
+    if (assign(field(index).BackColor, colour))
+        notify(Change::Property::BackColor, index);
+}
+
+void Window::setLeft(int index, int left) {
+    if (assign(field(index).Left, left))
+        notify(Change::Property::Left, index);
+}
+
+void Window::setCaption(int label, std::string_view caption) {
+    if (assign(labels_.at(label).Caption, std::string(caption)))
+        notify(Change::Property::Caption, label);
+}
+
+void Window::setToolTipText(int label, std::string_view text) {
+    if (assign(labels_.at(label).ToolTipText, std::string(text)))
+        notify(Change::Property::ToolTipText, label);
+}
+
+void Window::setChecked(MenuItem item, bool checked) {
+    if (assign(menuChecked_[static_cast<int>(item)], checked))
+        notify(Change::Property::Checked, static_cast<int>(item));
+}
+
+void Window::setOptionValue(ControlId id, bool value) {
+    const ControlId other =
+        id == ControlId::optImperial ? ControlId::optMetric : ControlId::optImperial;
+    const bool wasSelected = option(id).Value;
+    if (assign(option(id).Value, value))
+        notify(Change::Property::Value, static_cast<int>(id));
+    if (!value || wasSelected)
+        return;
+    // The two buttons exclude each other, and choosing one from code raises its click.
+    if (assign(option(other).Value, false))
+        notify(Change::Property::Value, static_cast<int>(other));
+    if (id == ControlId::optImperial)
+        optImperial_Click();
+    else
+        optMetric_Click();
+}
+
+void Window::setOptionForeColor(ControlId id, Colour colour) {
+    if (assign(option(id).ForeColor, colour))
+        notify(Change::Property::ForeColor, static_cast<int>(id));
+}
+
+void Window::setOptionFontBold(ControlId id, bool bold) {
+    if (assign(option(id).FontBold, bold))
+        notify(Change::Property::FontBold, static_cast<int>(id));
+}
+
+void Window::setFocusTo(std::optional<ControlId> control) {
+    if (assign(focus_, control))
+        notify(Change::Property::Focus);
+}
+
+void Window::SetFocus(int index) {
+    // Moving the focus needs a shown window and a visible field; the handlers never ask
+    // otherwise, and a request that cannot be met is ignored rather than trusted.
+    if (!shown_ || !loaded_ || !Text1(index).Visible)
+        return;
+    setFocusTo(fieldControl(index));
+    Text1_GotFocus(index);
+}
+
+void Window::showMessage(std::string_view prompt, int buttons, std::string_view title) {
+    // Modal: the handler goes on when the box is closed. The focus comes back to the control
+    // that had it, without a new focus notification.
+    host_.showMessage(MessageBox{std::string(title), std::string(prompt), buttons});
+}
+
+void Window::Unload() {
+    if (!loaded_)
+        return;
+    Form_Unload();
+    loaded_ = false;
+    setFocusTo(std::nullopt);
+    notify(Change::Property::Loaded);
+    host_.windowUnloaded();
+}
+
+} // namespace liftcalc
