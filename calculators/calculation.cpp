@@ -24,7 +24,9 @@ double Calculation::checked(double x) {
     return x;
 }
 
-double Calculation::squared(double x) { return checked(std::pow(x, 2)); }
+double Calculation::squared(double x) {
+    return checked(std::pow(x, 2));
+}
 
 double Calculation::squareRoot(double x) {
     if (x < 0)
@@ -42,7 +44,9 @@ void Calculation::wholeNumberOfPlungers() {
     window_.setText(1, plainText(std::floor(value(1)), format_));
 }
 
-bool Calculation::positive(int field) const { return lenient(field) > 0; }
+bool Calculation::positive(int field) const {
+    return lenient(field) > 0;
+}
 
 bool Calculation::wholeNumber(int field) const {
     return lenientValue(plainText(std::floor(value(field)), format_), format_) >= 1;
@@ -61,13 +65,13 @@ void Calculation::writePlain(int field, double x) {
     window_.setText(field, plainText(checked(x), format_));
 }
 
-void runCalculation(Window& window, std::string_view failureTitle,
-                    const std::array<int, 3>& focusOrder,
-                    const std::function<void(Calculation&)>& body) {
+void runCalculation(Window &window, std::string_view failureTitle,
+                    const std::array<int, 3> &focusOrder,
+                    const std::function<void(Calculation &)> &body) {
     Calculation calculation(window);
     try {
         body(calculation);
-    } catch (const CalculationError&) {
+    } catch (const CalculationError &) {
         window.showMessage(kInvalidNumberPrompt, 0, failureTitle);
         for (int field : focusOrder) {
             if (!calculation.positive(field)) {

@@ -38,7 +38,7 @@ inline constexpr std::string_view kInvalidNumberPrompt =
 // remaining steps; runCalculation catches it and takes the failure path.
 class Calculation {
 public:
-    explicit Calculation(Window& window) : window_(window), format_(window.numberFormat()) {}
+    explicit Calculation(Window &window) : window_(window), format_(window.numberFormat()) {}
 
     // The field's text as a whole number in the regional format, or a conversion error.
     double value(int field) const;
@@ -67,18 +67,18 @@ public:
     void writePlain(int field, double x);
 
     std::string plain(double x) const { return plainText(x, format_); }
-    Window& window() { return window_; }
+    Window &window() { return window_; }
 
 private:
-    Window& window_;
-    const NumberFormat& format_;
+    Window &window_;
+    const NumberFormat &format_;
 };
 
 // Runs a calculation method's body under its error trap. On a failure: the invalid-number
 // message with the calculator's title, then the focus goes to the first of the inputs whose
 // lenient value is 0 or less. Nothing written before the failure is undone.
-void runCalculation(Window& window, std::string_view failureTitle,
-                    const std::array<int, 3>& focusOrder,
-                    const std::function<void(Calculation&)>& body);
+void runCalculation(Window &window, std::string_view failureTitle,
+                    const std::array<int, 3> &focusOrder,
+                    const std::function<void(Calculation &)> &body);
 
 } // namespace liftcalc

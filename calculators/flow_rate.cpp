@@ -12,14 +12,14 @@ namespace {
 
 constexpr std::string_view kFailureTitle = "Flow Rate/Plunger Displacement";
 
-double gallonsPerFoot(Calculation& c, double inches) {
+double gallonsPerFoot(Calculation &c, double inches) {
     using namespace factors;
     const double radiusSquared = c.squared(c.checked(inches / 2));
-    return c.rounded(c.checked(
-        c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot));
+    return c.rounded(
+        c.checked(c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot));
 }
 
-double litresPerMetre(Calculation& c, double millimetres) {
+double litresPerMetre(Calculation &c, double millimetres) {
     using namespace factors;
     const double radiusSquared = c.squared(c.checked(millimetres / 2));
     return c.rounded(c.checked(c.checked(radiusSquared * pi) / mm2MetrePerLitre));
@@ -37,13 +37,13 @@ constexpr TotalWording kMetricTotal{10, " liters per meter", 5, " gallons per fo
 
 // For several plungers, the total displacement goes into the tooltip of the "Plunger
 // Displacement:" caption, and the plunger displacement calculator also shows it in a box.
-void reportTotalDisplacement(Calculation& c, const TotalWording& wording) {
-    Window& w = c.window();
+void reportTotalDisplacement(Calculation &c, const TotalWording &wording) {
+    Window &w = c.window();
     if (c.value(1) <= 1) {
         w.setToolTipText(kDisplacementLabel, kDisplacementTip);
         return;
     }
-    const std::string& plungers = w.Text1(1).Text;
+    const std::string &plungers = w.Text1(1).Text;
     auto total = [&](int field) { return c.plain(c.checked(c.value(1) * c.value(field))); };
 
     w.setToolTipText(kDisplacementLabel,
@@ -62,7 +62,9 @@ void reportTotalDisplacement(Calculation& c, const TotalWording& wording) {
 
 } // namespace
 
-void Window::mnuFlowRate_Click() { chooseCalculator(MenuItem::mnuFlowRate, &Window::FlowRate); }
+void Window::mnuFlowRate_Click() {
+    chooseCalculator(MenuItem::mnuFlowRate, &Window::FlowRate);
+}
 
 void Window::mnuPlungerDisplacement_Click() {
     chooseCalculator(MenuItem::mnuPlungerDisplacement, &Window::FlowRate);
@@ -83,7 +85,7 @@ void Window::FlowRate() {
 // The metric answers are computed from the displayed, rounded millimetre and metre-per-second
 // equivalents, not from the unrounded conversions.
 void Window::FlowRateCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 11}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {0, 1, 11}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(0) & (c.lenient(1) >= 1) & c.positive(11));
@@ -105,7 +107,7 @@ void Window::FlowRateCalcImp() {
 // The imperial answers are computed from the displayed, rounded inch and feet-per-minute
 // equivalents.
 void Window::FlowRateCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 12}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {6, 1, 12}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(6) & (c.lenient(1) >= 1) & c.positive(12));

@@ -10,7 +10,9 @@ namespace {
 constexpr std::string_view kFailureTitle = "Load On Plunger(s)";
 } // namespace
 
-void Window::mnuLoad_Click() { chooseCalculator(MenuItem::mnuLoad, &Window::Load); }
+void Window::mnuLoad_Click() {
+    chooseCalculator(MenuItem::mnuLoad, &Window::Load);
+}
 
 void Window::Load() {
     ClearLocks();
@@ -24,7 +26,7 @@ void Window::Load() {
 // Unlike the other calculators, this one asks for a diameter of at least one whole unit, and
 // tests the number of plungers only for being above 0.
 void Window::LoadCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 3}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {0, 1, 3}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(3));
@@ -47,7 +49,7 @@ void Window::LoadCalcImp() {
 }
 
 void Window::LoadCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 8}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {6, 1, 8}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(8));

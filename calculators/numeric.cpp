@@ -14,8 +14,12 @@ namespace {
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // A decimal number taken apart: significant digits without leading or trailing zeros, and the
 // power of ten of the first of them. No digits means zero.
@@ -53,8 +57,8 @@ public:
         Decimal result{negative, std::move(digits_), 0};
         while (!result.digits.empty() && result.digits.back() == '0')
             result.digits.pop_back();
-        std::int64_t first = wholeSignificant_ > 0 ? wholeSignificant_ - 1
-                                                   : -(leadingFractionZeros_ + 1);
+        std::int64_t first =
+            wholeSignificant_ > 0 ? wholeSignificant_ - 1 : -(leadingFractionZeros_ + 1);
         result.exponent = clampExponent(first + exponent);
         return result;
     }
@@ -67,15 +71,15 @@ private:
 
 // The double nearest to the decimal; nothing when its magnitude is beyond the double range.
 // Magnitudes below the smallest double become zero.
-std::optional<double> toDouble(const Decimal& d) {
+std::optional<double> toDouble(const Decimal &d) {
     if (d.digits.empty())
         return d.negative ? -0.0 : 0.0;
     if (d.exponent > 400)
         return std::nullopt;
     if (d.exponent < -400)
         return d.negative ? -0.0 : 0.0;
-    std::string text = d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" +
-                       std::to_string(d.exponent);
+    std::string text =
+        d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" + std::to_string(d.exponent);
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
@@ -87,7 +91,7 @@ std::optional<double> toDouble(const Decimal& d) {
 }
 
 // Reads digits into an exponent, saturating far beyond the double range.
-std::int64_t readExponentDigits(std::string_view s, std::size_t& i) {
+std::int64_t readExponentDigits(std::string_view s, std::size_t &i) {
     std::int64_t e = 0;
     while (i < s.size() && isDigit(s[i])) {
         e = std::min<std::int64_t>(e * 10 + (s[i] - '0'), kExponentLimit);
@@ -99,7 +103,7 @@ std::int64_t readExponentDigits(std::string_view s, std::size_t& i) {
 double lenientRadixValue(std::string_view s, int radix) {
     double value = 0;
     for (char c : s) {
-        int digit = isDigit(c) ? c - '0'
+        int digit = isDigit(c)               ? c - '0'
                     : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                     : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                                              : radix;
@@ -116,7 +120,7 @@ bool startsWith(std::string_view s, std::size_t at, std::string_view what) {
 
 // The grouping separators accepted between digits: the regional one, and where that is a kind
 // of space, every kind of space a person or another program may have typed for it.
-std::array<std::string_view, 3> groupSeparators(const NumberFormat& format) {
+std::array<std::string_view, 3> groupSeparators(const NumberFormat &format) {
     std::string_view g = format.group;
     if (g == " " || g == kNoBreakSpace || g == kNarrowNoBreakSpace)
         return {" ", kNoBreakSpace, kNarrowNoBreakSpace};
@@ -124,7 +128,7 @@ std::array<std::string_view, 3> groupSeparators(const NumberFormat& format) {
 }
 
 std::size_t groupSeparatorAt(std::string_view s, std::size_t at,
-                             const std::array<std::string_view, 3>& separators) {
+                             const std::array<std::string_view, 3> &separators) {
     for (auto sep : separators)
         if (startsWith(s, at, sep))
             return sep.size();
@@ -166,7 +170,7 @@ std::string groupedInThrees(std::string_view whole, std::string_view separator) 
 }
 
 // Adds one to a string of decimal digits.
-void incrementDigits(std::string& digits) {
+void incrementDigits(std::string &digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         if (*it != '9') {
             ++*it;
@@ -179,7 +183,7 @@ void incrementDigits(std::string& digits) {
 
 } // namespace
 
-double lenientValue(std::string_view text, const NumberFormat& format) {
+double lenientValue(std::string_view text, const NumberFormat &format) {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -202,7 +206,7 @@ double lenientValue(std::string_view text, const NumberFormat& format) {
     bool anyDigit = false;
     for (; i < s.size() && isDigit(s[i]); ++i, anyDigit = true)
         number.addWholeDigit(s[i]);
-    std::size_t separator = s[i] == '.'                     ? 1
+    std::size_t separator = s[i] == '.'                        ? 1
                             : startsWith(s, i, format.decimal) ? format.decimal.size()
                                                                : 0;
     if (i < s.size() && separator > 0) {
@@ -232,7 +236,7 @@ double lenientValue(std::string_view text, const NumberFormat& format) {
     return *value;
 }
 
-std::optional<double> strictValue(std::string_view text, const NumberFormat& format) {
+std::optional<double> strictValue(std::string_view text, const NumberFormat &format) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -285,7 +289,7 @@ std::optional<double> strictValue(std::string_view text, const NumberFormat& for
     return toDouble(number.build(negative, exponent));
 }
 
-std::string plainText(double value, const NumberFormat& format) {
+std::string plainText(double value, const NumberFormat &format) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
     if (value == 0)
@@ -314,7 +318,7 @@ std::string plainText(double value, const NumberFormat& format) {
     return out;
 }
 
-std::string answerText(double value, const NumberFormat& format) {
+std::string answerText(double value, const NumberFormat &format) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
 
@@ -345,7 +349,7 @@ std::string answerText(double value, const NumberFormat& format) {
     return out;
 }
 
-std::optional<double> roundToThousandths(double value, const NumberFormat& format) {
+std::optional<double> roundToThousandths(double value, const NumberFormat &format) {
     return strictValue(answerText(value, format), format);
 }
 

@@ -21,7 +21,7 @@ struct NumberFormat {
     std::string minus = "-";
 
     static NumberFormat english() { return {}; }
-    bool operator==(const NumberFormat&) const = default;
+    bool operator==(const NumberFormat &) const = default;
 };
 
 // Reads the longest leading number and never fails: blanks (space, tab, line feed) are ignored
@@ -29,26 +29,26 @@ struct NumberFormat {
 // regional decimal separator) and an optional exponent are read as far as they go; &H and &O read
 // a hexadecimal or octal whole number. No digit read gives 0. "1,500" in English reads as 1,
 // "500 psi" as 500. A number too large for a double reads as an infinity of its sign.
-double lenientValue(std::string_view text, const NumberFormat& format);
+double lenientValue(std::string_view text, const NumberFormat &format);
 
 // Reads the whole text as one number in the regional format, or nothing: leading and trailing
 // blanks are ignored; an optional sign; digits, with the grouping separator allowed between two
 // digits of the whole part; an optional decimal separator with digits; an optional exponent.
 // Refuses empty text, any other character and magnitudes beyond the double range.
-std::optional<double> strictValue(std::string_view text, const NumberFormat& format);
+std::optional<double> strictValue(std::string_view text, const NumberFormat &format);
 
 // Plain number text: at most 15 significant digits, no grouping, no trailing zeros, exponent
 // form (1E+15, 1.5E+20) from 10 to the 15th up. A whole number has no decimal part.
-std::string plainText(double value, const NumberFormat& format);
+std::string plainText(double value, const NumberFormat &format);
 
 // Three-decimal answer text with grouping (9,817.469; 0.250). The value is first taken to its
 // 15-significant-digit decimal form, which is then rounded half away from zero, so a tie is
 // judged as a person reads the number. A value that rounds to zero has no sign.
-std::string answerText(double value, const NumberFormat& format);
+std::string answerText(double value, const NumberFormat &format);
 
 // Rounds to three decimals by writing the answer text and reading it back, as the calculators do.
 // Nothing when the rounded text is beyond the double range (a value just below the largest).
-std::optional<double> roundToThousandths(double value, const NumberFormat& format);
+std::optional<double> roundToThousandths(double value, const NumberFormat &format);
 
 // The number of UTF-16 code units in UTF-8 text: the length a desktop text box reports.
 int utf16Length(std::string_view utf8);

@@ -28,7 +28,7 @@ void Window::DiameterOfPlunger() {
 // The pressure has no test of its own: 0 fails at the division, a negative pressure at the
 // square root, and text that is no number at its conversion.
 void Window::DiameterCalcImp() {
-    runCalculation(*this, kFailureTitle, {1, 2, 3}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {1, 2, 3}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(2));
@@ -51,7 +51,7 @@ void Window::DiameterCalcImp() {
 }
 
 void Window::DiameterCalcMet() {
-    runCalculation(*this, kFailureTitle, {1, 7, 8}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {1, 7, 8}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(7));

@@ -5,14 +5,14 @@
 
 namespace liftcalc {
 
-void showOnly(Window& window, std::initializer_list<int> visibleFields) {
+void showOnly(Window &window, std::initializer_list<int> visibleFields) {
     for (int i = 0; i < kFieldCount; ++i)
         if (i != 1)
             window.setVisible(i, std::find(visibleFields.begin(), visibleFields.end(), i) !=
                                      visibleFields.end());
 }
 
-void lockAnswers(Window& window, std::initializer_list<int> fields) {
+void lockAnswers(Window &window, std::initializer_list<int> fields) {
     for (int i : fields)
         window.setBackColor(i, colours::yellow);
     for (int i : fields)
@@ -21,7 +21,7 @@ void lockAnswers(Window& window, std::initializer_list<int> fields) {
         window.setLocked(i, true);
 }
 
-void lockEquivalents(Window& window, std::initializer_list<int> whenImperial,
+void lockEquivalents(Window &window, std::initializer_list<int> whenImperial,
                      std::initializer_list<int> whenMetric) {
     const auto fields = window.imperialMode() ? whenImperial : whenMetric;
     for (int i : fields)

@@ -28,7 +28,7 @@ void Window::StaticPressure() {
 // The diameter is tested first: a negative one would otherwise give a pressure from its square
 // and a negative millimetre figure.
 void Window::StaticPressureCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 2}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {0, 1, 2}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(0));
@@ -51,7 +51,7 @@ void Window::StaticPressureCalcImp() {
 }
 
 void Window::StaticPressureCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 7}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {6, 1, 7}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(6));

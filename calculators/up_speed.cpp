@@ -27,15 +27,15 @@ void Window::RatedLoadSpeed() {
 // All three inputs are tested before the failure path is taken; the displacement is used
 // unrounded.
 void Window::SpeedUpCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 4}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {0, 1, 4}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(0) & (c.lenient(1) >= 1) & c.positive(4));
 
         const double diameter = c.value(0);
         const double radiusSquared = c.squared(c.checked(diameter / 2));
-        const double gallonsPerFoot = c.checked(
-            c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot);
+        const double gallonsPerFoot =
+            c.checked(c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot);
         const double gpm = c.value(4);
         const double fpm = c.checked(gpm / c.checked(c.value(1) * gallonsPerFoot));
 
@@ -48,7 +48,7 @@ void Window::SpeedUpCalcImp() {
 }
 
 void Window::SpeedUpCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 9}, [](Calculation& c) {
+    runCalculation(*this, kFailureTitle, {6, 1, 9}, [](Calculation &c) {
         using namespace factors;
         c.wholeNumberOfPlungers();
         c.require(c.positive(6) & (c.lenient(1) >= 1) & c.positive(9));

@@ -5,7 +5,7 @@
 
 namespace liftcalc {
 
-NumberFormat numberFormatOf(const QLocale& locale) {
+NumberFormat numberFormatOf(const QLocale &locale) {
     if (locale.language() == QLocale::C)
         return NumberFormat::english();
     return NumberFormat{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),

@@ -11,7 +11,7 @@
 namespace liftcalc {
 
 // The settings of a locale; a C or POSIX locale counts as English (United States).
-NumberFormat numberFormatOf(const QLocale& locale);
+NumberFormat numberFormatOf(const QLocale &locale);
 
 // The settings of a locale named like "de_DE" or "fr_FR"; nothing for a name no locale has.
 std::optional<NumberFormat> numberFormatNamed(std::string_view name);

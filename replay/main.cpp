@@ -8,13 +8,13 @@
 #include <iostream>
 
 namespace {
-constexpr const char* kUsage = "usage: liftcalc-replay [--locale NAME] [FILE]\n";
+constexpr const char *kUsage = "usage: liftcalc-replay [--locale NAME] [FILE]\n";
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     using namespace liftcalc;
     NumberFormat format = NumberFormat::english();
-    const char* file = nullptr;
+    const char *file = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--locale") == 0 && i + 1 < argc) {
             auto named = numberFormatNamed(argv[++i]);

@@ -11,7 +11,9 @@
 namespace liftcalc {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -34,21 +36,21 @@ std::optional<int> fieldNumber(std::string_view text) {
 }
 
 std::optional<ControlId> buttonNamed(std::string_view name) {
-    for (const auto& b : kButtons)
+    for (const auto &b : kButtons)
         if (b.name == name)
             return b.id;
     return std::nullopt;
 }
 
 std::optional<MenuItem> menuItemNamed(std::string_view name) {
-    for (const auto& m : kMenus)
+    for (const auto &m : kMenus)
         if (m.name == name && m.handler)
             return m.item;
     return std::nullopt;
 }
 
 // Presses a key or key combination; false when there is no such key.
-bool pressKey(Window& w, std::string_view key) {
+bool pressKey(Window &w, std::string_view key) {
     if (key == "Tab")
         w.pressTab(false);
     else if (key == "Shift+Tab")
@@ -58,7 +60,7 @@ bool pressKey(Window& w, std::string_view key) {
     else if (key == "Esc")
         w.pressEscape();
     else if (key.starts_with("Ctrl+")) {
-        for (const auto& m : kMenus) {
+        for (const auto &m : kMenus) {
             if (!m.shortcut.empty() && m.shortcut == key) {
                 w.chooseMenu(m.item);
                 return true;
@@ -66,7 +68,7 @@ bool pressKey(Window& w, std::string_view key) {
         }
         return false;
     } else if (key.starts_with("Alt+") && key.size() == 5) {
-        for (const auto& b : kButtons) {
+        for (const auto &b : kButtons) {
             if (accessKey(b.caption) == key[4]) {
                 w.click(b.id);
                 return true;
@@ -81,9 +83,11 @@ bool pressKey(Window& w, std::string_view key) {
 
 } // namespace
 
-Replay::Replay(const NumberFormat& format) : window_(host_, format) { window_.start(); }
+Replay::Replay(const NumberFormat &format) : window_(host_, format) {
+    window_.start();
+}
 
-bool Replay::run(std::istream& in, std::ostream& out) {
+bool Replay::run(std::istream &in, std::ostream &out) {
     bool allCarriedOut = true;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number)
@@ -91,7 +95,7 @@ bool Replay::run(std::istream& in, std::ostream& out) {
     return allCarriedOut;
 }
 
-bool Replay::runLine(std::string_view line, int lineNumber, std::ostream& out) {
+bool Replay::runLine(std::string_view line, int lineNumber, std::ostream &out) {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     std::string_view rest = line;
@@ -107,12 +111,11 @@ bool Replay::runLine(std::string_view line, int lineNumber, std::ostream& out) {
     std::string why = act(action, arguments, out);
     if (why.empty())
         return true;
-    out << "{\"error\": " << jsonString("line " + std::to_string(lineNumber) + ": " + why)
-        << "}\n";
+    out << "{\"error\": " << jsonString("line " + std::to_string(lineNumber) + ": " + why) << "}\n";
     return false;
 }
 
-std::string Replay::act(std::string_view action, std::string_view arguments, std::ostream& out) {
+std::string Replay::act(std::string_view action, std::string_view arguments, std::ostream &out) {
     if (action == "dump") {
         if (!trimmed(arguments).empty())
             return "dump takes no argument";

@@ -18,25 +18,25 @@ namespace liftcalc {
 // Keeps every message box for the next dump and closes it at once with its only button.
 class RecordingHost : public WindowHost {
 public:
-    void showMessage(const MessageBox& box) override { shown.push_back(box); }
+    void showMessage(const MessageBox &box) override { shown.push_back(box); }
     std::vector<MessageBox> shown;
 };
 
 class Replay {
 public:
     // Creates the window and starts it, as the program does.
-    explicit Replay(const NumberFormat& format);
+    explicit Replay(const NumberFormat &format);
 
     // Carries out one line; writes a dump or an error line to out. False when the line failed.
-    bool runLine(std::string_view line, int lineNumber, std::ostream& out);
+    bool runLine(std::string_view line, int lineNumber, std::ostream &out);
     // Runs a whole script; false when any line failed.
-    bool run(std::istream& in, std::ostream& out);
+    bool run(std::istream &in, std::ostream &out);
 
-    const Window& window() const { return window_; }
+    const Window &window() const { return window_; }
 
 private:
     // The reason the action could not be carried out, or nothing.
-    std::string act(std::string_view action, std::string_view arguments, std::ostream& out);
+    std::string act(std::string_view action, std::string_view arguments, std::ostream &out);
 
     RecordingHost host_;
     Window window_;

@@ -8,7 +8,9 @@
 namespace liftcalc {
 namespace {
 
-const char* jsonBool(bool b) { return b ? "true" : "false"; }
+const char *jsonBool(bool b) {
+    return b ? "true" : "false";
+}
 
 std::string controlName(ControlId id) {
     if (isField(id))
@@ -16,13 +18,13 @@ std::string controlName(ControlId id) {
     return std::string(buttonDesign(id).name);
 }
 
-std::string optionJson(const OptionButton& o) {
+std::string optionJson(const OptionButton &o) {
     return std::string("{\"value\":") + jsonBool(o.Value) +
            ",\"foreColor\":" + std::to_string(o.ForeColor) + ",\"bold\":" + jsonBool(o.FontBold) +
            "}";
 }
 
-std::string fieldJson(const Field& f) {
+std::string fieldJson(const Field &f) {
     return "{\"text\":" + jsonString(f.Text) + ",\"visible\":" + jsonBool(f.Visible) +
            ",\"locked\":" + jsonBool(f.Locked) + ",\"tabStop\":" + jsonBool(f.TabStop) +
            ",\"backColor\":" + std::to_string(f.BackColor) + ",\"left\":" + std::to_string(f.Left) +
@@ -65,17 +67,18 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
-std::string stateJson(const Window& w, const std::vector<MessageBox>& messages) {
-    std::string out = std::string("{\"loaded\":") + jsonBool(w.loaded()) +
-                      ",\"imperialMode\":" + jsonBool(w.imperialMode()) +
-                      ",\"formLoaded\":" + jsonBool(w.formLoaded()) +
-                      ",\"heading\":" + jsonString(w.Label1(kHeadingLabel).Caption) +
-                      ",\"displacementTip\":" + jsonString(w.Label1(kDisplacementLabel).ToolTipText) +
-                      ",\"focus\":" + (w.focus() ? jsonString(controlName(*w.focus())) : "null");
+std::string stateJson(const Window &w, const std::vector<MessageBox> &messages) {
+    std::string out =
+        std::string("{\"loaded\":") + jsonBool(w.loaded()) +
+        ",\"imperialMode\":" + jsonBool(w.imperialMode()) +
+        ",\"formLoaded\":" + jsonBool(w.formLoaded()) +
+        ",\"heading\":" + jsonString(w.Label1(kHeadingLabel).Caption) +
+        ",\"displacementTip\":" + jsonString(w.Label1(kDisplacementLabel).ToolTipText) +
+        ",\"focus\":" + (w.focus() ? jsonString(controlName(*w.focus())) : "null");
 
     out += ",\"menus\":{";
     bool first = true;
-    for (const auto& menu : kMenus) {
+    for (const auto &menu : kMenus) {
         if (!menu.parent || menu.item == MenuItem::mnuConversions)
             continue;
         out += (first ? "" : ",") + jsonString(menu.name) + ":" + jsonBool(w.checked(menu.item));
@@ -93,7 +96,7 @@ std::string stateJson(const Window& w, const std::vector<MessageBox>& messages) 
                ",\"prompt\":" + jsonString(messages[i].prompt) +
                ",\"buttons\":" + std::to_string(messages[i].buttons) + "}";
 
-    const NumberFormat& f = w.numberFormat();
+    const NumberFormat &f = w.numberFormat();
     out += "],\"numberFormat\":{\"decimal\":" + jsonString(f.decimal) +
            ",\"group\":" + jsonString(f.group) + ",\"minus\":" + jsonString(f.minus) + "}}";
     return out;

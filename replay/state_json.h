@@ -13,6 +13,6 @@ namespace liftcalc {
 // A JSON string literal for UTF-8 text.
 std::string jsonString(std::string_view text);
 
-std::string stateJson(const Window& window, const std::vector<MessageBox>& messages);
+std::string stateJson(const Window &window, const std::vector<MessageBox> &messages);
 
 } // namespace liftcalc

@@ -40,9 +40,15 @@ enum class ControlId : int {
     optMetric,
 };
 
-constexpr ControlId fieldControl(int index) { return static_cast<ControlId>(index); }
-constexpr bool isField(ControlId id) { return static_cast<int>(id) < kFieldCount; }
-constexpr int fieldIndex(ControlId id) { return static_cast<int>(id); }
+constexpr ControlId fieldControl(int index) {
+    return static_cast<ControlId>(index);
+}
+constexpr bool isField(ControlId id) {
+    return static_cast<int>(id) < kFieldCount;
+}
+constexpr int fieldIndex(ControlId id) {
+    return static_cast<int>(id);
+}
 
 struct Rect {
     int left, top, width, height;
@@ -92,7 +98,9 @@ constexpr std::array<LabelDesign, kLabelCount> kLabels{{
      false},
     {{240, 3510, 3255, 375}, "Static Pressure:", "", false},
     {{240, 5025, 3255, 375}, "Flow Rate:", "", false},
-    {{240, 5760, 3255, 375}, "Plunger Displacement:", " This is the displacement of one plunger... ",
+    {{240, 5760, 3255, 375},
+     "Plunger Displacement:",
+     " This is the displacement of one plunger... ",
      false},
     {{5520, 1320, 795, 375}, "IN", " Inches ", false},
     {{5520, 2790, 795, 375}, "LB", " Pounds ", false},
@@ -133,16 +141,35 @@ struct ButtonDesign {
 };
 
 constexpr std::array<ButtonDesign, 5> kButtons{{
-    {ControlId::cmdCalculate, "cmdCalculate", "&Calculate", {3000, 6660, 1695, 495}, 13,
-     " Calculate answer ", ButtonRole::Default},
-    {ControlId::cmdClear, "cmdClear", "C&lear All", {5040, 6660, 1695, 495}, 14,
-     " Clear all fields ", ButtonRole::None},
-    {ControlId::cmdExit, "cmdExit", "E&xit", {7080, 6660, 1695, 495}, 15, " Exit program ",
+    {ControlId::cmdCalculate,
+     "cmdCalculate",
+     "&Calculate",
+     {3000, 6660, 1695, 495},
+     13,
+     " Calculate answer ",
+     ButtonRole::Default},
+    {ControlId::cmdClear,
+     "cmdClear",
+     "C&lear All",
+     {5040, 6660, 1695, 495},
+     14,
+     " Clear all fields ",
+     ButtonRole::None},
+    {ControlId::cmdExit,
+     "cmdExit",
+     "E&xit",
+     {7080, 6660, 1695, 495},
+     15,
+     " Exit program ",
      ButtonRole::Cancel},
-    {ControlId::optImperial, "optImperial", "&Imperial", {360, 120, 1515, 375}, 38, "",
+    {ControlId::optImperial,
+     "optImperial",
+     "&Imperial",
+     {360, 120, 1515, 375},
+     38,
+     "",
      ButtonRole::None},
-    {ControlId::optMetric, "optMetric", "&Metric", {3420, 120, 975, 375}, 39, "",
-     ButtonRole::None},
+    {ControlId::optMetric, "optMetric", "&Metric", {3420, 120, 975, 375}, 39, "", ButtonRole::None},
 }};
 
 constexpr Rect kFrame1{3540, 660, 4815, 495};
@@ -158,8 +185,8 @@ constexpr char accessKey(std::string_view caption) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-constexpr const ButtonDesign& buttonDesign(ControlId id) {
-    for (const auto& b : kButtons)
+constexpr const ButtonDesign &buttonDesign(ControlId id) {
+    for (const auto &b : kButtons)
         if (b.id == id)
             return b;
     return kButtons[0];

@@ -8,7 +8,7 @@ namespace liftcalc {
 
 void Window::mnuConversions_Click() {
     // The runs of spaces line the equals signs up in the message box's proportional font.
-    static const char* const kLines[] = {
+    static const char *const kLines[] = {
         "1 Pound                        =   0.45359 Kilograms",
         "1 Kilogram                     =   2.2046 Pounds",
         "1 Inch                           =   25.400 Millimeters",
@@ -23,7 +23,7 @@ void Window::mnuConversions_Click() {
         "1 Liter/Meter                 =   approx.  .0805 Gallons/Foot",
     };
     std::string prompt;
-    for (const char* line : kLines)
+    for (const char *line : kLines)
         prompt += std::string("\r\n") + line;
     showMessage(prompt, 0, "Conversion Chart");
 }

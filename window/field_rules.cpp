@@ -37,7 +37,9 @@ void Window::Text1_Change(int index) {
         setText(*counterpart, "");
 }
 
-void Window::Text1_GotFocus(int) { TextSelected(); }
+void Window::Text1_GotFocus(int) {
+    TextSelected();
+}
 
 // Selects the whole text of the focused field, so that the next keystroke replaces it.
 void Window::TextSelected() {
@@ -49,7 +51,7 @@ void Window::TextSelected() {
 
 void Window::ClearSelectedAnswers() {
     ResetThings();
-    for (const auto& [item, answers] : kAnswerFields)
+    for (const auto &[item, answers] : kAnswerFields)
         if (checked(item))
             for (int index : answers)
                 setText(index, "");
@@ -89,7 +91,9 @@ void Window::ClearAllChecks() {
     ResetThings();
 }
 
-void Window::ResetThings() { setToolTipText(kDisplacementLabel, kDisplacementTip); }
+void Window::ResetThings() {
+    setToolTipText(kDisplacementLabel, kDisplacementTip);
+}
 
 // Every calculator's menu handler: start from an empty window, check the item, set it up.
 void Window::chooseCalculator(MenuItem item, void (Window::*setUp)()) {

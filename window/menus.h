@@ -24,14 +24,14 @@ constexpr std::array<MenuDesign, kMenuItemCount> kMenus{{
     {MenuItem::mnuCalculators, "mnuCalculators", std::nullopt, "C&alculators", "", false, nullptr},
     {MenuItem::mnuDiameterofPlunger, "mnuDiameterofPlunger", MenuItem::mnuCalculators,
      "&Diameter of Plunger(s)", "Ctrl+D", false, &Window::mnuDiameterofPlunger_Click},
-    {MenuItem::mnuFlowRate, "mnuFlowRate", MenuItem::mnuCalculators, "&Flow Rate", "Ctrl+F",
-     false, &Window::mnuFlowRate_Click},
-    {MenuItem::mnuLoad, "mnuLoad", MenuItem::mnuCalculators, "&Load on Plunger(s)", "Ctrl+L",
-     false, &Window::mnuLoad_Click},
+    {MenuItem::mnuFlowRate, "mnuFlowRate", MenuItem::mnuCalculators, "&Flow Rate", "Ctrl+F", false,
+     &Window::mnuFlowRate_Click},
+    {MenuItem::mnuLoad, "mnuLoad", MenuItem::mnuCalculators, "&Load on Plunger(s)", "Ctrl+L", false,
+     &Window::mnuLoad_Click},
     {MenuItem::mnuPlungerDisplacement, "mnuPlungerDisplacement", MenuItem::mnuCalculators,
      "&Plunger Displacement", "Ctrl+P", false, &Window::mnuPlungerDisplacement_Click},
-    {MenuItem::mnuStaticPressure, "mnuStaticPressure", MenuItem::mnuCalculators,
-     "&Static Pressure", "Ctrl+S", true, &Window::mnuStaticPressure_Click},
+    {MenuItem::mnuStaticPressure, "mnuStaticPressure", MenuItem::mnuCalculators, "&Static Pressure",
+     "Ctrl+S", true, &Window::mnuStaticPressure_Click},
     {MenuItem::mnuRatedLoadSpeed, "mnuRatedLoadSpeed", MenuItem::mnuCalculators,
      "&Up Speed/Rated Load", "Ctrl+U", false, &Window::mnuRatedLoadSpeed_Click},
     {MenuItem::mnuUnits, "mnuUnits", std::nullopt, "&Units", "", false, nullptr},
@@ -40,10 +40,12 @@ constexpr std::array<MenuDesign, kMenuItemCount> kMenus{{
     {MenuItem::mnuMetric, "mnuMetric", MenuItem::mnuUnits, "&Metric", "Ctrl+M", false,
      &Window::mnuMetric_Click},
     {MenuItem::mnuHelp, "mnuHelp", std::nullopt, "&Help", "", false, nullptr},
-    {MenuItem::mnuConversions, "mnuConversions", MenuItem::mnuHelp, "&Conversions", "Ctrl+C",
-     false, &Window::mnuConversions_Click},
+    {MenuItem::mnuConversions, "mnuConversions", MenuItem::mnuHelp, "&Conversions", "Ctrl+C", false,
+     &Window::mnuConversions_Click},
 }};
 
-constexpr const MenuDesign& menuDesign(MenuItem item) { return kMenus[static_cast<int>(item)]; }
+constexpr const MenuDesign &menuDesign(MenuItem item) {
+    return kMenus[static_cast<int>(item)];
+}
 
 } // namespace liftcalc

@@ -31,7 +31,7 @@ bool Window::clickField(int index) {
 }
 
 bool Window::editField(int index, std::string_view text, int caretAt) {
-    Field& f = field(index);
+    Field &f = field(index);
     if (!loaded_ || !f.Visible || f.Locked)
         return false;
     std::string accepted = validUtf8(text);
@@ -47,7 +47,7 @@ bool Window::editField(int index, std::string_view text, int caretAt) {
 }
 
 void Window::selectInField(int index, int start, int length) {
-    Field& f = field(index);
+    Field &f = field(index);
     const int size = utf16Length(f.Text);
     start = std::clamp(start, 0, size);
     length = std::clamp(length, 0, size - start);
@@ -86,7 +86,7 @@ void Window::click(ControlId control) {
 
 bool Window::canTab(ControlId control) const {
     if (isField(control)) {
-        const Field& f = Text1(fieldIndex(control));
+        const Field &f = Text1(fieldIndex(control));
         return f.Visible && f.TabStop;
     }
     // The two option buttons are one stop: the selected one, or the first when neither is.
@@ -145,6 +145,8 @@ void Window::chooseMenu(MenuItem item) {
         (this->*handler)();
 }
 
-void Window::closeFromTitleBar() { Unload(); }
+void Window::closeFromTitleBar() {
+    Unload();
+}
 
 } // namespace liftcalc

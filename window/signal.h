@@ -20,11 +20,11 @@ public:
     }
 
     void disconnect(int id) {
-        std::erase_if(slots_, [id](const auto& entry) { return entry.first == id; });
+        std::erase_if(slots_, [id](const auto &entry) { return entry.first == id; });
     }
 
-    void send(const Args&... args) const {
-        for (const auto& [id, slot] : slots_)
+    void send(const Args &...args) const {
+        for (const auto &[id, slot] : slots_)
             slot(args...);
     }
 

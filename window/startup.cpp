@@ -32,19 +32,23 @@ void Window::Form_Load() {
     FormLoaded = true;
 }
 
-void Window::Form_Unload() { FormLoaded = false; }
+void Window::Form_Unload() {
+    FormLoaded = false;
+}
 
-void Window::cmdExit_Click() { Unload(); }
+void Window::cmdExit_Click() {
+    Unload();
+}
 
 // Each checked item's method is called in turn; ImperialMode is read again before the metric
 // pass.
 void Window::cmdCalculate_Click() {
     if (ImperialMode)
-        for (const auto& methods : kDispatch)
+        for (const auto &methods : kDispatch)
             if (checked(methods.item))
                 (this->*methods.imperial)();
     if (!ImperialMode)
-        for (const auto& methods : kDispatch)
+        for (const auto &methods : kDispatch)
             if (checked(methods.item))
                 (this->*methods.metric)();
 }

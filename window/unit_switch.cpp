@@ -35,7 +35,7 @@ void Window::optImperial_Click() {
     setChecked(MenuItem::mnuMetric, false);
     ImperialMode = true;
     setLeft(1, kImperialColumnLeft);
-    for (const auto& setUp : kSetUps)
+    for (const auto &setUp : kSetUps)
         if (checked(setUp.item))
             (this->*setUp.method)();
 }
@@ -50,13 +50,17 @@ void Window::optMetric_Click() {
     setChecked(MenuItem::mnuMetric, true);
     ImperialMode = false;
     setLeft(1, kMetricColumnLeft);
-    for (const auto& setUp : kSetUps)
+    for (const auto &setUp : kSetUps)
         if (checked(setUp.item))
             (this->*setUp.method)();
 }
 
-void Window::mnuImperial_Click() { optImperial_Click(); }
+void Window::mnuImperial_Click() {
+    optImperial_Click();
+}
 
-void Window::mnuMetric_Click() { optMetric_Click(); }
+void Window::mnuMetric_Click() {
+    optMetric_Click();
+}
 
 } // namespace liftcalc

@@ -6,17 +6,17 @@
 
 namespace liftcalc {
 
-Window::Window(WindowHost& host, NumberFormat format) : host_(host), format_(std::move(format)) {
+Window::Window(WindowHost &host, NumberFormat format) : host_(host), format_(std::move(format)) {
     for (int i = 0; i < kFieldCount; ++i)
         fields_[i].Left = kFields[i].place.left;
     for (int i = 0; i < kLabelCount; ++i)
         labels_[i] = Label{std::string(kLabels[i].caption), std::string(kLabels[i].toolTip)};
-    for (const auto& menu : kMenus)
+    for (const auto &menu : kMenus)
         menuChecked_[static_cast<int>(menu.item)] = menu.checkedAtDesign;
 }
 
 void Window::setText(int index, std::string_view text) {
-    Field& f = field(index);
+    Field &f = field(index);
     if (f.Text == text)
         return;
     f.Text = text;
@@ -28,7 +28,7 @@ void Window::setText(int index, std::string_view text) {
 }
 
 namespace {
-template <class T> bool assign(T& property, const T& value) {
+template <class T> bool assign(T &property, const T &value) {
     if (property == value)
         return false;
     property = value;

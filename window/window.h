@@ -33,7 +33,7 @@ struct MessageBox {
     std::string title;
     std::string prompt; // line breaks are CR LF pairs
     int buttons = 0;    // 0: one OK button, no icon
-    bool operator==(const MessageBox&) const = default;
+    bool operator==(const MessageBox &) const = default;
 };
 
 // What the window needs from the program around it.
@@ -41,7 +41,7 @@ class WindowHost {
 public:
     virtual ~WindowHost() = default;
     // Shows a modal message box and returns when the user has closed it.
-    virtual void showMessage(const MessageBox& box) = 0;
+    virtual void showMessage(const MessageBox &box) = 0;
     // The window has been unloaded; the program ends.
     virtual void windowUnloaded() {}
 };
@@ -109,9 +109,9 @@ struct Change {
 
 class Window {
 public:
-    Window(WindowHost& host, NumberFormat format);
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    Window(WindowHost &host, NumberFormat format);
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
 
     // --- What a person does -------------------------------------------------------------
     // Creates the window's working state (Form_Load), shows it and gives the focus to the first
@@ -135,16 +135,16 @@ public:
     void closeFromTitleBar();
 
     // --- What the window shows ----------------------------------------------------------
-    const Field& Text1(int index) const { return fields_.at(index); }
-    const Label& Label1(int index) const { return labels_.at(index); }
+    const Field &Text1(int index) const { return fields_.at(index); }
+    const Label &Label1(int index) const { return labels_.at(index); }
     bool checked(MenuItem item) const { return menuChecked_[static_cast<int>(item)]; }
-    const OptionButton& optImperial() const { return options_[0]; }
-    const OptionButton& optMetric() const { return options_[1]; }
+    const OptionButton &optImperial() const { return options_[0]; }
+    const OptionButton &optMetric() const { return options_[1]; }
     std::optional<ControlId> focus() const { return focus_; }
     bool imperialMode() const { return ImperialMode; }
     bool formLoaded() const { return FormLoaded; }
     bool loaded() const { return loaded_; }
-    const NumberFormat& numberFormat() const { return format_; }
+    const NumberFormat &numberFormat() const { return format_; }
 
     Signal<Change> changed;
 
@@ -219,15 +219,15 @@ public:
     void SpeedUpCalcMet();
 
 private:
-    Field& field(int index) { return fields_.at(index); }
-    OptionButton& option(ControlId id) { return options_[id == ControlId::optImperial ? 0 : 1]; }
+    Field &field(int index) { return fields_.at(index); }
+    OptionButton &option(ControlId id) { return options_[id == ControlId::optImperial ? 0 : 1]; }
     void notify(Change::Property property, int index = 0) { changed.send(Change{property, index}); }
     void setFocusTo(std::optional<ControlId> control);
     bool canTab(ControlId control) const;
     // The four steps every calculator's menu handler takes.
     void chooseCalculator(MenuItem item, void (Window::*setUp)());
 
-    WindowHost& host_;
+    WindowHost &host_;
     NumberFormat format_;
     std::array<Field, kFieldCount> fields_;
     std::array<Label, kLabelCount> labels_;
