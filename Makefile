@@ -1,8 +1,11 @@
 # The front door: `make run` starts the program, `make test` runs every test.
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The core and its tests again, under the address and undefined-behaviour sanitizers.
+ASAN_BUILD ?= build-asan
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build asan run test fuzz bench clean
 
 all: build
 
@@ -15,11 +18,26 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DLIFTCALC_BUILD_UI=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE)"
+
+asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD)
+
 run: build
 	@tools/run.sh $(BUILD)
 
-test: build
+test: build asan
 	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure
+
+# Each fuzz target for FUZZ_SECONDS (default 60); see tools/run-fuzz.sh.
+fuzz:
+	@tools/run-fuzz.sh
+
+bench:
+	@tools/run-bench.sh
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz build-bench

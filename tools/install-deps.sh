@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing liftcalc needs, when they are missing.
+# Extra package names on the command line are installed too (fuzzing and benchmarks need more).
 set -eu
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev)
+packages=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

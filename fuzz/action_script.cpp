@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "fuzz/action_script.h"
+
+#include "window/menus.h"
+
+#include <array>
+#include <climits>
+#include <string_view>
+
+namespace liftcalc::fuzz {
+namespace {
+
+using namespace std::string_view_literals;
+
+// Texts worth typing: figures of the worked examples, every way of writing a number the two
+// readings tell apart, the limits of the double range, and texts that are no number at all.
+constexpr std::array kWords{
+    "10"sv,
+    "1"sv,
+    "2"sv,
+    "20000"sv,
+    "100"sv,
+    "254"sv,
+    "2.7"sv,
+    "0.5"sv,
+    "0"sv,
+    "-5"sv,
+    "-0"sv,
+    ""sv,
+    "  12 "sv,
+    "abc"sv,
+    "500 psi"sv,
+    "1,500"sv,
+    "1.500"sv,
+    "1 500"sv,
+    "0,508"sv,
+    "1e308"sv,
+    "1e-308"sv,
+    "1E+15"sv,
+    "9.99e307"sv,
+    "1.7976931348623157e308"sv,
+    "4.9e-324"sv,
+    "&H10"sv,
+    "&HFFFFFFFFFFFF"sv,
+    "&O17"sv,
+    "1..5"sv,
+    "."sv,
+    "-"sv,
+    "+"sv,
+    "1e"sv,
+    "inf"sv,
+    "NaN"sv,
+    "254.648"sv,
+    "9,071.800"sv,
+    "1\u202F500"sv,
+    "1\u00A0500,25"sv,
+    "\u22125"sv,
+    "1\u2019500.5"sv,
+    "123456789012345678901234567890"sv,
+    "0.0001"sv,
+    "\uFF11"sv,
+    "\u0661"sv,
+    "\U0001F600"sv,
+    "\xFF\xFE"sv,
+    "\xE2\x82"sv,
+    "\r\n"sv,
+    "5\t"sv,
+};
+
+constexpr std::array kItemsWithHandlers{
+    MenuItem::mnuDiameterofPlunger,
+    MenuItem::mnuFlowRate,
+    MenuItem::mnuLoad,
+    MenuItem::mnuPlungerDisplacement,
+    MenuItem::mnuStaticPressure,
+    MenuItem::mnuRatedLoadSpeed,
+    MenuItem::mnuImperial,
+    MenuItem::mnuMetric,
+    MenuItem::mnuConversions,
+};
+
+constexpr std::array kLocales{"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE"};
+
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    bool done() const { return at_ >= bytes_.size(); }
+    std::uint8_t next() { return done() ? 0 : bytes_[at_++]; }
+    std::string_view take(std::size_t count) {
+        count = std::min(count, bytes_.size() - at_);
+        std::string_view taken(reinterpret_cast<const char *>(bytes_.data() + at_), count);
+        at_ += count;
+        return taken;
+    }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
+
+std::string_view word(ByteReader &in) {
+    return kWords[in.next() % kWords.size()];
+}
+
+std::string typedText(ByteReader &in) {
+    switch (in.next() % 4) {
+    case 0:
+        return std::string(word(in));
+    case 1:
+        return std::string(in.take(in.next()));
+    case 2: {
+        // A long paste: up to about 32,000 copies of a word, past the 16-bit selection count.
+        const std::string_view w = word(in);
+        const std::size_t copies = in.next() * 128u + 1;
+        std::string text;
+        text.reserve(w.size() * copies);
+        for (std::size_t i = 0; i < copies; ++i)
+            text += w;
+        return text;
+    }
+    default:
+        return std::string(word(in)) + std::string(word(in));
+    }
+}
+
+} // namespace
+
+ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
+    ByteReader in(bytes);
+    ActionScript script{kLocales[in.next() % kLocales.size()], {}};
+    while (!in.done()) {
+        const std::uint8_t op = in.next() % 16;
+        if (op < 5) {
+            const int field = in.next() % kFieldCount;
+            script.actions.push_back(TypeInto{field, typedText(in)});
+        } else if (op == 5) {
+            script.actions.push_back(FocusField{in.next() % kFieldCount});
+        } else if (op == 6) {
+            script.actions.push_back(ClickControl{kButtons[in.next() % kButtons.size()].id});
+        } else if (op == 7) {
+            script.actions.push_back(PressKey{in.next() % 2 ? PressKey::ShiftTab : PressKey::Tab});
+        } else if (op == 8) {
+            script.actions.push_back(PressKey{PressKey::Enter});
+        } else if (op <= 10) {
+            script.actions.push_back(
+                ChooseMenu{kItemsWithHandlers[in.next() % kItemsWithHandlers.size()]});
+        } else if (op == 11) {
+            script.actions.push_back(ClickControl{ControlId::cmdCalculate});
+        } else if (op == 12) {
+            script.actions.push_back(ClickControl{ControlId::cmdClear});
+        } else if (op == 13) {
+            script.actions.push_back(
+                ClickControl{in.next() % 2 ? ControlId::optMetric : ControlId::optImperial});
+        } else if (op == 14) {
+            script.actions.push_back(PressKey{PressKey::Tab});
+        } else {
+            // The three ways out: Esc, Exit and the title bar.
+            switch (in.next() % 3) {
+            case 0:
+                script.actions.push_back(PressKey{PressKey::Esc});
+                break;
+            case 1:
+                script.actions.push_back(ClickControl{ControlId::cmdExit});
+                break;
+            default:
+                script.actions.push_back(CloseWindow{});
+            }
+        }
+    }
+    return script;
+}
+
+void perform(Window &window, const Action &action) {
+    struct Performer {
+        Window &w;
+        void operator()(const TypeInto &a) {
+            if (w.clickField(a.field))
+                w.editField(a.field, a.text, INT_MAX);
+        }
+        void operator()(const FocusField &a) { w.clickField(a.field); }
+        void operator()(const ClickControl &a) { w.click(a.control); }
+        void operator()(const PressKey &a) {
+            switch (a.key) {
+            case PressKey::Tab:
+                return w.pressTab(false);
+            case PressKey::ShiftTab:
+                return w.pressTab(true);
+            case PressKey::Enter:
+                return w.pressEnter();
+            case PressKey::Esc:
+                return w.pressEscape();
+            }
+        }
+        void operator()(const ChooseMenu &a) { w.chooseMenu(a.item); }
+        void operator()(const CloseWindow &) { w.closeFromTitleBar(); }
+    };
+    std::visit(Performer{window}, action);
+}
+
+std::string replayLine(const Action &action) {
+    struct Writer {
+        std::string operator()(const TypeInto &a) {
+            std::string text;
+            for (char c : a.text)
+                text += c == '\n' ? "\\n" : std::string(1, c);
+            return "type " + std::to_string(a.field) + " " + text;
+        }
+        std::string operator()(const FocusField &a) { return "focus " + std::to_string(a.field); }
+        std::string operator()(const ClickControl &a) {
+            return "click " + std::string(buttonDesign(a.control).name);
+        }
+        std::string operator()(const PressKey &a) {
+            constexpr std::array names{"Tab", "Shift+Tab", "Enter", "Esc"};
+            return std::string("key ") + names[a.key];
+        }
+        std::string operator()(const ChooseMenu &a) {
+            return "menu " + std::string(menuDesign(a.item).name);
+        }
+        std::string operator()(const CloseWindow &) { return "close"; }
+    };
+    return std::visit(Writer{}, action);
+}
+
+} // namespace liftcalc::fuzz

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: MIT
+#include "fuzz/window_invariants.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <string_view>
+
+namespace liftcalc::fuzz {
+namespace {
+
+using namespace std::string_view_literals;
+
+struct CalculatorLayout {
+    MenuItem item;
+    std::string_view heading;
+    std::string_view failureTitle;
+    std::initializer_list<int> imperialInputs, metricInputs;
+    std::initializer_list<int> imperialLocked, metricLocked;
+};
+
+// Each calculator's open inputs and locked (yellow) answers and equivalents in either unit
+// system; every other field is hidden, and open.
+const std::array<CalculatorLayout, 6> kCalculators{{
+    {MenuItem::mnuStaticPressure,
+     "Static Pressure Calculator",
+     "Static Pressure",
+     {0, 1, 2},
+     {6, 1, 7},
+     {3, 8, 6, 7},
+     {3, 8, 0, 2}},
+    {MenuItem::mnuFlowRate,
+     "Flow Rate Calculator",
+     "Flow Rate/Plunger Displacement",
+     {0, 1, 11},
+     {6, 1, 12},
+     {4, 9, 5, 10, 6, 12},
+     {4, 9, 5, 10, 0, 11}},
+    {MenuItem::mnuPlungerDisplacement,
+     "Plunger Displacement Calculator",
+     "Flow Rate/Plunger Displacement",
+     {0, 1, 11},
+     {6, 1, 12},
+     {4, 9, 5, 10, 6, 12},
+     {4, 9, 5, 10, 0, 11}},
+    {MenuItem::mnuLoad,
+     "Load On Plunger(s) Calculator",
+     "Load On Plunger(s)",
+     {0, 1, 3},
+     {6, 1, 8},
+     {2, 7, 6, 8},
+     {2, 7, 0, 3}},
+    {MenuItem::mnuDiameterofPlunger,
+     "Diameter of Plunger Calculator",
+     "Diameter of Plunger",
+     {1, 2, 3},
+     {1, 7, 8},
+     {0, 6, 8, 7},
+     {0, 6, 3, 2}},
+    {MenuItem::mnuRatedLoadSpeed,
+     "Up Speed/Rated Load Calculator",
+     "Up Speed/Rated Load Calculator",
+     {0, 1, 4},
+     {6, 1, 9},
+     {11, 12, 6, 9},
+     {11, 12, 0, 4}},
+}};
+
+constexpr std::array<std::pair<int, int>, 6> kRowsOfTwo{
+    {{0, 6}, {2, 7}, {3, 8}, {4, 9}, {5, 10}, {11, 12}}};
+
+constexpr std::string_view kInvalidNumber = "Did you enter a valid number in every field?";
+constexpr std::string_view kOnePlunger = " This is the displacement of one plunger... ";
+
+bool in(std::initializer_list<int> list, int value) {
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+bool isOpen(const Field &f) {
+    return !f.Locked && f.TabStop && f.BackColor == colours::white;
+}
+bool isLocked(const Field &f) {
+    return f.Locked && !f.TabStop && f.BackColor == colours::yellow;
+}
+
+// The chart: the unit, a run of blanks lining up the equals signs, the factor.
+std::string conversionChart() {
+    constexpr std::array<std::pair<std::string_view, int>, 12> lines{{
+        {"1 Pound", 24},
+        {"1 Kilogram", 21},
+        {"1 Inch", 27},
+        {"1 Millimeter", 20},
+        {"1 Pound/Square Inch", 3},
+        {"1 Bar", 29},
+        {"1 Foot/Minute", 15},
+        {"1 Meter/Second", 11},
+        {"1 Gallon/Minute", 12},
+        {"1 Liter/Second", 14},
+        {"1 Gallon/Foot", 16},
+        {"1 Liter/Meter", 17},
+    }};
+    constexpr std::array<std::string_view, 12> factors{
+        "0.45359 Kilograms",
+        "2.2046 Pounds",
+        "25.400 Millimeters",
+        "0.03937 Inches",
+        "0.06895 Bars",
+        "14.5038 Pounds/Square Inch",
+        "0.00508 Meters/Second",
+        "196.85 Feet/Minute",
+        "0.06309 Liters/Second",
+        "15.8503 Gallons/Minute",
+        "approx.  12.42 Liters/Meter",
+        "approx.  .0805 Gallons/Foot",
+    };
+    std::string chart;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        chart += "\r\n" + std::string(lines[i].first) + std::string(lines[i].second, ' ') + "=   " +
+                 std::string(factors[i]);
+    return chart;
+}
+
+const CalculatorLayout *checkedCalculator(const Window &w) {
+    const CalculatorLayout *found = nullptr;
+    for (const auto &c : kCalculators) {
+        if (!w.checked(c.item))
+            continue;
+        if (found)
+            return nullptr;
+        found = &c;
+    }
+    return found;
+}
+
+bool isNumberIn(std::string_view text, const NumberFormat &format) {
+    return strictValue(text, format).has_value();
+}
+
+// "This is the displacement of one plunger...\r\nthe total displacement of the P plungers is
+// X gallons per foot. ( Y liters per meter )", the units the other way round in metric.
+bool isTotalDisplacement(std::string_view prompt, const Window &w) {
+    const std::string head = "This is the displacement of one plunger...\r\nthe total "
+                             "displacement of the " +
+                             w.Text1(1).Text + " plungers is ";
+    const bool imperial = w.imperialMode();
+    const std::string_view first = imperial ? " gallons per foot. ( " : " liters per meter. ( ";
+    const std::string_view last = imperial ? " liters per meter )" : " gallons per foot )";
+    if (!prompt.starts_with(head) || !prompt.ends_with(last))
+        return false;
+    prompt = prompt.substr(head.size(), prompt.size() - head.size() - last.size());
+    const auto split = prompt.find(first);
+    return split != std::string_view::npos &&
+           isNumberIn(prompt.substr(0, split), w.numberFormat()) &&
+           isNumberIn(prompt.substr(split + first.size()), w.numberFormat());
+}
+
+std::string fieldName(int index) {
+    return "Text1(" + std::to_string(index) + ")";
+}
+
+std::string brokenFieldInvariant(const Window &w, const CalculatorLayout &calc) {
+    const bool imperial = w.imperialMode();
+    const auto &inputs = imperial ? calc.imperialInputs : calc.metricInputs;
+    const auto &locked = imperial ? calc.imperialLocked : calc.metricLocked;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field &f = w.Text1(i);
+        const bool shown = in(inputs, i) || in(locked, i);
+        if (f.Visible != shown)
+            return fieldName(i) + (shown ? " hidden" : " shown") + " in " +
+                   std::string(calc.heading);
+        if (in(locked, i) ? !isLocked(f) : !isOpen(f))
+            return fieldName(i) + " is neither open nor locked as its calculator has it";
+        if (!f.Visible && !f.Text.empty())
+            return "hidden " + fieldName(i) + " holds text";
+        if (validUtf8(f.Text) != f.Text)
+            return fieldName(i) + " holds ill-formed UTF-8";
+        const int length = utf16Length(f.Text);
+        if (f.SelStart < 0 || f.SelLength < 0 || f.SelStart + f.SelLength > length)
+            return fieldName(i) + " selects beyond its text";
+    }
+    for (auto [imperialField, metricField] : kRowsOfTwo) {
+        const Field &a = w.Text1(imperialField);
+        const Field &b = w.Text1(metricField);
+        if (a.Visible && b.Visible && a.BackColor == colours::white &&
+            b.BackColor == colours::white)
+            return "both fields open in the row of " + fieldName(imperialField);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string brokenInvariant(const Window &w) {
+    const CalculatorLayout *calc = checkedCalculator(w);
+    if (!calc)
+        return "not exactly one calculator checked";
+    if (w.Label1(kHeadingLabel).Caption != calc->heading)
+        return "heading \"" + w.Label1(kHeadingLabel).Caption + "\" with " +
+               std::string(calc->heading) + " checked";
+
+    const bool imperial = w.imperialMode();
+    const auto &chosen = imperial ? w.optImperial() : w.optMetric();
+    const auto &other = imperial ? w.optMetric() : w.optImperial();
+    if (!chosen.Value || other.Value)
+        return "option buttons disagree with ImperialMode";
+    if (w.checked(MenuItem::mnuImperial) != imperial || w.checked(MenuItem::mnuMetric) == imperial)
+        return "Units menu disagrees with ImperialMode";
+    if (chosen.ForeColor != colours::red || !chosen.FontBold || other.ForeColor != colours::black ||
+        other.FontBold)
+        return "option buttons coloured against the unit system";
+    if (w.Text1(1).Left != (imperial ? kImperialColumnLeft : kMetricColumnLeft))
+        return "Text1(1) outside the column of the chosen system";
+
+    if (w.formLoaded() != w.loaded())
+        return "FormLoaded disagrees with the window being loaded";
+    if (w.loaded()) {
+        const auto focus = w.focus();
+        if (!focus)
+            return "a loaded window without focus";
+        if (isField(*focus) && !w.Text1(fieldIndex(*focus)).Visible)
+            return "focus in hidden " + fieldName(fieldIndex(*focus));
+    } else if (w.focus()) {
+        return "focus in a window that is gone";
+    }
+    if (!w.checked(MenuItem::mnuFlowRate) && !w.checked(MenuItem::mnuPlungerDisplacement) &&
+        w.Label1(kDisplacementLabel).ToolTipText != kOnePlunger)
+        return "total displacement tooltip outside the flow rate calculators";
+    return brokenFieldInvariant(w, *calc);
+}
+
+void CheckingHost::showMessage(const MessageBox &box) {
+    if (!problem.empty() || !window_)
+        return;
+    static const std::string chart = conversionChart();
+    const CalculatorLayout *calc = checkedCalculator(*window_);
+    bool expected = false;
+    if (box.title == "Conversion Chart")
+        expected = box.prompt == chart;
+    else if (box.title == "Plunger Displacement")
+        expected = window_->checked(MenuItem::mnuPlungerDisplacement) &&
+                   isTotalDisplacement(box.prompt, *window_);
+    else
+        expected = calc && box.title == calc->failureTitle && box.prompt == kInvalidNumber;
+    if (!expected || box.buttons != 0)
+        problem = "unexpected message box \"" + box.title + "\": \"" + box.prompt + "\"";
+}
+
+} // namespace liftcalc::fuzz

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// Fuzz target: random sequences of what a person does to the window, checking after every
+// action that the window is in a state it may show. A broken invariant prints the sequence as
+// a liftcalc-replay script, to be replayed and read by a person.
+#include "fuzz/action_script.h"
+#include "fuzz/check.h"
+#include "fuzz/window_invariants.h"
+#include "platform/locale_format.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+
+namespace liftcalc::fuzz {
+namespace {
+
+const NumberFormat &formatNamed(const char *locale) {
+    static std::map<std::string, NumberFormat> formats;
+    auto [at, added] = formats.try_emplace(locale);
+    if (added) {
+        auto format = numberFormatNamed(locale);
+        if (!format)
+            fail(std::string("no regional settings for ") + locale);
+        at->second = *format;
+    }
+    return at->second;
+}
+
+[[noreturn]] void report(const ActionScript &script, std::size_t done, const std::string &what) {
+    std::fprintf(stderr, "# liftcalc-replay --locale %s\n", script.locale);
+    for (std::size_t i = 0; i < done && i < script.actions.size(); ++i)
+        std::fprintf(stderr, "%s\n", replayLine(script.actions[i]).c_str());
+    fail(what);
+}
+
+std::array<std::string, kFieldCount> texts(const Window &w) {
+    std::array<std::string, kFieldCount> all;
+    for (int i = 0; i < kFieldCount; ++i)
+        all[i] = w.Text1(i).Text;
+    return all;
+}
+
+} // namespace
+} // namespace liftcalc::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace liftcalc;
+    using namespace liftcalc::fuzz;
+    const ActionScript script = decodeActions({data, size});
+    CheckingHost host;
+    Window window(host, formatNamed(script.locale));
+    host.watch(window);
+    window.start();
+    if (auto broken = brokenInvariant(window); !broken.empty())
+        report(script, 0, "after start-up: " + broken);
+
+    std::optional<std::array<std::string, kFieldCount>> whenGone;
+    for (std::size_t i = 0; i < script.actions.size(); ++i) {
+        perform(window, script.actions[i]);
+        if (!host.problem.empty())
+            report(script, i + 1, host.problem);
+        if (auto broken = brokenInvariant(window); !broken.empty())
+            report(script, i + 1, broken);
+        // Once the window is gone nothing a person does reaches it.
+        if (!window.loaded()) {
+            if (!whenGone)
+                whenGone = texts(window);
+            else if (*whenGone != texts(window))
+                report(script, i + 1, "a field changed after the window was gone");
+        }
+    }
+    return 0;
+}
