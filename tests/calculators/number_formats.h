@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// The regional settings the numeric tests run under, pinned here rather than taken from the
+// machine that runs them.
+#pragma once
+
+#include "calculators/numeric.h"
+
+#include <array>
+#include <string_view>
+
+namespace liftcalc::testing {
+
+inline const NumberFormat kEnglish{".", ",", "-"};
+inline const NumberFormat kGerman{",", ".", "-"};
+inline const NumberFormat kFrench{",", "\u202F", "-"}; // narrow no-break space groups
+inline const NumberFormat kSwiss{".", "\u2019", "-"};  // typographic apostrophe groups
+inline const NumberFormat kTypographicMinus{",", "\u00A0", "\u2212"}; // no-break space, U+2212
+
+struct NamedFormat {
+    std::string_view name;
+    const NumberFormat *format;
+};
+
+inline const std::array<NamedFormat, 5> kAllFormats{{
+    {"English", &kEnglish},
+    {"German", &kGerman},
+    {"French", &kFrench},
+    {"Swiss", &kSwiss},
+    {"TypographicMinus", &kTypographicMinus},
+}};
+
+} // namespace liftcalc::testing
