@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The liftcalc-replay command itself: where it reads, what it writes, and its exit status.
+#include "json_value.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace liftcalc::testing {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::vector<std::string> lines; // standard output
+    std::string errors;             // standard error
+};
+
+std::filesystem::path scratch(const std::string &name) {
+    return std::filesystem::path(::testing::TempDir()) / ("liftcalc_replay_" + name);
+}
+
+std::string readAll(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the command through the shell with `arguments` (already quoted) and optional input.
+Outcome run(const std::string &arguments, const std::string *input = nullptr,
+            const std::string &environment = "LC_ALL=C") {
+    const auto in = scratch("stdin"), err = scratch("stderr");
+    if (input)
+        std::ofstream(in, std::ios::binary) << *input;
+    std::string command = environment + " '" + LIFTCALC_REPLAY_COMMAND + "' " + arguments +
+                          (input ? " < '" + in.string() + "'" : " < /dev/null") + " 2> '" +
+                          err.string() + "'";
+    Outcome outcome;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return outcome;
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        outcome.lines.push_back(line);
+    outcome.errors = readAll(err);
+    return outcome;
+}
+
+const std::string kStaticPressure = "type 0 10\nkey Tab\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
+
+// A script read from standard input and the same script read from a file give the same dumps.
+TEST(ReplayCommand, StandardInputAndFileAgree) {
+    const auto file = scratch("script.replay");
+    std::ofstream(file, std::ios::binary) << kStaticPressure;
+    const Outcome fromFile = run("'" + file.string() + "'");
+    const Outcome fromInput = run("", &kStaticPressure);
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromInput.status, 0);
+    ASSERT_EQ(fromFile.lines.size(), 1u);
+    EXPECT_EQ(fromFile.lines, fromInput.lines);
+    const auto state = parseJson(fromFile.lines[0]);
+    ASSERT_TRUE(state.has_value());
+    EXPECT_EQ((*state)["fields"][3]["text"].text, "254.648");
+    EXPECT_EQ((*state)["fields"][7]["text"].text, "9,071.800");
+}
+
+// Every key of the state is there, with the published shapes.
+TEST(ReplayCommand, DumpHasEveryKey) {
+    const std::string script = "dump\n";
+    const Outcome o = run("", &script);
+    ASSERT_EQ(o.lines.size(), 1u);
+    const auto state = parseJson(o.lines[0]);
+    ASSERT_TRUE(state.has_value()) << o.lines[0];
+    for (const char *key : {"loaded", "imperialMode", "formLoaded", "heading", "displacementTip",
+                            "focus", "menus", "options", "fields", "messages", "numberFormat"})
+        EXPECT_TRUE(state->has(key)) << key;
+    EXPECT_EQ((*state)["menus"].members.size(), 8u);
+    EXPECT_EQ((*state)["fields"].items.size(), 13u);
+    for (const auto &f : (*state)["fields"].items)
+        for (const char *key :
+             {"text", "visible", "locked", "tabStop", "backColor", "left", "selStart", "selLength"})
+            EXPECT_TRUE(f.has(key)) << key;
+    EXPECT_EQ((*state)["options"]["optImperial"]["foreColor"].number, 255);
+    EXPECT_EQ((*state)["fields"][3]["backColor"].number, 65535);
+    EXPECT_EQ((*state)["fields"][0]["backColor"].number, 16777215);
+    EXPECT_EQ((*state)["focus"].text, "Text1(0)");
+    EXPECT_EQ((*state)["messages"].kind, JsonValue::Kind::Array);
+}
+
+// A line that cannot be carried out writes one error line naming it; the replay goes on, and
+// the exit status is 1. Message boxes are listed once, at the next dump.
+TEST(ReplayCommand, RefusedLineGivesStatusOne) {
+    const std::string script = "# a comment\nkey F13\nmenu mnuConversions\ndump\ndump\n";
+    const Outcome o = run("", &script);
+    EXPECT_EQ(o.status, 1);
+    ASSERT_EQ(o.lines.size(), 3u);
+    const auto error = parseJson(o.lines[0]);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->members.size(), 1u);
+    EXPECT_TRUE((*error)["error"].text.starts_with("line 2: ")) << o.lines[0];
+    const auto first = parseJson(o.lines[1]), second = parseJson(o.lines[2]);
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ((*first)["messages"].items.size(), 1u);
+    EXPECT_EQ((*first)["messages"][0]["title"].text, "Conversion Chart");
+    EXPECT_TRUE((*first)["messages"][0]["prompt"].text.starts_with("\r\n1 Pound"));
+    EXPECT_TRUE((*second)["messages"].items.empty());
+}
+
+// After Exit only dump works; every other action is an error.
+TEST(ReplayCommand, ActionsAfterTheWindowIsGone) {
+    const std::string script = "key Esc\ndump\nkey Tab\nclose\ndump\n";
+    const Outcome o = run("", &script);
+    EXPECT_EQ(o.status, 1);
+    ASSERT_EQ(o.lines.size(), 4u);
+    const auto gone = parseJson(o.lines[0]);
+    ASSERT_TRUE(gone.has_value());
+    EXPECT_FALSE((*gone)["loaded"].boolean);
+    EXPECT_EQ((*gone)["focus"].kind, JsonValue::Kind::Null);
+    EXPECT_TRUE(o.lines[1].find("line 3: ") != std::string::npos) << o.lines[1];
+    EXPECT_TRUE(o.lines[2].find("line 4: ") != std::string::npos) << o.lines[2];
+}
+
+// A file that cannot be read: a message on standard error, nothing on standard output, status 2.
+TEST(ReplayCommand, UnreadableFileGivesStatusTwo) {
+    const Outcome o = run("'" + scratch("no_such_file").string() + "'");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.lines.empty());
+    EXPECT_FALSE(o.errors.empty());
+}
+
+// --locale chooses the regional settings; without it they are en_US's whatever the environment.
+TEST(ReplayCommand, LocaleOption) {
+    const std::string script = "type 0 10\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
+    const Outcome german = run("--locale de_DE", &script);
+    ASSERT_EQ(german.lines.size(), 1u);
+    const auto g = parseJson(german.lines[0]);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ((*g)["numberFormat"]["decimal"].text, ",");
+    EXPECT_EQ((*g)["numberFormat"]["group"].text, ".");
+    EXPECT_EQ((*g)["fields"][7]["text"].text, "9.071,800");
+
+    const Outcome plain = run("", &script, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE");
+    ASSERT_EQ(plain.lines.size(), 1u);
+    const auto e = parseJson(plain.lines[0]);
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ((*e)["numberFormat"]["decimal"].text, ".");
+    EXPECT_EQ((*e)["fields"][7]["text"].text, "9,071.800");
+}
+
+} // namespace
+} // namespace liftcalc::testing
