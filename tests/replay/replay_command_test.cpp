@@ -140,6 +140,15 @@ TEST(ReplayCommand, UnreadableFileGivesStatusTwo) {
     EXPECT_FALSE(o.errors.empty());
 }
 
+// A directory given as FILE cannot be read as a script: a message and status 2, not an
+// empty, successful replay.
+TEST(ReplayCommand, DirectoryAsFileGivesStatusTwo) {
+    const Outcome o = run("'" + ::testing::TempDir() + "'");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.lines.empty());
+    EXPECT_FALSE(o.errors.empty());
+}
+
 // --locale chooses the regional settings; without it they are en_US's whatever the environment.
 TEST(ReplayCommand, LocaleOption) {
     const std::string script = "type 0 10\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
