@@ -3,7 +3,8 @@
 # Extra package names on the command line are installed too (fuzzing and benchmarks need more).
 set -eu
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev "$@")
+# fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
+packages=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev fonts-liberation2 "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,351 @@
+// SPDX-License-Identifier: MIT
+// The calculator window driven through real widgets with key and mouse events.
+#include "form_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using namespace liftcalc;
+using liftcalc::test::FormUnderTest;
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+QColor background(const QLineEdit *field) {
+    return field->palette().color(QPalette::Base);
+}
+QColor textColour(const QWidget *w) {
+    return w->palette().color(QPalette::WindowText);
+}
+
+QString focusName() {
+    const QWidget *w = QApplication::focusWidget();
+    return w ? w->objectName() : QStringLiteral("(none)");
+}
+} // namespace
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        ui = std::make_unique<FormUnderTest>();
+        QVERIFY(ui->start());
+    }
+    void cleanup() { ui.reset(); }
+
+    // The window opens on the static pressure calculator, imperial, focus in the diameter.
+    void startUpState() {
+        QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+        QCOMPARE(ui->form.findChild<QLabel *>("Label1_19")->text(),
+                 QStringLiteral("Static Pressure Calculator"));
+        for (const char *name : {"mnuStaticPressure", "mnuImperial"})
+            QVERIFY2(ui->menuItem(name)->isChecked(), name);
+        for (const char *name : {"mnuFlowRate", "mnuLoad", "mnuMetric", "mnuConversions"})
+            QVERIFY2(!ui->menuItem(name)->isChecked(), name);
+        auto *imperial = ui->button("optImperial");
+        auto *metric = ui->button("optMetric");
+        QVERIFY(imperial->isChecked() && !metric->isChecked());
+        QCOMPARE(textColour(imperial), kRed);
+        QVERIFY(imperial->font().bold() && !metric->font().bold());
+        QCOMPARE(textColour(metric), kBlack);
+
+        for (int i : {0, 1, 2}) {
+            QVERIFY(ui->field(i)->isVisible() && !ui->field(i)->isReadOnly());
+            QCOMPARE(background(ui->field(i)), kWhite);
+        }
+        for (int i : {3, 6, 7, 8}) {
+            QVERIFY(ui->field(i)->isVisible() && ui->field(i)->isReadOnly());
+            QCOMPARE(background(ui->field(i)), kYellow);
+        }
+        for (int i : {4, 5, 9, 10, 11, 12})
+            QVERIFY(!ui->field(i)->isVisible());
+        for (int i = 0; i < kFieldCount; ++i)
+            QVERIFY(ui->field(i)->text().isEmpty());
+    }
+
+    // Twips become pixels at 15 to one on a 96 dpi screen; names reach screen readers.
+    void layoutAndNames() {
+        if (ui->form.logicalDpiX() != 96)
+            QSKIP("the pixel figures below hold for a 96 dpi screen");
+        QCOMPARE(ui->form.centralWidget()->size(), QSize(625, 501));
+        QCOMPARE(ui->field(3)->geometry(), QRect(236, 226, 121, 33));
+        QCOMPARE(ui->button("cmdExit")->geometry(), QRect(472, 444, 113, 33));
+        QCOMPARE(ui->button("optMetric")->geometry(), QRect(228, 8, 65, 25));
+        QCOMPARE(ui->form.findChild<QLabel *>("Label1_20")->geometry(), QRect(154, 28, 317, 17));
+        QCOMPARE(ui->field(0)->accessibleName(), QStringLiteral("Diameter of Plunger(s) IN"));
+        QCOMPARE(ui->field(1)->accessibleName(), QStringLiteral("Number of Plungers"));
+        QCOMPARE(ui->field(12)->accessibleName(), QStringLiteral("Up Speed/Rated Load MPS"));
+        QCOMPARE(ui->form.findChild<QLabel *>("Label1_9")->toolTip(),
+                 QStringLiteral(" Gallons per minute "));
+        QVERIFY(ui->form.windowTitle().startsWith(QStringLiteral(" Morvane            ")));
+    }
+
+    // Tab and Shift+Tab follow the model's order, skipping locked and hidden fields.
+    void tabOrder_data() {
+        QTest::addColumn<QKeySequence>("setUp");
+        QTest::addColumn<QStringList>("forward");
+        QTest::newRow("static pressure, imperial")
+            << QKeySequence() << QStringList{"Text1_1", "Text1_2",     "cmdCalculate", "cmdClear",
+                                             "cmdExit", "optImperial", "Text1_0"};
+        QTest::newRow("flow rate, imperial")
+            << QKeySequence(QStringLiteral("Ctrl+F"))
+            << QStringList{"Text1_1", "Text1_11",    "cmdCalculate", "cmdClear",
+                           "cmdExit", "optImperial", "Text1_0"};
+        QTest::newRow("static pressure, metric")
+            << QKeySequence(QStringLiteral("Ctrl+M"))
+            << QStringList{"Text1_1", "Text1_7",   "cmdCalculate", "cmdClear",
+                           "cmdExit", "optMetric", "Text1_6"};
+    }
+    void tabOrder() {
+        QFETCH(QKeySequence, setUp);
+        QFETCH(QStringList, forward);
+        if (!setUp.isEmpty())
+            QTest::keySequence(ui->keyTarget(), setUp);
+        const QString first = forward.last();
+        QCOMPARE(focusName(), first);
+        for (const QString &expected : forward) {
+            ui->press(Qt::Key_Tab);
+            QCOMPARE(focusName(), expected);
+        }
+        QStringList backward = forward;
+        std::reverse(backward.begin(), backward.end());
+        backward.removeFirst();
+        backward.append(first);
+        for (const QString &expected : backward) {
+            ui->press(Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(focusName(), expected);
+        }
+    }
+
+    // Enter in a field presses Calculate; on a focused command button it presses that one.
+    void enterPressesDefaultOrFocusedButton() {
+        ui->typeInto(0, "10");
+        ui->typeInto(1, "1");
+        ui->typeInto(2, "20000");
+        ui->press(Qt::Key_Return);
+        QCOMPARE(ui->field(3)->text(), QStringLiteral("254.648"));
+        QCOMPARE(ui->field(8)->text(), QStringLiteral("17.558"));
+        ui->press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("cmdCalculate"));
+        ui->press(Qt::Key_Tab);
+        ui->press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(ui->field(3)->text(), QString());
+        QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+    }
+
+    // Esc, Exit and the title bar all unload the window once and close it.
+    void exitPaths_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("Alt+X") << 1;
+        QTest::newRow("click Exit") << 2;
+        QTest::newRow("title bar") << 3;
+    }
+    void exitPaths() {
+        QFETCH(int, how);
+        if (how == 0)
+            ui->press(Qt::Key_Escape);
+        else if (how == 1)
+            ui->press(Qt::Key_X, Qt::AltModifier);
+        else if (how == 2)
+            QTest::mouseClick(ui->button("cmdExit"), Qt::LeftButton);
+        else
+            ui->form.close();
+        QVERIFY(!ui->model.loaded());
+        QVERIFY(!ui->model.formLoaded());
+        QCOMPARE(ui->host.unloads, 1);
+        QVERIFY(!ui->form.isVisible());
+    }
+
+    // Access keys press their buttons at once, with the focus in a field.
+    void altKeys() {
+        ui->typeInto(0, "10");
+        ui->typeInto(1, "1");
+        ui->typeInto(2, "20000");
+        ui->press(Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(ui->field(3)->text(), QStringLiteral("254.648"));
+        QCOMPARE(focusName(), QStringLiteral("cmdCalculate"));
+        ui->press(Qt::Key_M, Qt::AltModifier);
+        QVERIFY(ui->button("optMetric")->isChecked());
+        QVERIFY(!ui->button("optImperial")->isChecked());
+        QVERIFY(ui->menuItem("mnuMetric")->isChecked());
+        ui->press(Qt::Key_L, Qt::AltModifier);
+        for (int i = 0; i < kFieldCount; ++i)
+            QVERIFY(ui->field(i)->text().isEmpty());
+        QCOMPARE(focusName(), QStringLiteral("Text1_6"));
+        ui->press(Qt::Key_I, Qt::AltModifier);
+        QVERIFY(ui->button("optImperial")->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+    }
+
+    // Every menu shortcut acts while a field holding selected text has the focus, before the
+    // line edit's own keys (Ctrl+C would otherwise copy).
+    void menuShortcuts_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("Ctrl+D") << "Ctrl+D"
+                                << "mnuDiameterofPlunger"
+                                << "";
+        QTest::newRow("Ctrl+F") << "Ctrl+F"
+                                << "mnuFlowRate"
+                                << "";
+        QTest::newRow("Ctrl+L") << "Ctrl+L"
+                                << "mnuLoad"
+                                << "";
+        QTest::newRow("Ctrl+P") << "Ctrl+P"
+                                << "mnuPlungerDisplacement"
+                                << "";
+        QTest::newRow("Ctrl+S") << "Ctrl+S"
+                                << "mnuStaticPressure"
+                                << "Static Pressure Calculator";
+        QTest::newRow("Ctrl+U") << "Ctrl+U"
+                                << "mnuRatedLoadSpeed"
+                                << "";
+        QTest::newRow("Ctrl+I") << "Ctrl+I"
+                                << "mnuImperial"
+                                << "";
+        QTest::newRow("Ctrl+M") << "Ctrl+M"
+                                << "mnuMetric"
+                                << "";
+        QTest::newRow("Ctrl+C") << "Ctrl+C"
+                                << "mnuConversions"
+                                << "";
+    }
+    void menuShortcuts() {
+        QFETCH(QString, keys);
+        QFETCH(QString, item);
+        QFETCH(QString, heading);
+        QApplication::clipboard()->setText(QStringLiteral("untouched"));
+        ui->typeInto(0, "10");
+        QTest::keyClick(ui->field(0), Qt::Key_A, Qt::ControlModifier); // select it all
+        QTest::keySequence(ui->field(0), QKeySequence(keys));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+        QAction *action = ui->menuItem(item.toLatin1().constData());
+        if (item == "mnuConversions") {
+            QCOMPARE(ui->host.shown.size(), std::size_t(1));
+            QCOMPARE(ui->host.shown[0].title, std::string("Conversion Chart"));
+            QVERIFY(!action->isChecked());
+            QCOMPARE(ui->field(0)->text(), QStringLiteral("10")); // the chart changes nothing
+            QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+            return;
+        }
+        QVERIFY(ui->host.shown.empty());
+        QVERIFY(action->isChecked());
+        const auto *label = ui->form.findChild<QLabel *>("Label1_19");
+        QCOMPARE(label->text(), QString::fromStdString(ui->model.Label1(kHeadingLabel).Caption));
+        if (!heading.isEmpty())
+            QCOMPARE(label->text(), heading);
+        if (item != "mnuImperial" && item != "mnuMetric")
+            QCOMPARE(ui->field(0)->text(), QString()); // choosing a calculator empties all
+    }
+
+    // Typing into an open field empties the answers and the same quantity's other field.
+    void typingClearsAnswersAndCounterpart() {
+        ui->typeInto(0, "10");
+        ui->typeInto(1, "1");
+        ui->typeInto(2, "20000");
+        ui->press(Qt::Key_Return);
+        QCOMPARE(ui->field(7)->text(), QStringLiteral("9,071.800"));
+        QTest::mouseClick(ui->field(0), Qt::LeftButton);
+        QTest::mouseClick(ui->field(2), Qt::LeftButton);
+        QCOMPARE(ui->field(2)->selectedText(), QStringLiteral("20000"));
+        QTest::keyClick(ui->field(2), Qt::Key_5);
+        QCOMPARE(ui->field(2)->text(), QStringLiteral("5"));
+        for (int i : {3, 8, 7})
+            QVERIFY2(ui->field(i)->text().isEmpty(), qPrintable(QString::number(i)));
+        QCOMPARE(ui->field(6)->text(), QStringLiteral("254.000"));
+        QTest::keyClick(ui->field(2), Qt::Key_Backspace);
+        QCOMPARE(ui->model.Text1(2).Text, std::string());
+    }
+
+    // A locked field takes the focus and selects its text, but refuses typing and pasting.
+    void lockedFieldRefusesTyping() {
+        ui->typeInto(0, "10");
+        ui->typeInto(1, "1");
+        ui->typeInto(2, "20000");
+        ui->press(Qt::Key_Return);
+        QLineEdit *answer = ui->field(3);
+        QTest::mouseClick(answer, Qt::LeftButton);
+        QCOMPARE(focusName(), QStringLiteral("Text1_3"));
+        QCOMPARE(answer->selectedText(), QStringLiteral("254.648"));
+        QApplication::clipboard()->setText(QStringLiteral("999"));
+        QTest::keyClicks(answer, QStringLiteral("12"));
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(answer, Qt::Key_Delete);
+        QCOMPARE(answer->text(), QStringLiteral("254.648"));
+        QCOMPARE(ui->model.Text1(3).Text, std::string("254.648"));
+        QCOMPARE(ui->field(8)->text(), QStringLiteral("17.558"));
+    }
+
+    // A person's selection reaches the model; a click into a field selects the whole text.
+    void selectionReachesModel() {
+        ui->typeInto(0, "1234");
+        QCOMPARE(ui->model.Text1(0).SelStart, 4);
+        QTest::keyClick(ui->field(0), Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(ui->field(0), Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(ui->model.Text1(0).SelStart, 2);
+        QCOMPARE(ui->model.Text1(0).SelLength, 2);
+        QTest::mouseClick(ui->field(1), Qt::LeftButton);
+        QTest::mouseClick(ui->field(0), Qt::LeftButton);
+        QCOMPARE(ui->field(0)->selectedText(), QStringLiteral("1234"));
+        QCOMPARE(ui->model.Text1(0).SelLength, 4);
+    }
+
+    // Colours, locks, visibility and the shared field's column follow a unit or calculator
+    // change at once.
+    void widgetsFollowUnitAndCalculator() {
+        QTest::mouseClick(ui->button("optMetric"), Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(background(ui->field(6)), kWhite);
+        QVERIFY(!ui->field(6)->isReadOnly());
+        QCOMPARE(background(ui->field(0)), kYellow);
+        QVERIFY(ui->field(0)->isReadOnly());
+        QCOMPARE(ui->field(1)->x(), ui->field(6)->x());
+        QCOMPARE(textColour(ui->button("optMetric")), kRed);
+        QCOMPARE(textColour(ui->button("optImperial")), kBlack);
+        QVERIFY(ui->button("optMetric")->font().bold());
+        QCOMPARE(focusName(), QStringLiteral("Text1_6"));
+
+        QTest::keySequence(ui->keyTarget(), QKeySequence(QStringLiteral("Ctrl+U")));
+        for (int i : {11, 12, 4, 9})
+            QVERIFY2(ui->field(i)->isVisible(), qPrintable(QString::number(i)));
+        QVERIFY(!ui->field(3)->isVisible());
+        QCOMPARE(background(ui->field(9)), kWhite);
+        QCOMPARE(background(ui->field(11)), kYellow);
+
+        // Clicking the chosen option button again changes nothing, not even Qt's own toggle.
+        QTest::mouseClick(ui->button("optMetric"), Qt::LeftButton, {}, QPoint(8, 12));
+        QVERIFY(ui->button("optMetric")->isChecked());
+        QVERIFY(!ui->button("optImperial")->isChecked());
+    }
+
+    // The displacement tooltip is live: a calculation with two plungers replaces it, and the
+    // next keystroke puts the default back.
+    void displacementTooltipIsLive() {
+        auto *label = ui->form.findChild<QLabel *>("Label1_5");
+        const QString original = label->toolTip();
+        QTest::keySequence(ui->keyTarget(), QKeySequence(QStringLiteral("Ctrl+P")));
+        ui->typeInto(0, "10");
+        ui->typeInto(1, "2");
+        ui->typeInto(11, "100");
+        ui->press(Qt::Key_Return);
+        QVERIFY(label->toolTip() != original);
+        QCOMPARE(label->toolTip(),
+                 QString::fromStdString(ui->model.Label1(kDisplacementLabel).ToolTipText));
+        ui->typeInto(1, "3");
+        QCOMPARE(label->toolTip(), original);
+    }
+
+private:
+    std::unique_ptr<FormUnderTest> ui;
+};
+
+QTEST_MAIN(FormTest)
+#include "form_test.moc"

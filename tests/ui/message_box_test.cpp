@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+// The program's own host: real modal Qt message boxes, closed here by a timer.
+#include "ui/calculator_form.h"
+#include "ui/message_box_host.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace liftcalc;
+
+namespace {
+struct SeenBox {
+    QString title, text;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    bool seen = false;
+};
+
+// Looks at the modal box once it is up, then closes it with its only button.
+void closeBoxWhenShown(SeenBox &seen) {
+    QTimer::singleShot(0, qApp, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
+                box->icon(), true};
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+} // namespace
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // CR LF pairs in a prompt are line breaks.
+    void promptLineBreaks() {
+        QCOMPARE(promptText("\r\nfirst\r\nsecond"), QStringLiteral("\nfirst\nsecond"));
+        QCOMPARE(promptText("no breaks"), QStringLiteral("no breaks"));
+    }
+
+    // The chart and the invalid-number message come up as modal boxes with one OK button and
+    // no icon, and the handler goes on once the box is closed.
+    void realModalBoxes() {
+        MessageBoxHost host;
+        Window model(host, NumberFormat::english());
+        CalculatorForm form(model);
+        host.setWindow(&form);
+        model.start();
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        SeenBox chart;
+        closeBoxWhenShown(chart);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(chart.seen);
+        QCOMPARE(chart.title, QStringLiteral("Conversion Chart"));
+        QVERIFY(
+            chart.text.startsWith(QStringLiteral("\n1 Pound                        =   0.45359")));
+        QCOMPARE(chart.text.count(QLatin1Char('\n')), 12);
+        QVERIFY(!chart.text.contains(QLatin1Char('\r')));
+        QCOMPARE(chart.buttons, 1);
+        QCOMPARE(chart.icon, QMessageBox::NoIcon);
+
+        // The window takes the focus back once the box has gone.
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_0"));
+
+        SeenBox invalid;
+        closeBoxWhenShown(invalid);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(invalid.seen);
+        QCOMPARE(invalid.title, QStringLiteral("Static Pressure"));
+        QCOMPARE(invalid.text, QStringLiteral("Did you enter a valid number in every field?"));
+        QCOMPARE(invalid.buttons, 1);
+        // After the box the focus goes to the first input that is 0 or less.
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_0"));
+        QVERIFY(model.loaded());
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "message_box_test.moc"

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// The calculator window on screen: Qt widgets bound to the window model.
+//
+// The model (liftcalc::Window) holds everything the window shows and decides everything that
+// happens. This class only
+//  - builds one widget per control from the control and menu tables, with the control's
+//    published name as objectName, so tests and accessibility tools find them;
+//  - mirrors every change the model announces into its widget at once;
+//  - reports what a person does (edits, selections, clicks, Tab, Enter, Esc, access keys, menu
+//    items, closing) to the model, and never reads a widget to decide what follows.
+// The model's focus is the window's focus: a person's click or key is reported, and the model's
+// answer moves the real focus.
+#pragma once
+
+#include "ui/form_look.h"
+#include "window/menus.h"
+#include "window/window.h"
+
+#include <QKeySequence>
+#include <QMainWindow>
+#include <array>
+#include <optional>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace liftcalc {
+
+class CalculatorForm : public QMainWindow {
+public:
+    explicit CalculatorForm(Window &model, QWidget *parent = nullptr);
+    ~CalculatorForm() override;
+
+    // Shows the window for the first time, centred on its screen.
+    void showCentred();
+
+    Window &model() { return model_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // Building (form_widgets.cpp).
+    void createWidgets();
+    void createFields(QWidget *client);
+    void createLabels(QWidget *client);
+    void createButtons(QWidget *client);
+    void createMenus();
+
+    // Model to widgets (form_mirror.cpp).
+    void connectModel();
+    void mirror(const Change &change);
+    void mirrorAll();
+    void mirrorText(int index);
+    void mirrorSelection(int index);
+    void mirrorBackColor(int index);
+    void mirrorTabStop(int index);
+    void mirrorOption(ControlId option);
+    void mirrorFocus();
+    void mirrorMenuChecks();
+
+    // A person's actions to the model (form_input.cpp).
+    void connectInput();
+    void fieldEdited(int index, const QString &text);
+    void fieldSelectionChanged(int index);
+    void buttonClicked(ControlId control);
+    void menuChosen(MenuItem item);
+    bool fieldEvent(int index, QEvent *event);
+    bool keyEvent(QEvent *event);
+    bool isMenuShortcut(const QKeySequence &keys) const;
+
+    QWidget *widgetOf(ControlId control) const;
+    int fieldIndexOf(QObject *object) const;
+    std::optional<ControlId> buttonIdOf(QObject *object) const;
+
+    Window &model_;
+    TwipScale scale_;
+    int connection_ = 0;
+    struct {
+        std::array<QLineEdit *, kFieldCount> fields{};
+        std::array<QLabel *, kLabelCount> labels{};
+        std::array<QAbstractButton *, kButtons.size()> buttons{}; // in the order of kButtons
+        QFrame *frame = nullptr;
+        std::array<QAction *, kMenuItemCount> menuItems{}; // menus of the menu bar: null
+    } widgets_;
+    std::vector<QKeySequence> menuShortcuts_;
+};
+
+} // namespace liftcalc

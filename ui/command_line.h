@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The program's few command-line options, answered on the terminal before any window opens.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace liftcalc {
+
+enum class CommandLine { OpenWindow, Help, Version, Wrong };
+
+CommandLine parseCommandLine(const std::vector<std::string> &arguments);
+
+std::string helpText(const std::string &program);
+std::string versionText();
+std::string usageText(const std::string &program);
+
+} // namespace liftcalc

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Reporting what a person does in the window to the model.
+#include "ui/calculator_form.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace liftcalc {
+
+void CalculatorForm::connectInput() {
+    for (int i = 0; i < kFieldCount; ++i) {
+        QLineEdit *field = widgets_.fields[i];
+        // textEdited, unlike textChanged, fires only for a person's edit, so the model's own
+        // writes do not come back to it.
+        connect(field, &QLineEdit::textEdited, this,
+                [this, i](const QString &text) { fieldEdited(i, text); });
+        connect(field, &QLineEdit::selectionChanged, this, [this, i] { fieldSelectionChanged(i); });
+        connect(field, &QLineEdit::cursorPositionChanged, this,
+                [this, i] { fieldSelectionChanged(i); });
+    }
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ControlId id = kButtons[i].id;
+        connect(widgets_.buttons[i], &QAbstractButton::clicked, this,
+                [this, id] { buttonClicked(id); });
+    }
+    for (const MenuDesign &design : kMenus) {
+        if (QAction *action = widgets_.menuItems[static_cast<int>(design.item)]) {
+            const MenuItem item = design.item;
+            connect(action, &QAction::triggered, this, [this, item] { menuChosen(item); });
+        }
+    }
+}
+
+void CalculatorForm::fieldEdited(int index, const QString &text) {
+    QLineEdit *field = widgets_.fields[index];
+    if (!model_.editField(index, text.toStdString(), field->cursorPosition()))
+        mirrorText(index); // refused: the field shows what the model holds
+}
+
+void CalculatorForm::fieldSelectionChanged(int index) {
+    QLineEdit *field = widgets_.fields[index];
+    // A line edit that loses the focus drops its selection; the field keeps it.
+    if (!field->hasFocus())
+        return;
+    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+    model_.selectInField(index, start, field->selectionLength());
+}
+
+void CalculatorForm::buttonClicked(ControlId control) {
+    model_.click(control);
+    // Qt has already toggled a clicked option button; the model says what it really shows.
+    mirrorOption(ControlId::optImperial);
+    mirrorOption(ControlId::optMetric);
+}
+
+void CalculatorForm::menuChosen(MenuItem item) {
+    model_.chooseMenu(item);
+    // Qt has already toggled the chosen item's check mark; only the handlers set the marks.
+    mirrorMenuChecks();
+}
+
+bool CalculatorForm::eventFilter(QObject *watched, QEvent *event) {
+    if (const int index = fieldIndexOf(watched); index >= 0 && fieldEvent(index, event))
+        return true;
+    if (keyEvent(event))
+        return true;
+    if (event->type() == QEvent::Shortcut) {
+        // Alt plus a button's access key presses it at once, without Qt's animated click.
+        if (const auto control = buttonIdOf(watched)) {
+            buttonClicked(*control);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool CalculatorForm::fieldEvent(int index, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // Clicking into a field gives it the focus, which selects its whole text; the press
+        // itself must not then drop the caret where the pointer is.
+        if (model_.focus() == fieldControl(index))
+            return false;
+        model_.clickField(index);
+        return true;
+    case QEvent::ShortcutOverride: {
+        // A line edit claims Ctrl+C and its other editing keys for itself; the menus' shortcuts
+        // act on the whole window first.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (!isMenuShortcut(QKeySequence(key->keyCombination())))
+            return false;
+        event->ignore();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CalculatorForm::keyEvent(QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        model_.pressTab(key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        model_.pressEnter();
+        return true;
+    case Qt::Key_Escape:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        model_.pressEscape();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CalculatorForm::focusNextPrevChild(bool next) {
+    // The model owns the tab order, including which fields are skipped.
+    model_.pressTab(!next);
+    return true;
+}
+
+bool CalculatorForm::isMenuShortcut(const QKeySequence &keys) const {
+    for (const QKeySequence &shortcut : menuShortcuts_)
+        if (shortcut.matches(keys) == QKeySequence::ExactMatch)
+            return true;
+    return false;
+}
+
+} // namespace liftcalc

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// Mirroring the window model into the widgets, one property at a time, as it changes.
+#include "ui/calculator_form.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace liftcalc {
+
+namespace {
+QString text(const std::string &s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+void CalculatorForm::connectModel() {
+    connection_ = model_.changed.connect([this](const Change &change) { mirror(change); });
+}
+
+void CalculatorForm::mirror(const Change &change) {
+    const int i = change.index;
+    switch (change.property) {
+    case Change::Property::Text:
+        mirrorText(i);
+        break;
+    case Change::Property::Selection:
+        mirrorSelection(i);
+        break;
+    case Change::Property::Visible:
+        widgets_.fields[i]->setVisible(model_.Text1(i).Visible);
+        break;
+    case Change::Property::Locked:
+        // A read-only line edit refuses typing and pasting but still takes the focus and lets
+        // its text be selected and copied, as a locked field must.
+        widgets_.fields[i]->setReadOnly(model_.Text1(i).Locked);
+        break;
+    case Change::Property::TabStop:
+        mirrorTabStop(i);
+        break;
+    case Change::Property::BackColor:
+        mirrorBackColor(i);
+        break;
+    case Change::Property::Left:
+        widgets_.fields[i]->move(scale_.px(model_.Text1(i).Left), scale_.px(kFields[i].place.top));
+        break;
+    case Change::Property::Caption:
+        widgets_.labels[i]->setText(text(model_.Label1(i).Caption));
+        break;
+    case Change::Property::ToolTipText:
+        widgets_.labels[i]->setToolTip(text(model_.Label1(i).ToolTipText));
+        break;
+    case Change::Property::Checked:
+        widgets_.menuItems[i]->setChecked(model_.checked(static_cast<MenuItem>(i)));
+        break;
+    case Change::Property::Value:
+    case Change::Property::ForeColor:
+    case Change::Property::FontBold:
+        mirrorOption(static_cast<ControlId>(i));
+        break;
+    case Change::Property::Focus:
+        mirrorFocus();
+        break;
+    case Change::Property::Loaded:
+        if (!model_.loaded())
+            close();
+        break;
+    }
+}
+
+void CalculatorForm::mirrorAll() {
+    for (int i = 0; i < kFieldCount; ++i) {
+        for (auto property :
+             {Change::Property::Text, Change::Property::Visible, Change::Property::Locked,
+              Change::Property::TabStop, Change::Property::BackColor, Change::Property::Left})
+            mirror({property, i});
+    }
+    for (int i = 0; i < kLabelCount; ++i) {
+        mirror({Change::Property::Caption, i});
+        mirror({Change::Property::ToolTipText, i});
+    }
+    mirrorMenuChecks();
+    mirrorOption(ControlId::optImperial);
+    mirrorOption(ControlId::optMetric);
+    mirrorFocus();
+}
+
+void CalculatorForm::mirrorText(int index) {
+    QLineEdit *field = widgets_.fields[index];
+    const QString wanted = text(model_.Text1(index).Text);
+    if (field->text() == wanted)
+        return; // the person's own edit, already on screen
+    // setText would report a selection change of its own; the model's selection follows.
+    const QSignalBlocker quiet(field);
+    field->setText(wanted);
+    mirrorSelection(index);
+}
+
+void CalculatorForm::mirrorSelection(int index) {
+    QLineEdit *field = widgets_.fields[index];
+    const Field &f = model_.Text1(index);
+    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+    if (start == f.SelStart && field->selectionLength() == f.SelLength)
+        return; // keeps the side the person is extending a selection from
+    const QSignalBlocker quiet(field);
+    if (f.SelLength > 0)
+        field->setSelection(f.SelStart, f.SelLength);
+    else
+        field->setCursorPosition(f.SelStart);
+}
+
+void CalculatorForm::mirrorTabStop(int index) {
+    // Tab is routed through the model, which skips fields that are not tab stops; the focus
+    // policy says the same to Qt and to accessibility tools.
+    widgets_.fields[index]->setFocusPolicy(model_.Text1(index).TabStop ? Qt::StrongFocus
+                                                                       : Qt::ClickFocus);
+}
+
+void CalculatorForm::mirrorBackColor(int index) {
+    QLineEdit *field = widgets_.fields[index];
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base,
+                     qtColour(model_.Text1(index).BackColor, QApplication::palette(field)));
+    field->setPalette(palette);
+}
+
+void CalculatorForm::mirrorOption(ControlId option) {
+    auto *button = widgetOf(option);
+    const OptionButton &o =
+        option == ControlId::optImperial ? model_.optImperial() : model_.optMetric();
+    {
+        const QSignalBlocker quiet(button);
+        static_cast<QAbstractButton *>(button)->setChecked(o.Value);
+    }
+    QPalette palette = button->palette();
+    const QColor colour = qtColour(o.ForeColor, QApplication::palette(button));
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    button->setPalette(palette);
+    QFont font = button->font();
+    font.setBold(o.FontBold);
+    button->setFont(font);
+}
+
+void CalculatorForm::mirrorFocus() {
+    const auto control = model_.focus();
+    if (!control)
+        return;
+    QWidget *widget = widgetOf(*control);
+    if (focusWidget() != widget)
+        widget->setFocus(Qt::OtherFocusReason);
+    // A line edit drops its selection when it loses the focus; the model's comes back with it.
+    if (isField(*control))
+        mirrorSelection(fieldIndex(*control));
+}
+
+void CalculatorForm::mirrorMenuChecks() {
+    for (const MenuDesign &design : kMenus)
+        if (QAction *action = widgets_.menuItems[static_cast<int>(design.item)])
+            action->setChecked(model_.checked(design.item));
+}
+
+} // namespace liftcalc

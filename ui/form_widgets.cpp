@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// Building the widgets and menus of the calculator window from the control and menu tables.
+#include "ui/calculator_form.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace liftcalc {
+
+namespace {
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+
+// What a screen reader announces for a field: its row and its unit, "Load on Plunger(s) LB".
+QString accessibleNameOf(const FieldDesign &design) {
+    return design.unit.empty() ? text(design.quantity)
+                               : text(design.quantity) + QLatin1Char(' ') + text(design.unit);
+}
+
+} // namespace
+
+void CalculatorForm::createWidgets() {
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    // The layout is fixed: nothing moves or grows with the window.
+    client->setFixedSize(scale_.px(kClientWidth), scale_.px(kClientHeight));
+    client->setFont(controlFont());
+    setCentralWidget(client);
+    createLabels(client);
+    createFields(client);
+    createButtons(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CalculatorForm::createFields(QWidget *client) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const FieldDesign &design = kFields[i];
+        auto *field = new QLineEdit(client);
+        field->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        field->setAccessibleName(accessibleNameOf(design));
+        field->setGeometry(scale_.rect(design.place));
+        field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->installEventFilter(this);
+        widgets_.fields[i] = field;
+    }
+}
+
+void CalculatorForm::createLabels(QWidget *client) {
+    for (int i = 0; i < kLabelCount; ++i) {
+        const LabelDesign &design = kLabels[i];
+        auto *label = new QLabel(client);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(scale_.rect(design.place));
+        label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        widgets_.labels[i] = label;
+    }
+    QLabel *subtitle = widgets_.labels[kSubtitleLabel];
+    subtitle->setFont(subtitleFont());
+    QPalette red = subtitle->palette();
+    red.setColor(QPalette::WindowText, qtColour(colours::red, red));
+    subtitle->setPalette(red);
+}
+
+void CalculatorForm::createButtons(QWidget *client) {
+    widgets_.frame = new QFrame(client);
+    widgets_.frame->setObjectName(QStringLiteral("Frame1"));
+    widgets_.frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    widgets_.frame->setGeometry(scale_.rect(kFrame1));
+
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonDesign &design = kButtons[i];
+        QAbstractButton *button = nullptr;
+        if (design.id == ControlId::optImperial || design.id == ControlId::optMetric) {
+            auto *option = new QRadioButton(widgets_.frame);
+            // The model keeps the two buttons exclusive; Qt must not do it behind its back.
+            option->setAutoExclusive(false);
+            option->setFont(optionFont());
+            button = option;
+        } else {
+            auto *push = new QPushButton(client);
+            push->setAutoDefault(false);
+            push->setDefault(design.role == ButtonRole::Default);
+            button = push;
+        }
+        button->setObjectName(text(design.name));
+        button->setText(text(design.caption));
+        button->setToolTip(text(design.toolTip));
+        button->setGeometry(scale_.rect(design.place));
+        // A click is reported to the model, which then moves the focus itself.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
+        widgets_.buttons[i] = button;
+    }
+}
+
+void CalculatorForm::createMenus() {
+    std::array<QMenu *, kMenuItemCount> menus{};
+    for (const MenuDesign &design : kMenus) {
+        if (!design.parent) {
+            QMenu *menu = menuBar()->addMenu(text(design.caption));
+            menu->setObjectName(text(design.name));
+            menus[static_cast<int>(design.item)] = menu;
+            continue;
+        }
+        QAction *action = menus[static_cast<int>(*design.parent)]->addAction(text(design.caption));
+        action->setObjectName(text(design.name));
+        action->setCheckable(true);
+        if (!design.shortcut.empty()) {
+            QKeySequence keys = QKeySequence::fromString(text(design.shortcut));
+            action->setShortcut(keys);
+            menuShortcuts_.push_back(keys);
+        }
+        widgets_.menuItems[static_cast<int>(design.item)] = action;
+    }
+}
+
+} // namespace liftcalc
