@@ -22,7 +22,9 @@ struct Outcome {
 };
 
 std::filesystem::path scratch(const std::string &name) {
-    return std::filesystem::path(::testing::TempDir()) / ("liftcalc_replay_" + name);
+    // Named after the test, so that tests run side by side never share a file.
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    return std::filesystem::path(::testing::TempDir()) / ("liftcalc_replay_" + test + "_" + name);
 }
 
 std::string readAll(const std::filesystem::path &path) {
