@@ -3,7 +3,9 @@
 #include "platform/locale_format.h"
 #include "replay/replay.h"
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -42,6 +44,11 @@ int main(int argc, char **argv) {
     if (!file)
         return replay.run(std::cin, std::cout) ? 0 : 1;
     std::ifstream in(file, std::ios::binary);
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+        std::cerr << "liftcalc-replay: cannot read " << file << ": it is a folder\n";
+        return 2;
+    }
     if (!in) {
         std::cerr << "liftcalc-replay: cannot read " << file << ": " << std::strerror(errno)
                   << '\n';
