@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -21,7 +22,10 @@ CalculatorForm::CalculatorForm(Window &model, QWidget *parent)
                  : 96.0) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/liftcalc-32.xpm")));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/liftcalc-32.xpm"));
+    icon.addFile(QStringLiteral(":/icon/liftcalc-16.xpm"));
+    setWindowIcon(icon);
     createWidgets();
     createMenus();
     connectInput();

@@ -85,6 +85,8 @@ private Q_SLOTS:
         QCOMPARE(ui->form.findChild<QLabel *>("Label1_9")->toolTip(),
                  QStringLiteral(" Gallons per minute "));
         QVERIFY(ui->form.windowTitle().startsWith(QStringLiteral(" Morvane            ")));
+        const QList<QSize> iconSizes = ui->form.windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
     }
 
     // Tab and Shift+Tab follow the model's order, skipping locked and hidden fields.
@@ -264,6 +266,17 @@ private Q_SLOTS:
         QCOMPARE(ui->field(6)->text(), QStringLiteral("254.000"));
         QTest::keyClick(ui->field(2), Qt::Key_Backspace);
         QCOMPARE(ui->model.Text1(2).Text, std::string());
+        // Pasting is an edit like typing: it empties the answers of the next calculation.
+        ui->press(Qt::Key_Return);
+        QApplication::clipboard()->setText(QStringLiteral("30000"));
+        QTest::mouseClick(ui->field(0), Qt::LeftButton);
+        QTest::mouseClick(ui->field(2), Qt::LeftButton);
+        QTest::keyClick(ui->field(2), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui->model.Text1(2).Text, std::string("30000"));
+        QTest::keyClick(ui->field(2), Qt::Key_Return);
+        QCOMPARE(ui->field(3)->text(), QStringLiteral("381.972"));
+        QTest::keyClick(ui->field(2), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui->field(3)->text(), QString());
     }
 
     // A locked field takes the focus and selects its text, but refuses typing and pasting.

@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Draws the window icon, an upward arrow seen in perspective, as two 16-colour XPM files.
 
-The arrow is a flat shape (a triangular head on a shaft that narrows towards the head, as if it
-went away from the viewer) pushed back along DEPTH, so that its right-hand and lower faces show
+The arrow is a flat shape (a triangular head on a straight shaft) pushed back along DEPTH, so that its right-hand and lower faces show
 in navy. The front of the head is blue, the shaft is striped blue and light grey, and a white
 line lights the left-hand edges. Edit the shapes or colours here and run the script again; the
 XPM files it writes are what the program and the installed desktop entry use.
@@ -19,9 +18,9 @@ PALETTE = {
 }
 
 HEAD = [(0.50, 0.03), (0.88, 0.47), (0.12, 0.47)]
-SHAFT = [(0.40, 0.46), (0.60, 0.46), (0.66, 0.95), (0.34, 0.95)]
+SHAFT = [(0.36, 0.46), (0.62, 0.46), (0.62, 0.94), (0.36, 0.94)]
 DEPTH = (0.07, 0.035)
-STRIPE = 0.085  # height of one stripe of the shaft
+STRIPE = 0.125  # height of one stripe of the shaft
 
 
 def inside(point, polygon):
