@@ -45,6 +45,9 @@ void CalculatorForm::showCentred() {
         move(place.topLeft());
     }
     show();
+    // A window manager activates a new window; on a bare X server nothing would, and the menu
+    // shortcuts and access keys only act in the active window.
+    activateWindow();
 }
 
 void CalculatorForm::closeEvent(QCloseEvent *event) {

@@ -2,7 +2,9 @@
 #include "ui/message_box_host.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace liftcalc {
 
@@ -19,6 +21,7 @@ void MessageBoxHost::showMessage(const MessageBox &box) {
     message.setText(promptText(box.prompt));
     message.setIcon(QMessageBox::NoIcon);
     message.setStandardButtons(QMessageBox::Ok);
+    message.button(QMessageBox::Ok)->setIcon(QIcon()); // some themes put a tick on it
     message.exec();
     // Without a window manager (a bare X server) nothing would give the window the keyboard
     // back once the box has gone.
