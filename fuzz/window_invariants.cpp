@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace liftcalc::fuzz {
 namespace {
@@ -15,8 +15,8 @@ struct CalculatorLayout {
     MenuItem item;
     std::string_view heading;
     std::string_view failureTitle;
-    std::initializer_list<int> imperialInputs, metricInputs;
-    std::initializer_list<int> imperialLocked, metricLocked;
+    std::vector<int> imperialInputs, metricInputs;
+    std::vector<int> imperialLocked, metricLocked;
 };
 
 // Each calculator's open inputs and locked (yellow) answers and equivalents in either unit
@@ -72,7 +72,7 @@ constexpr std::array<std::pair<int, int>, 6> kRowsOfTwo{
 constexpr std::string_view kInvalidNumber = "Did you enter a valid number in every field?";
 constexpr std::string_view kOnePlunger = " This is the displacement of one plunger... ";
 
-bool in(std::initializer_list<int> list, int value) {
+bool in(const std::vector<int>& list, int value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
