@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# `make bench`: the core's speed (Google Benchmark), then the desktop program's start-up time
+# and resident memory under Xvfb beside a minimal Qt Widgets window with the same controls.
+#   BENCH_RUNS  start-up runs per program (default 10)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+
+tools/install-deps.sh libbenchmark-dev libxcb1-dev xvfb xauth
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLIFTCALC_BUILD_UI=ON \
+    -DLIFTCALC_BUILD_TESTS=OFF -DLIFTCALC_BUILD_BENCH=ON >/dev/null
+cmake --build "$build"
+
+echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+"$build/bench/liftcalc_bench" --benchmark_counters_tabular=true
+
+programs=("$build/bench/minimal_window")
+desktop="$build/ui/liftcalc"
+if [ -x "$desktop" ]; then
+    programs+=("$desktop")
+else
+    echo "(no desktop program at $desktop: the minimal window alone)"
+fi
+# Both programs alike get a private runtime folder, which Qt wants and a bare session lacks.
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+echo "== start-up to the window's MapNotify, and VmRSS once shown (Xvfb, median of ${BENCH_RUNS:-10})"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bench/startup_probe" --runs "${BENCH_RUNS:-10}" "${programs[@]}" |
+    awk '{ name[NR] = $1; ms[NR] = $3; rss[NR] = $7
+           printf "%-40s start-up %7.1f ms (min %.1f, max %.1f)  RSS %7.1f MiB\n",
+                  $1, $3, $4, $5, $7 / 1024 }
+         END { if (NR == 2)
+                   printf "desktop / minimal: start-up %.2fx, RSS %+.1f MiB\n",
+                          ms[2] / ms[1], (rss[2] - rss[1]) / 1024 }'
