@@ -19,7 +19,7 @@ std::string unitsOf(const Quantity &quantity) {
 }
 
 std::string calculatorHelp(const CalculatorCommand &command) {
-    std::string text = "usage: liftcalc " + std::string(command.name) + " [--imperial|--metric]";
+    std::string text = "Usage: liftcalc " + std::string(command.name) + " [--imperial|--metric]";
     for (std::string_view input : command.inputs)
         text += " --" + std::string(input) + " VALUE";
     text += " [--json|--csv] [--locale NAME]\n\n" + std::string(command.title) +
@@ -42,7 +42,7 @@ bool isCalculatorName(std::string_view word) {
 }
 
 std::string programHelp() {
-    std::string text = "usage: liftcalc                      open the calculator window\n"
+    std::string text = "Usage: liftcalc                      open the calculator window\n"
                        "       liftcalc CALCULATOR [options]  calculate on the command line\n"
                        "       liftcalc --help | --version\n\nCalculators:\n";
     for (const auto &command : kCommands) {

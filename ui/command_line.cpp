@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/command_line.h"
 
+#include "cli/cli.h"
+
 namespace liftcalc {
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
     if (arguments.empty())
         return CommandLine::OpenWindow;
+    if (cli::isCalculatorName(arguments[0]))
+        return CommandLine::Calculate;
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h"))
         return CommandLine::Help;
     if (arguments.size() == 1 && arguments[0] == "--version")
@@ -14,15 +18,13 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
 }
 
 std::string usageText(const std::string &program) {
-    return "Usage: " + program + " [--help | --version]\n";
+    return "Usage: " + program + " [CALCULATOR [options] | --help | --version]\n";
 }
 
-std::string helpText(const std::string &program) {
-    return usageText(program) +
+std::string helpText(const std::string &) {
+    return cli::programHelp() +
            "\n"
-           "Opens the hydraulic elevator calculator: static pressure, flow rate, plunger\n"
-           "displacement, load on plunger(s), plunger diameter and up speed at rated load,\n"
-           "in imperial and metric units. Everything is typed into the window; nothing is\n"
+           "Without arguments the window opens. Everything is typed into it; nothing is\n"
            "read from or written to files.\n"
            "\n"
            "  -h, --help     show this help and exit\n"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The program's few command-line options, answered on the terminal before any window opens.
+// The program's command line, answered on the terminal before any window opens: help, version,
+// or a calculation without the window.
 #pragma once
 
 #include <string>
@@ -7,7 +8,7 @@
 
 namespace liftcalc {
 
-enum class CommandLine { OpenWindow, Help, Version, Wrong };
+enum class CommandLine { OpenWindow, Calculate, Help, Version, Wrong };
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The program: answers --help and --version on the terminal, or opens the calculator window.
+#include "cli/cli.h"
 #include "platform/locale_format.h"
 #include "ui/calculator_form.h"
 #include "ui/command_line.h"
@@ -11,7 +12,10 @@
 int main(int argc, char *argv[]) {
     using namespace liftcalc;
     const std::string program = argc > 0 ? argv[0] : "liftcalc";
-    switch (parseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc))) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    switch (parseCommandLine(arguments)) {
+    case CommandLine::Calculate:
+        return cli::run(arguments, std::cout, std::cerr, numberFormatOf(QLocale::system()));
     case CommandLine::Help:
         std::cout << helpText(program);
         return 0;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# liftcalc --help and --version answer on the terminal with status 0; anything else gets a
-# short usage message on standard error and status 2. Usage: command_line_test.sh PROGRAM VERSION
+# liftcalc --help and --version answer on the terminal with status 0, and so does a calculation;
+# anything else gets a short usage message on standard error and status 2. Usage: command_line_test.sh PROGRAM VERSION
 program=$1
 version=$2
 failed=0
@@ -26,5 +26,12 @@ check version 0 "liftcalc $version" --version
 check unknown-option 2 "Usage: " --bogus
 check stray-argument 2 "Usage: " file.txt
 check two-options 2 "Usage: " --help --version
+check help-lists-calculators 0 "displacement  Plunger displacement" --help
+check calculate 0 "Static Pressure          254.648 PSI   17.558 BAR" \
+    pressure --diameter 10 --plungers 1 --load 20000 --locale en_US
+check refused 1 "Did you enter a valid number in every field?" \
+    speed --diameter 5 --plungers 1 --flow "100 gpm"
+check bad-range 2 "gives more than 100000 rows" \
+    load --diameter 6 --plungers 2 --pressure 1:1e9:1
 [ "$("$program" --bogus 2>/dev/null)" = "" ] || { echo "FAIL usage went to standard output"; failed=1; }
 exit $failed
