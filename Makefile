@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_BUILD ?= build-asan
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps build asan run test fuzz bench clean
+.PHONY: all deps build asan run test fuzz bench package clean
 
 all: build
 
@@ -38,6 +38,10 @@ fuzz:
 
 bench:
 	@tools/run-bench.sh
+
+# A Debian package of the program, its desktop entry, icon and manual page, in $(BUILD)/package.
+package: build
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz build-bench

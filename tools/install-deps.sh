@@ -4,7 +4,7 @@
 set -eu
 
 # fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
-packages=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev fonts-liberation2 "$@")
+packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev fonts-liberation2 "$@")
 
 missing=()
 for p in "${packages[@]}"; do
