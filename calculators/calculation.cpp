@@ -34,6 +34,11 @@ double Calculation::squareRoot(double x) {
     return checked(std::sqrt(x));
 }
 
+double Calculation::totalArea(double diameter, double plungers) {
+    const double radius = checked(diameter / 2);
+    return checked(checked(plungers * squared(radius)) * factors::pi);
+}
+
 double Calculation::rounded(double x) const {
     if (auto v = roundToThousandths(checked(x), format_))
         return *v;

@@ -50,6 +50,9 @@ public:
     // The square root of a negative number is an error like any other.
     static double squareRoot(double x);
     double rounded(double x) const;
+    // The cross-section of all plungers together: the radius squared, times their number,
+    // times pi, in that order.
+    static double totalArea(double diameter, double plungers);
 
     // Rewrites the number of plungers as the whole number below it (2.7 becomes 2). The field
     // is open, so the change rule empties the old answers first.

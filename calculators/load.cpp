@@ -36,8 +36,7 @@ void Window::LoadCalcImp() {
         const double diameter = c.value(0);
         const double plungers = c.value(1);
         const double psi = c.value(3);
-        const double radius = c.checked(diameter / 2);
-        const double area = c.checked(c.checked(plungers * c.squared(radius)) * pi);
+        const double area = c.totalArea(diameter, plungers);
         const double pounds = c.rounded(c.checked(psi * area));
 
         c.writeAnswer(8, psi * barPerPsi);
@@ -59,8 +58,7 @@ void Window::LoadCalcMet() {
         const double diameter = c.value(6);
         const double plungers = c.value(1);
         const double bar = c.value(8);
-        const double radius = c.checked(diameter / 2);
-        const double area = c.checked(c.checked(plungers * c.squared(radius)) * pi);
+        const double area = c.totalArea(diameter, plungers);
         const double kilograms = c.rounded(c.checked(c.checked(bar * area) / barMm2PerKg));
 
         c.writeAnswer(3, bar * psiPerBar);

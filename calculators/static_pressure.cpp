@@ -38,8 +38,7 @@ void Window::StaticPressureCalcImp() {
         const double load = c.value(2);
         const double diameter = c.value(0);
         const double plungers = c.value(1);
-        const double radius = c.checked(diameter / 2);
-        const double area = c.checked(c.checked(plungers * c.squared(radius)) * pi);
+        const double area = c.totalArea(diameter, plungers);
         const double psi = c.rounded(c.checked(load / area));
 
         c.writeAnswer(7, c.value(2) * kgPerPound);
@@ -61,8 +60,7 @@ void Window::StaticPressureCalcMet() {
         const double load = c.value(7);
         const double diameter = c.value(6);
         const double plungers = c.value(1);
-        const double radius = c.checked(diameter / 2);
-        const double area = c.checked(c.checked(plungers * c.squared(radius)) * pi);
+        const double area = c.totalArea(diameter, plungers);
         const double kgfPerMm2 = c.checked(load / area);
         const double bar = c.rounded(c.checked(kgfPerMm2 * barMm2PerKg));
 

@@ -23,33 +23,26 @@ constexpr SetUp kSetUps[] = {
 
 } // namespace
 
-// Setting the button's Value first raises this same handler once more when the button was not
-// selected; that nested run does all the steps, then this one repeats them.
 void Window::optImperial_Click() {
-    setOptionValue(ControlId::optImperial, true);
-    setOptionForeColor(ControlId::optMetric, colours::black);
-    setOptionForeColor(ControlId::optImperial, colours::red);
-    setOptionFontBold(ControlId::optImperial, true);
-    setOptionFontBold(ControlId::optMetric, false);
-    setChecked(MenuItem::mnuImperial, true);
-    setChecked(MenuItem::mnuMetric, false);
-    ImperialMode = true;
-    setLeft(1, kImperialColumnLeft);
-    for (const auto &setUp : kSetUps)
-        if (checked(setUp.item))
-            (this->*setUp.method)();
+    selectUnits(true);
 }
 
 void Window::optMetric_Click() {
-    setOptionValue(ControlId::optMetric, true);
-    setOptionForeColor(ControlId::optMetric, colours::red);
-    setOptionForeColor(ControlId::optImperial, colours::black);
-    setOptionFontBold(ControlId::optImperial, false);
-    setOptionFontBold(ControlId::optMetric, true);
-    setChecked(MenuItem::mnuImperial, false);
-    setChecked(MenuItem::mnuMetric, true);
-    ImperialMode = false;
-    setLeft(1, kMetricColumnLeft);
+    selectUnits(false);
+}
+
+// Setting the button's Value first raises its click once more when the button was not
+// selected; that nested run does all the steps, then this one repeats them.
+void Window::selectUnits(bool imperial) {
+    setOptionValue(imperial ? ControlId::optImperial : ControlId::optMetric, true);
+    setOptionForeColor(ControlId::optMetric, imperial ? colours::black : colours::red);
+    setOptionForeColor(ControlId::optImperial, imperial ? colours::red : colours::black);
+    setOptionFontBold(ControlId::optImperial, imperial);
+    setOptionFontBold(ControlId::optMetric, !imperial);
+    setChecked(MenuItem::mnuImperial, imperial);
+    setChecked(MenuItem::mnuMetric, !imperial);
+    ImperialMode = imperial;
+    setLeft(1, imperial ? kImperialColumnLeft : kMetricColumnLeft);
     for (const auto &setUp : kSetUps)
         if (checked(setUp.item))
             (this->*setUp.method)();

@@ -224,6 +224,8 @@ private:
     void notify(Change::Property property, int index = 0) { changed.send(Change{property, index}); }
     void setFocusTo(std::optional<ControlId> control);
     bool canTab(ControlId control) const;
+    // Both option buttons' click: the same steps, for one unit system or the other.
+    void selectUnits(bool imperial);
     // The four steps every calculator's menu handler takes.
     void chooseCalculator(MenuItem item, void (Window::*setUp)());
 
