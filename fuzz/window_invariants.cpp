@@ -72,7 +72,7 @@ constexpr std::array<std::pair<int, int>, 6> kRowsOfTwo{
 constexpr std::string_view kInvalidNumber = "Did you enter a valid number in every field?";
 constexpr std::string_view kOnePlunger = " This is the displacement of one plunger... ";
 
-bool in(const std::vector<int>& list, int value) {
+bool in(const std::vector<int> &list, int value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
