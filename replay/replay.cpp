@@ -111,7 +111,9 @@ bool Replay::runLine(std::string_view line, int lineNumber, std::ostream &out) {
     std::string why = act(action, arguments, out);
     if (why.empty())
         return true;
-    out << "{\"error\": " << jsonString("line " + std::to_string(lineNumber) + ": " + why) << "}\n";
+    // The reason may quote the line, which can hold any bytes; the output stays valid UTF-8.
+    out << "{\"error\": "
+        << jsonString(validUtf8("line " + std::to_string(lineNumber) + ": " + why)) << "}\n";
     return false;
 }
 

@@ -2,6 +2,8 @@
 // The liftcalc-replay command itself: where it reads, what it writes, and its exit status.
 #include "json_value.h"
 
+#include "calculators/numeric.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -118,6 +120,18 @@ TEST(ReplayCommand, RefusedLineGivesStatusOne) {
     EXPECT_EQ((*first)["messages"][0]["title"].text, "Conversion Chart");
     EXPECT_TRUE((*first)["messages"][0]["prompt"].text.starts_with("\r\n1 Pound"));
     EXPECT_TRUE((*second)["messages"].items.empty());
+}
+
+// An error line quoting bytes that are not UTF-8 still writes valid UTF-8 JSON.
+TEST(ReplayCommand, ErrorLinesStayValidUtf8) {
+    const std::string script = "click \xff\xfe\nkey Ctrl+\xc3\n";
+    const Outcome o = run("", &script);
+    EXPECT_EQ(o.status, 1);
+    ASSERT_EQ(o.lines.size(), 2u);
+    for (const std::string &line : o.lines) {
+        EXPECT_EQ(liftcalc::validUtf8(line), line);
+        EXPECT_TRUE(parseJson(line).has_value()) << line;
+    }
 }
 
 // After Exit only dump works; every other action is an error.
