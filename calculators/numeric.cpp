@@ -29,13 +29,10 @@ struct Decimal {
     std::int64_t exponent = 0;
 };
 
-// Beyond these powers of ten a double is certainly infinite or zero; the clamp also keeps
-// absurd exponents ("1e99999999999999999999") from overflowing the counter.
-constexpr std::int64_t kExponentLimit = 100000;
-
-std::int64_t clampExponent(std::int64_t e) {
-    return std::clamp<std::int64_t>(e, -kExponentLimit * 1000, kExponentLimit * 1000);
-}
+// An exponent is read up to this magnitude and saturates there. No text is long enough for its
+// digits to move the first significant digit that far, so a saturated exponent is always
+// beyond the double range on its own side, and the sums below cannot overflow.
+constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
 // Collects the mantissa digits of a number as it is read: whole part, then fraction.
 class DecimalBuilder {
@@ -59,7 +56,7 @@ public:
             result.digits.pop_back();
         std::int64_t first =
             wholeSignificant_ > 0 ? wholeSignificant_ - 1 : -(leadingFractionZeros_ + 1);
-        result.exponent = clampExponent(first + exponent);
+        result.exponent = first + exponent;
         return result;
     }
 
@@ -254,15 +251,29 @@ std::optional<double> strictValue(std::string_view text, const NumberFormat &for
         i += format.minus.size();
     }
 
+    // The whole part is plain digits, or grouped in threes after a first group of one to three
+    // digits: a separator anywhere else would silently make the figure ten to a thousand
+    // times larger ("5,5", "0.508" in German), so it makes the text no number.
     const auto separators = groupSeparators(format);
     DecimalBuilder number;
     bool anyDigit = false;
-    while (i < text.size() && isDigit(text[i])) {
-        number.addWholeDigit(text[i++]);
-        anyDigit = true;
-        std::size_t sep = groupSeparatorAt(text, i, separators);
-        if (sep > 0 && i + sep < text.size() && isDigit(text[i + sep]))
-            i += sep;
+    bool grouped = false;
+    std::size_t groupStart = i;
+    for (;;) {
+        for (; i < text.size() && isDigit(text[i]); ++i, anyDigit = true)
+            number.addWholeDigit(text[i]);
+        const std::size_t groupLength = i - groupStart;
+        const std::size_t sep = groupSeparatorAt(text, i, separators);
+        const bool separatorFollows = sep > 0 && i + sep < text.size() && isDigit(text[i + sep]);
+        if (grouped ? groupLength != 3
+                    : separatorFollows && (groupLength == 0 || groupLength > 3 ||
+                                           text[groupStart] == '0'))
+            return std::nullopt;
+        if (!separatorFollows)
+            break;
+        grouped = true;
+        i += sep;
+        groupStart = i;
     }
     if (startsWith(text, i, format.decimal)) {
         i += format.decimal.size();

@@ -32,9 +32,11 @@ struct NumberFormat {
 double lenientValue(std::string_view text, const NumberFormat &format);
 
 // Reads the whole text as one number in the regional format, or nothing: leading and trailing
-// blanks are ignored; an optional sign; digits, with the grouping separator allowed between two
-// digits of the whole part; an optional decimal separator with digits; an optional exponent.
-// Refuses empty text, any other character and magnitudes beyond the double range.
+// blanks are ignored; an optional sign; the whole part as plain digits ("1500", "007") or grouped
+// in threes after a first group of one to three digits that does not start with 0 ("1,500",
+// "12,345,678"); an optional decimal separator with digits; an optional exponent. Refuses empty
+// text, any other character, a grouping separator anywhere else ("5,5", "0,508") and magnitudes
+// beyond the double range.
 std::optional<double> strictValue(std::string_view text, const NumberFormat &format);
 
 // Plain number text: at most 15 significant digits, no grouping, no trailing zeros, exponent

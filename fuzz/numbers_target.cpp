@@ -6,11 +6,14 @@
 #include "fuzz/check.h"
 #include "platform/locale_format.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +113,158 @@ bool isAnswerShape(std::string_view text, const NumberFormat &f) {
     return allDigits(text);
 }
 
+// The separators that group in this format: where the group is a kind of space, every kind.
+std::vector<std::string_view> groupSeparatorsOf(const NumberFormat &f) {
+    if (f.group == " " || f.group == "\u00A0" || f.group == "\u202F")
+        return {" ", "\u00A0", "\u202F"};
+    return {f.group};
+}
+
+// The text with every grouping separator taken out; nothing when it holds none.
+std::optional<std::string> withoutGrouping(std::string_view text, const NumberFormat &f) {
+    std::string out;
+    bool found = false;
+    for (std::size_t i = 0; i < text.size();) {
+        bool separator = false;
+        for (auto g : groupSeparatorsOf(f))
+            if (text.substr(i, g.size()) == g) {
+                i += g.size();
+                separator = found = true;
+                break;
+            }
+        if (!separator)
+            out += text[i++];
+    }
+    return found ? std::optional(out) : std::nullopt;
+}
+
+bool isDigitAt(std::string_view s, std::size_t i) {
+    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+}
+
+// A text the strict reading takes with grouping has it only where it groups: every separator is
+// followed by exactly three digits and then another separator, the decimal separator, the
+// exponent or the end, and the digits before the first one are one to three, not from 0.
+void checkGroupingPlacement(std::string_view text, double value, const NumberFormat &f) {
+    // Blanks at either end are no grouping, even where a space groups.
+    const auto first = text.find_first_not_of(" \t\n\r");
+    text = first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(" \t\n\r") - first + 1);
+    const auto plain = withoutGrouping(text, f);
+    if (!plain)
+        return;
+    const auto again = strictValue(*plain, f);
+    LIFTCALC_EXPECT(again && *again == value,
+                    "strict reads " + quoted(text) + " unlike its ungrouped " + quoted(*plain));
+    const auto separators = groupSeparatorsOf(f);
+    bool firstSeparator = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t length = 0;
+        for (auto g : separators)
+            if (text.substr(i, g.size()) == g)
+                length = g.size();
+        if (length == 0)
+            continue;
+        if (firstSeparator) {
+            std::size_t start = i;
+            while (start > 0 && isDigitAt(text, start - 1))
+                --start;
+            LIFTCALC_EXPECT(i - start >= 1 && i - start <= 3 && text[start] != '0',
+                            "strict takes a first group of " + std::to_string(i - start) +
+                                " digits in " + quoted(text));
+            firstSeparator = false;
+        }
+        std::size_t end = i + length;
+        while (isDigitAt(text, end))
+            ++end;
+        const std::string_view after = text.substr(end);
+        const bool boundary = after.empty() || after[0] == 'e' || after[0] == 'E' ||
+                              after.starts_with(f.decimal) ||
+                              std::any_of(separators.begin(), separators.end(),
+                                          [&](auto g) { return after.starts_with(g); });
+        LIFTCALC_EXPECT(end - i - length == 3 && boundary,
+                        "strict takes a separator followed by " +
+                            std::to_string(end - i - length) + " digits in " + quoted(text));
+    }
+}
+
+// An independent reading: for text made only of digits, signs, exponent letters and the
+// regional decimal separator, the strict reading is the C library's strtod in the "C" locale
+// on the same text with the point for the separator (and the hyphen for a leading regional
+// minus sign).
+void checkAgainstTheCLibrary(std::string_view text, std::optional<double> strict,
+                             const NumberFormat &f) {
+    std::string c;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i).starts_with(f.decimal)) {
+            c += '.';
+            i += f.decimal.size();
+        } else if (i == 0 && text.starts_with(f.minus)) {
+            c += '-';
+            i += f.minus.size();
+        } else if (std::string_view("0123456789+-eE").find(text[i]) != std::string_view::npos) {
+            c += text[i++];
+        } else {
+            return;
+        }
+    }
+    char *end = nullptr;
+    const double reference = std::strtod(c.c_str(), &end);
+    const bool whole = !c.empty() && end == c.c_str() + c.size() && !std::isinf(reference);
+    LIFTCALC_EXPECT(whole == strict.has_value(),
+                    (strict ? "strict takes " : "strict refuses ") + quoted(text) +
+                        (whole ? "; strtod reads it" : "; strtod does not read it"));
+    if (whole)
+        LIFTCALC_EXPECT(*strict == reference, "strict reads " + quoted(text) + " as " +
+                                                  plainText(*strict, NumberFormat::english()) +
+                                                  ", strtod as " +
+                                                  plainText(reference, NumberFormat::english()));
+}
+
+// The three-decimal text computed separately: the value's 15 significant digits from printf,
+// laid out as a fixed decimal, cut after three decimals and rounded half away from zero by
+// carrying through the digits, then grouped in threes.
+std::string referenceAnswerText(double v, const NumberFormat &f) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(v));
+    const std::string_view printed = buffer;
+    const std::string digits = std::string(printed.substr(0, 1)) + std::string(printed.substr(2, 14));
+    const int exponent = std::atoi(buffer + printed.find('e') + 1);
+    // Digits of the magnitude in thousandths, one more behind them to decide the rounding.
+    std::string fixed;
+    for (int position = std::max(exponent, 0); position >= -4; --position) {
+        const int index = exponent - position;
+        fixed += index >= 0 && index < 15 ? digits[index] : '0';
+    }
+    const bool up = fixed.back() >= '5';
+    fixed.pop_back();
+    for (int i = static_cast<int>(fixed.size()) - 1; up && i >= -1; --i) {
+        if (i == -1) {
+            fixed.insert(fixed.begin(), '1');
+            break;
+        }
+        if (fixed[i] == '9') {
+            fixed[i] = '0';
+        } else {
+            ++fixed[i];
+            break;
+        }
+    }
+    const std::string whole = fixed.substr(0, fixed.size() - 3);
+    const std::string trimmed = whole.substr(std::min(whole.find_first_not_of('0'),
+                                                      whole.size() - 1));
+    std::string out;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if (i > 0 && (trimmed.size() - i) % 3 == 0)
+            out += f.group;
+        out += trimmed[i];
+    }
+    out += f.decimal + fixed.substr(fixed.size() - 3);
+    const bool zero = fixed.find_first_not_of('0') == std::string::npos;
+    return (v < 0 && !zero ? f.minus : std::string()) + out;
+}
+
 void checkPlainText(double v, const NumberFormat &f) {
     const std::string text = plainText(v, f);
     const std::string shown =
@@ -140,6 +295,8 @@ void checkAnswerText(double v, const NumberFormat &f) {
     const std::string shown =
         "answerText(" + plainText(v, NumberFormat::english()) + ") = " + quoted(text);
     LIFTCALC_EXPECT(isAnswerShape(text, f), shown + " is not in the answer form");
+    LIFTCALC_EXPECT(text == referenceAnswerText(v, f),
+                    shown + ", rounded separately " + quoted(referenceAnswerText(v, f)));
     const auto back = strictValue(text, f);
     LIFTCALC_EXPECT(back.has_value(), "strict refuses " + shown);
     LIFTCALC_EXPECT(std::fabs(*back - v) <= 0.0005 + std::fabs(v) * 6e-15,
@@ -172,7 +329,9 @@ void checkText(std::string_view text, const NumberFormat &f) {
     const double lenient = lenientValue(text, f);
     LIFTCALC_EXPECT(!std::isnan(lenient), "lenient reads " + quoted(text) + " as NaN");
     const auto strict = strictValue(text, f);
+    checkAgainstTheCLibrary(text, strict, f);
     if (strict) {
+        checkGroupingPlacement(text, *strict, f);
         LIFTCALC_EXPECT(std::isfinite(*strict), "strict reads " + quoted(text) + " as infinite");
         if (readsAlikeBothWays(text, f))
             LIFTCALC_EXPECT(lenient == *strict || (lenient == 0 && *strict == 0),

@@ -158,7 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"GermanGrouped", &kGerman, "1.500", 1500.0},
         StrictCase{"GermanGroupedDecimal", &kGerman, "9.817,469", 9817.469},
         StrictCase{"GermanDecimalComma", &kGerman, "0,508", 0.508},
-        StrictCase{"GermanPointIsAGroup", &kGerman, "0.508", 508.0},
         StrictCase{"GermanExponent", &kGerman, "1,5e3", 1500.0},
         StrictCase{"GermanTwoCommas", &kGerman, "1,5,0", kRefused},
         StrictCase{"FrenchNarrowSpace", &kFrench, "1\u202F234,5", 1234.5},
@@ -173,6 +172,45 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"HyphenMinusStillAccepted", &kTypographicMinus, "-5", -5.0},
         StrictCase{"LoneTypographicMinus", &kTypographicMinus, "\u2212", kRefused},
         StrictCase{"TwoTypographicMinus", &kTypographicMinus, "\u2212\u22125", kRefused}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The grouping separator is taken only where it groups in threes; anywhere else it makes the
+// text no number, so "5,5" or a German "0.508" cannot silently read ten to a thousand times
+// too large.
+INSTANTIATE_TEST_SUITE_P(
+    GroupingPlacement, StrictReading,
+    ::testing::Values(
+        StrictCase{"EnglishPlain", &kEnglish, "1500", 1500.0},
+        StrictCase{"EnglishLeadingZeros", &kEnglish, "007", 7.0},
+        StrictCase{"EnglishOneGroup", &kEnglish, "1,500", 1500.0},
+        StrictCase{"EnglishThreeGroups", &kEnglish, "12,345,678", 12345678.0},
+        StrictCase{"EnglishAnswer", &kEnglish, "-1,234,567.000", -1234567.0},
+        StrictCase{"EnglishGroupThenExponent", &kEnglish, "1,500e3", 1500000.0},
+        StrictCase{"EnglishOneDigitAfter", &kEnglish, "5,5", kRefused},
+        StrictCase{"EnglishEveryDigit", &kEnglish, "1,0,0,0", kRefused},
+        StrictCase{"EnglishTwoDigitsAfter", &kEnglish, "12,34", kRefused},
+        StrictCase{"EnglishFourDigitsAfter", &kEnglish, "1,5000", kRefused},
+        StrictCase{"EnglishFirstGroupTooLong", &kEnglish, "1234,567", kRefused},
+        StrictCase{"EnglishShortMiddleGroup", &kEnglish, "1,23,456", kRefused},
+        StrictCase{"EnglishZeroFirstGroup", &kEnglish, "0,508", kRefused},
+        StrictCase{"EnglishZeroGroupOfZeros", &kEnglish, "0,000", kRefused},
+        StrictCase{"EnglishLeadingZeroGroup", &kEnglish, "01,500", kRefused},
+        StrictCase{"EnglishShortBeforePoint", &kEnglish, "1,50.5", kRefused},
+        StrictCase{"GermanOneGroup", &kGerman, "1.500", 1500.0},
+        StrictCase{"GermanAnswer", &kGerman, "1.234.567,000", 1234567.0},
+        StrictCase{"GermanEnglishSpeed", &kGerman, "0.508", kRefused},
+        StrictCase{"GermanEnglishDecimal", &kGerman, "1.5", kRefused},
+        StrictCase{"GermanEnglishPlungers", &kGerman, "2.5", kRefused},
+        StrictCase{"FrenchSpace", &kFrench, "1 500", 1500.0},
+        StrictCase{"FrenchNoBreakSpaceGroup", &kFrench, "1\u00A0500", 1500.0},
+        StrictCase{"FrenchNarrowSpaceGroup", &kFrench, "1\u202F500", 1500.0},
+        StrictCase{"FrenchMixedSpaces", &kFrench, "1 234\u00A0567,5", 1234567.5},
+        StrictCase{"FrenchZeroFirstGroup", &kFrench, "0 508", kRefused},
+        StrictCase{"FrenchShortGroup", &kFrench, "1\u202F50", kRefused},
+        StrictCase{"SwissOneGroup", &kSwiss, "1\u2019500", 1500.0},
+        StrictCase{"SwissShortGroup", &kSwiss, "1\u201950.5", kRefused},
+        StrictCase{"NoBreakSpaceGroup", &kTypographicMinus, "\u22121\u00A0500", -1500.0},
+        StrictCase{"NoBreakSpaceShortGroup", &kTypographicMinus, "2\u00A05", kRefused}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A pasted megabyte of digits is read without hanging, in both readings.
@@ -205,6 +243,31 @@ TEST(HostileReading, HugeExponents) {
     EXPECT_FALSE(strictValue("1e99999999999999999999999", kEnglish).has_value());
     EXPECT_EQ(strictValue("1e-99999999999999999999999", kEnglish), 0.0);
     EXPECT_EQ(strictValue("0.000000000000000000001e21", kEnglish), 1.0);
+}
+
+// However long the digits run, the text reads as the number it denotes: the digits before or
+// after the point move the exponent as far as they go, in both readings.
+TEST(HostileReading, LongDigitRunsAgainstLongExponents) {
+    const std::string zeros100001(100001, '0');
+    const std::string zeros200000(200000, '0');
+    const struct {
+        std::string text;
+        double expected;
+    } cases[] = {
+        {"1" + zeros100001 + "e-100001", 1},
+        {"0." + zeros200000 + "1e200001", 1},
+        {"-0." + zeros200000 + "25e200001", -2.5},
+        {"1" + zeros200000 + "e-200108", 1e-108},
+        {"0." + zeros200000 + "1e200310", kInf},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 8) + "... (" + std::to_string(c.text.size()) + " bytes)");
+        EXPECT_EQ(lenientValue(c.text, kEnglish), c.expected);
+        if (std::isinf(c.expected))
+            EXPECT_FALSE(strictValue(c.text, kEnglish).has_value());
+        else
+            EXPECT_EQ(strictValue(c.text, kEnglish), c.expected);
+    }
 }
 
 // Ill-formed UTF-8 and control characters are never read as numbers, and never crash.
@@ -252,8 +315,12 @@ std::string regional(const std::string &plain, const NumberFormat &format) {
     while (end < plain.size() && std::isdigit(static_cast<unsigned char>(plain[end])))
         ++end;
     std::string out = plain.substr(0, std::min(start, plain.size()));
-    for (std::size_t i = start; i < end; ++i) {
-        if (i > start && (end - i) % 3 == 0)
+    // A grouped whole part has no leading zeros.
+    std::size_t first = start;
+    while (first + 1 < end && plain[first] == '0')
+        ++first;
+    for (std::size_t i = first; i < end; ++i) {
+        if (i > first && (end - i) % 3 == 0)
             out += format.group;
         out += plain[i];
     }
