@@ -4,7 +4,6 @@
 #include "window/menus.h"
 
 #include <array>
-#include <climits>
 #include <string_view>
 
 namespace liftcalc::fuzz {
@@ -134,7 +133,7 @@ ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
             const int field = in.next() % kFieldCount;
             script.actions.push_back(TypeInto{field, typedText(in)});
         } else if (op == 5) {
-            script.actions.push_back(FocusField{in.next() % kFieldCount});
+            script.actions.push_back(ClickField{in.next() % kFieldCount});
         } else if (op == 6) {
             script.actions.push_back(ClickControl{kButtons[in.next() % kButtons.size()].id});
         } else if (op == 7) {
@@ -170,33 +169,6 @@ ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
     return script;
 }
 
-void perform(Window &window, const Action &action) {
-    struct Performer {
-        Window &w;
-        void operator()(const TypeInto &a) {
-            if (w.clickField(a.field))
-                w.editField(a.field, a.text, INT_MAX);
-        }
-        void operator()(const FocusField &a) { w.clickField(a.field); }
-        void operator()(const ClickControl &a) { w.click(a.control); }
-        void operator()(const PressKey &a) {
-            switch (a.key) {
-            case PressKey::Tab:
-                return w.pressTab(false);
-            case PressKey::ShiftTab:
-                return w.pressTab(true);
-            case PressKey::Enter:
-                return w.pressEnter();
-            case PressKey::Esc:
-                return w.pressEscape();
-            }
-        }
-        void operator()(const ChooseMenu &a) { w.chooseMenu(a.item); }
-        void operator()(const CloseWindow &) { w.closeFromTitleBar(); }
-    };
-    std::visit(Performer{window}, action);
-}
-
 std::string replayLine(const Action &action) {
     struct Writer {
         std::string operator()(const TypeInto &a) {
@@ -205,7 +177,7 @@ std::string replayLine(const Action &action) {
                 text += c == '\n' ? "\\n" : std::string(1, c);
             return "type " + std::to_string(a.field) + " " + text;
         }
-        std::string operator()(const FocusField &a) { return "focus " + std::to_string(a.field); }
+        std::string operator()(const ClickField &a) { return "focus " + std::to_string(a.field); }
         std::string operator()(const ClickControl &a) {
             return "click " + std::string(buttonDesign(a.control).name);
         }

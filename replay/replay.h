@@ -6,6 +6,7 @@
 // writes {"error": "line N: WHY"} and the replay goes on.
 #pragma once
 
+#include "window/recording_host.h"
 #include "window/window.h"
 
 #include <iosfwd>
@@ -14,13 +15,6 @@
 #include <vector>
 
 namespace liftcalc {
-
-// Keeps every message box for the next dump and closes it at once with its only button.
-class RecordingHost : public WindowHost {
-public:
-    void showMessage(const MessageBox &box) override { shown.push_back(box); }
-    std::vector<MessageBox> shown;
-};
 
 class Replay {
 public:
