@@ -2,6 +2,8 @@
 // The replay driver: drives the window as a person would, one action a line, and writes back
 // what the window shows. Lines:
 //   focus N | type N TEXT | click NAME | key KEY | menu NAME | close | dump
+// KEY is Tab, Shift+Tab, Enter, Esc, Left, Right, Up, Down, a menu shortcut (Ctrl+L) or a
+// button's access key (Alt+C).
 // Blank lines and lines starting with '#' are skipped. A line that cannot be carried out
 // writes {"error": "line N: WHY"} and the replay goes on.
 #pragma once

@@ -2,6 +2,7 @@
 #include "window/actions.h"
 
 #include <climits>
+#include <utility>
 
 namespace liftcalc {
 
@@ -30,6 +31,12 @@ bool perform(Window &window, const Action &action) {
             case PressKey::Esc:
                 w.pressEscape();
                 break;
+            case PressKey::Left:
+            case PressKey::Right:
+            case PressKey::Up:
+            case PressKey::Down:
+                w.pressArrow();
+                break;
             }
             return true;
         }
@@ -54,6 +61,12 @@ std::optional<Action> keyAction(std::string_view key) {
         return PressKey{PressKey::Enter};
     if (key == "Esc")
         return PressKey{PressKey::Esc};
+    constexpr std::pair<std::string_view, PressKey::Key> kArrows[] = {
+        {"Left", PressKey::Left}, {"Right", PressKey::Right}, {"Up", PressKey::Up},
+        {"Down", PressKey::Down}};
+    for (auto [name, arrow] : kArrows)
+        if (key == name)
+            return PressKey{arrow};
     if (key.starts_with("Ctrl+")) {
         for (const auto &menu : kMenus)
             if (!menu.shortcut.empty() && menu.shortcut == key)

@@ -26,7 +26,7 @@ struct ClickControl {
     ControlId control;
 };
 struct PressKey {
-    enum Key { Tab, ShiftTab, Enter, Esc } key;
+    enum Key { Tab, ShiftTab, Enter, Esc, Left, Right, Up, Down } key;
 };
 struct ChooseMenu {
     MenuItem item;
@@ -39,7 +39,8 @@ using Action = std::variant<ClickField, TypeInto, ClickControl, PressKey, Choose
 // cannot be clicked into, a locked one not typed into); the window then stays as it was.
 bool perform(Window &window, const Action &action);
 
-// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", a menu
+// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow
+// ("Left", "Right", "Up", "Down"), a menu
 // shortcut ("Ctrl+L") or a button's access key ("Alt+C"). Nothing for any other key.
 std::optional<Action> keyAction(std::string_view key);
 

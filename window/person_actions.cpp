@@ -120,6 +120,15 @@ void Window::pressTab(bool backwards) {
     }
 }
 
+void Window::pressArrow() {
+    if (!loaded_)
+        return;
+    if (focus_ == ControlId::optImperial)
+        click(ControlId::optMetric);
+    else if (focus_ == ControlId::optMetric)
+        click(ControlId::optImperial);
+}
+
 void Window::pressEnter() {
     if (!loaded_)
         return;
