@@ -14,6 +14,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace liftcalc {
@@ -29,6 +30,8 @@ public:
     bool run(std::istream &in, std::ostream &out);
 
     const Window &window() const { return window_; }
+    // The message boxes shown since the last dump, taken out so that no dump reports them.
+    std::vector<MessageBox> takeMessages() { return std::exchange(host_.shown, {}); }
 
 private:
     // The reason the action could not be carried out, or nothing.
