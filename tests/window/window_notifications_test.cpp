@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace liftcalc::testing {
 namespace {
@@ -110,6 +111,32 @@ TEST(ChangeNotifications, DisconnectedListenerHearsNothing) {
     heard = 0;
     t.type(0, "2");
     EXPECT_EQ(heard, 0);
+}
+
+// A slot may disconnect itself, disconnect another or connect a new one while a change is
+// being sent: the slot disconnected later in the list is not called, the new one hears from the
+// next change on, and nothing dangles (the sanitizer build runs this too).
+TEST(ChangeNotifications, SlotsConnectAndDisconnectDuringASend) {
+    Signal<int> signal;
+    std::vector<std::string> heard;
+    int later = 0, added = 0;
+    int first = 0;
+    first = signal.connect([&](int n) {
+        heard.push_back("first " + std::to_string(n));
+        signal.disconnect(first);
+        signal.disconnect(later);
+        for (int i = 0; i < 100; ++i) // enough to move a vector's storage
+            added = signal.connect([&heard, i](int m) {
+                if (i == 0)
+                    heard.push_back("added " + std::to_string(m));
+            });
+    });
+    later = signal.connect([&](int n) { heard.push_back("later " + std::to_string(n)); });
+    signal.send(1);
+    signal.send(2);
+    EXPECT_EQ(heard, (std::vector<std::string>{"first 1", "added 2"}));
+    signal.disconnect(added);
+    EXPECT_FALSE(signal.empty());
 }
 
 // A pasted megabyte is kept whole, selected on focus, and refused by the calculation through
