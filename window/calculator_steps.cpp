@@ -9,7 +9,10 @@
 namespace liftcalc {
 namespace {
 
-template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 bool contains(std::span<const int> list, int field) {
     return std::find(list.begin(), list.end(), field) != list.end();
