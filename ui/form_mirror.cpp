@@ -69,6 +69,9 @@ void CalculatorForm::mirror(const Change &change) {
             close();
         break;
     }
+    if (change.property == Change::Property::Text || change.property == Change::Property::Visible ||
+        change.property == Change::Property::Locked)
+        describeAnswers();
 }
 
 void CalculatorForm::mirrorAll() {
@@ -122,8 +125,11 @@ void CalculatorForm::mirrorTabStop(int index) {
 void CalculatorForm::mirrorBackColor(int index) {
     QLineEdit *field = widgets_.fields[index];
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base,
-                     qtColour(model_.Text1(index).BackColor, QApplication::palette(field)));
+    const QColor background = qtColour(model_.Text1(index).BackColor, QApplication::palette(field));
+    palette.setColor(QPalette::Base, background);
+    // The theme's text colour is made for the theme's own field colour; on a white or yellow
+    // field under a dark theme it would be near-white.
+    palette.setColor(QPalette::Text, textOn(background));
     field->setPalette(palette);
 }
 
@@ -136,7 +142,8 @@ void CalculatorForm::mirrorOption(ControlId option) {
         static_cast<QAbstractButton *>(button)->setChecked(o.Value);
     }
     QPalette palette = button->palette();
-    const QColor colour = qtColour(o.ForeColor, QApplication::palette(button));
+    const QPalette theme = QApplication::palette(button);
+    const QColor colour = readableOn(qtColour(o.ForeColor, theme), theme.color(QPalette::Window));
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     button->setPalette(palette);
