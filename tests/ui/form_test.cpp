@@ -296,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(ui->field(3)->text(), QStringLiteral("254.648"));
     }
 
-    // A locked field takes the focus and selects its text, but refuses typing and pasting.
+    // A locked field takes the focus and selects its text to copy, but refuses typing and pasting.
     void lockedFieldRefusesTyping() {
         ui->typeInto(0, "10");
         ui->typeInto(1, "1");
@@ -306,6 +306,9 @@ private Q_SLOTS:
         QTest::mouseClick(answer, Qt::LeftButton);
         QCOMPARE(focusName(), QStringLiteral("Text1_3"));
         QCOMPARE(answer->selectedText(), QStringLiteral("254.648"));
+        // Ctrl+C is the chart; Ctrl+Insert copies the answer.
+        QTest::keyClick(answer, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("254.648"));
         QApplication::clipboard()->setText(QStringLiteral("999"));
         QTest::keyClicks(answer, QStringLiteral("12"));
         QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
