@@ -2,10 +2,11 @@
 // What a person's actions cost in the window model: Calculate for every calculator in both unit
 // systems, choosing a calculator, a unit switch and Clear All.
 //
-// Calculate is measured on windows whose inputs were typed beforehand, so each timed call is
-// the first Calculate on its window: the number of plungers typed as 2.5 is rewritten to 2,
-// the change rule empties the answers, and every answer and equivalent is written anew.
-#include "window/window.h"
+// Calculate (Enter in the last input) is measured on windows whose inputs were typed
+// beforehand, so each timed call is the first Calculate on its window: the number of plungers typed
+// as 2.5 is rewritten to 2, the change rule empties the answers, and every answer and equivalent is
+// written anew.
+#include "window/actions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,43 +24,35 @@ public:
     void showMessage(const MessageBox &) override {}
 };
 
-using Inputs = std::vector<std::pair<int, const char *>>;
-
-struct Case {
-    const char *name;
-    MenuItem item;
-    bool metric;
-    Inputs inputs;
-};
-
 // Worked figures: 10 in (254 mm), 20,000 lb (9,071.8 kg), 254.648 psi (17.558 bar), 100 fpm
 // (0.508 m/s), 408 gpm (25.741 l/s); two plungers, typed as 2.5.
-const std::vector<Case> kCases{
-    {"StaticPressure/imperial", MenuItem::mnuStaticPressure, false, {{0, "10"}, {2, "20000"}}},
-    {"StaticPressure/metric", MenuItem::mnuStaticPressure, true, {{6, "254"}, {7, "9071.8"}}},
-    {"FlowRate/imperial", MenuItem::mnuFlowRate, false, {{0, "10"}, {11, "100"}}},
-    {"FlowRate/metric", MenuItem::mnuFlowRate, true, {{6, "254"}, {12, "0.508"}}},
-    {"PlungerDisplacement/imperial",
-     MenuItem::mnuPlungerDisplacement,
-     false,
-     {{0, "10"}, {11, "100"}}},
-    {"PlungerDisplacement/metric",
-     MenuItem::mnuPlungerDisplacement,
-     true,
-     {{6, "254"}, {12, "0.508"}}},
-    {"Load/imperial", MenuItem::mnuLoad, false, {{0, "10"}, {3, "254.648"}}},
-    {"Load/metric", MenuItem::mnuLoad, true, {{6, "254"}, {8, "17.558"}}},
-    {"DiameterOfPlunger/imperial",
-     MenuItem::mnuDiameterofPlunger,
-     false,
-     {{2, "20000"}, {3, "254.648"}}},
-    {"DiameterOfPlunger/metric",
-     MenuItem::mnuDiameterofPlunger,
-     true,
-     {{7, "9071.8"}, {8, "17.558"}}},
-    {"RatedLoadSpeed/imperial", MenuItem::mnuRatedLoadSpeed, false, {{0, "10"}, {4, "408"}}},
-    {"RatedLoadSpeed/metric", MenuItem::mnuRatedLoadSpeed, true, {{6, "254"}, {9, "25.741"}}},
-};
+const char *workedFigure(int field) {
+    using namespace fields;
+    switch (field) {
+    case diameterIn:
+        return "10";
+    case diameterMm:
+        return "254";
+    case loadLb:
+        return "20000";
+    case loadKg:
+        return "9071.8";
+    case pressurePsi:
+        return "254.648";
+    case pressureBar:
+        return "17.558";
+    case speedFpm:
+        return "100";
+    case speedMps:
+        return "0.508";
+    case flowGpm:
+        return "408";
+    case flowLps:
+        return "25.741";
+    default:
+        return "2.5";
+    }
+}
 
 // Windows prepared in batches outside the timing, so that every timed action meets a window
 // in the state a person would leave it in; the pause is paid once per batch.
@@ -92,21 +85,19 @@ private:
 };
 
 void type(Window &w, int field, const char *text) {
-    w.clickField(field);
-    w.editField(field, text, 1 << 30);
+    perform(w, TypeInto{field, text});
 }
 
-void calculate(benchmark::State &state, const Case &c) {
-    WindowBatch batch([&c](Window &w) {
-        if (c.metric)
+void calculate(benchmark::State &state, const Calculator *calculator, UnitSystem units) {
+    WindowBatch batch([=](Window &w) {
+        if (units == UnitSystem::metric)
             w.click(ControlId::optMetric);
-        w.chooseMenu(c.item);
-        type(w, 1, "2.5");
-        for (auto [field, text] : c.inputs)
-            type(w, field, text);
+        w.chooseMenu(menuItemOf(*calculator));
+        for (int field : calculator->column(units).inputs)
+            type(w, field, workedFigure(field));
     });
     for (auto _ : state)
-        batch.next(state).cmdCalculate_Click();
+        batch.next(state).pressEnter();
 }
 
 // Each choice runs the whole menu handler: every field emptied, the new arrangement set up.
@@ -114,15 +105,9 @@ void chooseCalculator(benchmark::State &state) {
     QuietHost host;
     Window w(host, NumberFormat::english());
     w.start();
-    const MenuItem items[] = {MenuItem::mnuFlowRate,
-                              MenuItem::mnuLoad,
-                              MenuItem::mnuDiameterofPlunger,
-                              MenuItem::mnuRatedLoadSpeed,
-                              MenuItem::mnuPlungerDisplacement,
-                              MenuItem::mnuStaticPressure};
-    std::size_t i = 0;
+    std::size_t i = 1;
     for (auto _ : state)
-        w.chooseMenu(items[i++ % std::size(items)]);
+        w.chooseMenu(menuItemOf(*calculators::kAll[i++ % calculators::kAll.size()]));
 }
 
 // Every click is a real switch, with the nested run the option button's Value raises.
@@ -143,15 +128,19 @@ void clearAll(benchmark::State &state) {
         type(w, 0, "10");
         type(w, 1, "1");
         type(w, 2, "20000");
-        w.cmdCalculate_Click();
+        w.pressEnter();
     });
     for (auto _ : state)
-        batch.next(state).cmdClear_Click();
+        batch.next(state).click(ControlId::cmdClear);
 }
 
 [[maybe_unused]] const bool registered = [] {
-    for (const auto &c : kCases)
-        benchmark::RegisterBenchmark(("Calculate/" + std::string(c.name)).c_str(), calculate, c);
+    for (const Calculator *c : calculators::kAll)
+        for (auto [units, name] :
+             {std::pair{UnitSystem::imperial, "imperial"}, std::pair{UnitSystem::metric, "metric"}})
+            benchmark::RegisterBenchmark(
+                ("Calculate/" + std::string(menuDesign(menuItemOf(*c)).name) + "/" + name).c_str(),
+                calculate, c, units);
     benchmark::RegisterBenchmark("ChooseCalculator", chooseCalculator);
     benchmark::RegisterBenchmark("UnitSwitch", switchUnits);
     benchmark::RegisterBenchmark("ClearAll", clearAll);

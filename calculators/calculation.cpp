@@ -9,13 +9,13 @@ struct CalculationError {};
 } // namespace
 
 double Calculation::value(int field) const {
-    if (auto v = strictValue(window_.Text1(field).Text, format_))
+    if (auto v = strictValue(text(field), format_))
         return *v;
     throw CalculationError{};
 }
 
 double Calculation::lenient(int field) const {
-    return lenientValue(window_.Text1(field).Text, format_);
+    return lenientValue(text(field), format_);
 }
 
 double Calculation::checked(double x) {
@@ -46,7 +46,7 @@ double Calculation::rounded(double x) const {
 }
 
 void Calculation::wholeNumberOfPlungers() {
-    window_.setText(1, plainText(std::floor(value(1)), format_));
+    write(fields::plungers, plainText(std::floor(value(fields::plungers)), format_));
 }
 
 bool Calculation::positive(int field) const {
@@ -63,28 +63,43 @@ void Calculation::require(bool passed) const {
 }
 
 void Calculation::writeAnswer(int field, double x) {
-    window_.setText(field, answerText(checked(x), format_));
+    write(field, answerText(checked(x), format_));
 }
 
 void Calculation::writePlain(int field, double x) {
-    window_.setText(field, plainText(checked(x), format_));
+    write(field, plainText(checked(x), format_));
 }
 
-void runCalculation(Window &window, std::string_view failureTitle,
-                    const std::array<int, 3> &focusOrder,
-                    const std::function<void(Calculation &)> &body) {
-    Calculation calculation(window);
+void Calculation::write(int field, std::string text) {
+    texts_.at(field) = text;
+    outcome_.effects.emplace_back(FieldWrite{field, std::move(text)});
+}
+
+void Calculation::setDisplacementTip(std::string text) {
+    outcome_.effects.emplace_back(DisplacementTip{std::move(text)});
+}
+
+void Calculation::showMessage(MessageBox box) {
+    outcome_.effects.emplace_back(std::move(box));
+}
+
+Outcome calculate(const FieldTexts &texts, const NumberFormat &format,
+                  void (*body)(Calculation &)) {
+    Calculation calculation(texts, format);
     try {
         body(calculation);
     } catch (const CalculationError &) {
-        window.showMessage(kInvalidNumberPrompt, 0, failureTitle);
-        for (int field : focusOrder) {
-            if (!calculation.positive(field)) {
-                window.SetFocus(field);
-                break;
-            }
-        }
+        calculation.outcome_.refused = true;
     }
+    return std::move(calculation.outcome_);
+}
+
+std::optional<int> firstNotAboveZero(std::span<const int> inputs, const FieldTexts &texts,
+                                     const NumberFormat &format) {
+    for (int field : inputs)
+        if (!(lenientValue(texts.at(field), format) > 0))
+            return field;
+    return std::nullopt;
 }
 
 } // namespace liftcalc

@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The shape every calculation method shares: an error trap around the whole method, the two
-// readings of a field, the tests, the arithmetic checks, and the failure path with its message.
+// The shape every calculation shares, as pure code: from the texts of the fields and the regional
+// settings to the ordered list of what the calculation does to the window (field writes, the
+// displacement tooltip, a message box), or a refusal after the writes made so far.
+//
+// A calculation reads back text it has just written (an answer's equivalent is computed from the
+// displayed, rounded answer), so it keeps its own copy of the field texts and updates it with
+// every write. The window applies the effects one by one through its own field writes, which
+// raise the change rule as typing does.
 #pragma once
 
-#include "window/window.h"
+#include "calculators/field_ids.h"
+#include "calculators/message_box.h"
+#include "calculators/numeric.h"
 
 #include <array>
-#include <functional>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace liftcalc {
 
@@ -34,12 +46,43 @@ constexpr double gpmPerLps = 15.8503;
 inline constexpr std::string_view kInvalidNumberPrompt =
     "Did you enter a valid number in every field?";
 
-// One run of a calculation method. Any conversion or arithmetic error throws, abandoning the
-// remaining steps; runCalculation catches it and takes the failure path.
+// The tooltip of the "Plunger Displacement:" caption while it describes one plunger.
+inline constexpr std::string_view kOnePlungerTip = " This is the displacement of one plunger... ";
+
+using FieldTexts = std::array<std::string, fields::count>;
+
+struct FieldWrite {
+    int field;
+    std::string text;
+};
+// A new tooltip for the "Plunger Displacement:" caption.
+struct DisplacementTip {
+    std::string text;
+};
+using Effect = std::variant<FieldWrite, DisplacementTip, MessageBox>;
+
+// The displacement of all plungers together, after a flow rate or displacement calculation for
+// more than one plunger.
+struct TotalDisplacement {
+    double gallonsPerFoot;
+    double litresPerMetre;
+};
+
+struct Outcome {
+    std::vector<Effect> effects; // in the order they happen
+    // The invalid-number message follows the effects; nothing written before it is undone.
+    bool refused = false;
+    std::optional<TotalDisplacement> total;
+};
+
+// One run of a calculation. A conversion or arithmetic error throws, abandoning the remaining
+// steps; calculate() catches it and reports the refusal.
 class Calculation {
 public:
-    explicit Calculation(Window &window) : window_(window), format_(window.numberFormat()) {}
+    Calculation(const FieldTexts &texts, const NumberFormat &format)
+        : texts_(texts), format_(format) {}
 
+    const std::string &text(int field) const { return texts_.at(field); }
     // The field's text as a whole number in the regional format, or a conversion error.
     double value(int field) const;
     // The longest leading number of the field's text; never fails.
@@ -55,7 +98,7 @@ public:
     static double totalArea(double diameter, double plungers);
 
     // Rewrites the number of plungers as the whole number below it (2.7 becomes 2). The field
-    // is open, so the change rule empties the old answers first.
+    // is open, so in the window the change rule empties the old answers first.
     void wholeNumberOfPlungers();
     // The positive test: true when the field's lenient value is above 0.
     bool positive(int field) const;
@@ -68,20 +111,28 @@ public:
     void writeAnswer(int field, double x);
     // Writes as plain number text (1234.568, 6).
     void writePlain(int field, double x);
+    void setDisplacementTip(std::string text);
+    void showMessage(MessageBox box);
+    void reportTotal(TotalDisplacement total) { outcome_.total = total; }
 
     std::string plain(double x) const { return plainText(x, format_); }
-    Window &window() { return window_; }
+
+    friend Outcome calculate(const FieldTexts &, const NumberFormat &, void (*)(Calculation &));
 
 private:
-    Window &window_;
+    void write(int field, std::string text);
+
+    FieldTexts texts_;
     const NumberFormat &format_;
+    Outcome outcome_;
 };
 
-// Runs a calculation method's body under its error trap. On a failure: the invalid-number
-// message with the calculator's title, then the focus goes to the first of the inputs whose
-// lenient value is 0 or less. Nothing written before the failure is undone.
-void runCalculation(Window &window, std::string_view failureTitle,
-                    const std::array<int, 3> &focusOrder,
-                    const std::function<void(Calculation &)> &body);
+// Runs a calculation's body under its error trap.
+Outcome calculate(const FieldTexts &texts, const NumberFormat &format, void (*body)(Calculation &));
+
+// The first of the inputs, in the order given, whose lenient value is 0 or less: where the
+// focus goes after a refusal.
+std::optional<int> firstNotAboveZero(std::span<const int> inputs, const FieldTexts &texts,
+                                     const NumberFormat &format);
 
 } // namespace liftcalc

@@ -1,72 +1,75 @@
 // SPDX-License-Identifier: MIT
 // Load on plunger(s): the static pressure times the total area of all plungers.
-//   inputs: diameter (0 in / 6 mm), number of plungers (1), pressure (3 psi / 8 bar)
-//   answer: load (2 lb / 7 kg)
-#include "calculators/calculation.h"
-#include "calculators/set_up.h"
+//   inputs: diameter (in / mm), number of plungers, pressure (psi / bar)
+//   answer: load (lb / kg)
+#include "calculators/calculators.h"
 
 namespace liftcalc {
 namespace {
-constexpr std::string_view kFailureTitle = "Load On Plunger(s)";
-} // namespace
 
-void Window::mnuLoad_Click() {
-    chooseCalculator(MenuItem::mnuLoad, &Window::Load);
-}
-
-void Window::Load() {
-    ClearLocks();
-    showOnly(*this, {0, 2, 3, 6, 7, 8});
-    setCaption(kHeadingLabel, "Load On Plunger(s) Calculator");
-    lockAnswers(*this, {2, 7});
-    lockEquivalents(*this, {6, 8}, {0, 3});
-    SetFocus(ImperialMode ? 0 : 6);
-}
+using namespace fields;
+using namespace factors;
 
 // Unlike the other calculators, this one asks for a diameter of at least one whole unit, and
 // tests the number of plungers only for being above 0.
-void Window::LoadCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 3}, [](Calculation &c) {
-        using namespace factors;
+Outcome LoadCalcImp(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(3));
-        c.require(c.positive(1));
-        c.require(c.wholeNumber(0));
+        c.require(c.positive(pressurePsi));
+        c.require(c.positive(plungers));
+        c.require(c.wholeNumber(diameterIn));
 
-        const double diameter = c.value(0);
-        const double plungers = c.value(1);
-        const double psi = c.value(3);
-        const double area = c.totalArea(diameter, plungers);
+        const double diameter = c.value(diameterIn);
+        const double plungerCount = c.value(plungers);
+        const double psi = c.value(pressurePsi);
+        const double area = c.totalArea(diameter, plungerCount);
         const double pounds = c.rounded(c.checked(psi * area));
 
-        c.writeAnswer(8, psi * barPerPsi);
-        c.writeAnswer(6, diameter * mmPerInch);
-        c.writeAnswer(2, pounds);
+        c.writeAnswer(pressureBar, psi * barPerPsi);
+        c.writeAnswer(diameterMm, diameter * mmPerInch);
+        c.writeAnswer(loadLb, pounds);
         // The kilogram figure comes from the displayed, rounded pound answer.
-        c.writeAnswer(7, c.value(2) * kgPerPound);
+        c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
     });
 }
 
-void Window::LoadCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 8}, [](Calculation &c) {
-        using namespace factors;
+Outcome LoadCalcMet(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(8));
-        c.require(c.positive(1));
-        c.require(c.wholeNumber(6));
+        c.require(c.positive(pressureBar));
+        c.require(c.positive(plungers));
+        c.require(c.wholeNumber(diameterMm));
 
-        const double diameter = c.value(6);
-        const double plungers = c.value(1);
-        const double bar = c.value(8);
-        const double area = c.totalArea(diameter, plungers);
+        const double diameter = c.value(diameterMm);
+        const double plungerCount = c.value(plungers);
+        const double bar = c.value(pressureBar);
+        const double area = c.totalArea(diameter, plungerCount);
         const double kilograms = c.rounded(c.checked(c.checked(bar * area) / barMm2PerKg));
 
-        c.writeAnswer(3, bar * psiPerBar);
-        c.writeAnswer(0, diameter * inchPerMm);
-        c.writeAnswer(7, kilograms);
+        c.writeAnswer(pressurePsi, bar * psiPerBar);
+        c.writeAnswer(diameterIn, diameter * inchPerMm);
+        c.writeAnswer(loadKg, kilograms);
         // The pound figure comes from the displayed, rounded kilogram answer.
-        c.writeAnswer(2, c.value(7) * poundPerKg);
+        c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
     });
 }
+
+constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};
+constexpr int kAnswers[] = {loadLb, loadKg};
+constexpr int kImperialInputs[] = {diameterIn, plungers, pressurePsi};
+constexpr int kImperialEquivalents[] = {diameterMm, pressureBar};
+constexpr int kMetricInputs[] = {diameterMm, plungers, pressureBar};
+constexpr int kMetricEquivalents[] = {diameterIn, pressurePsi};
+
+} // namespace
+
+const Calculator calculators::loadOnPlungers{
+    .heading = "Load On Plunger(s) Calculator",
+    .failureTitle = "Load On Plunger(s)",
+    .shownFields = kShown,
+    .answers = kAnswers,
+    .imperial = {kImperialInputs, kImperialEquivalents, &LoadCalcImp},
+    .metric = {kMetricInputs, kMetricEquivalents, &LoadCalcMet},
+};
 
 } // namespace liftcalc

@@ -1,75 +1,75 @@
 // SPDX-License-Identifier: MIT
 // Static pressure: the load divided by the total cross-section of all plungers.
-//   inputs: diameter (0 in / 6 mm), number of plungers (1), load (2 lb / 7 kg)
-//   answer: pressure (3 psi / 8 bar)
-#include "calculators/calculation.h"
-#include "calculators/set_up.h"
+//   inputs: diameter (in / mm), number of plungers, load (lb / kg)
+//   answer: pressure (psi / bar)
+#include "calculators/calculators.h"
 
 namespace liftcalc {
 namespace {
-constexpr std::string_view kFailureTitle = "Static Pressure";
-} // namespace
 
-void Window::mnuStaticPressure_Click() {
-    chooseCalculator(MenuItem::mnuStaticPressure, &Window::StaticPressure);
-}
-
-// Also runs during start-up, before the window is shown: only a loaded window moves the focus.
-void Window::StaticPressure() {
-    ClearLocks();
-    showOnly(*this, {0, 2, 3, 6, 7, 8});
-    setCaption(kHeadingLabel, "Static Pressure Calculator");
-    lockAnswers(*this, {3, 8});
-    lockEquivalents(*this, {6, 7}, {0, 2});
-    if (FormLoaded)
-        SetFocus(ImperialMode ? 0 : 6);
-}
+using namespace fields;
+using namespace factors;
 
 // The diameter is tested first: a negative one would otherwise give a pressure from its square
 // and a negative millimetre figure.
-void Window::StaticPressureCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 2}, [](Calculation &c) {
-        using namespace factors;
+Outcome StaticPressureCalcImp(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(0));
-        c.require(c.positive(2));
-        c.require(c.wholeNumber(1));
+        c.require(c.positive(diameterIn));
+        c.require(c.positive(loadLb));
+        c.require(c.wholeNumber(plungers));
 
-        const double load = c.value(2);
-        const double diameter = c.value(0);
-        const double plungers = c.value(1);
-        const double area = c.totalArea(diameter, plungers);
+        const double load = c.value(loadLb);
+        const double diameter = c.value(diameterIn);
+        const double plungerCount = c.value(plungers);
+        const double area = c.totalArea(diameter, plungerCount);
         const double psi = c.rounded(c.checked(load / area));
 
-        c.writeAnswer(7, c.value(2) * kgPerPound);
-        c.writeAnswer(6, c.value(0) * mmPerInch);
-        c.writePlain(3, psi);
+        c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
+        c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
+        c.writePlain(pressurePsi, psi);
         // The bar figure comes from the displayed, rounded psi answer.
-        c.writeAnswer(8, c.value(3) * barPerPsi);
+        c.writeAnswer(pressureBar, c.value(pressurePsi) * barPerPsi);
     });
 }
 
-void Window::StaticPressureCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 7}, [](Calculation &c) {
-        using namespace factors;
+Outcome StaticPressureCalcMet(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(6));
-        c.require(c.positive(7));
-        c.require(c.wholeNumber(1));
+        c.require(c.positive(diameterMm));
+        c.require(c.positive(loadKg));
+        c.require(c.wholeNumber(plungers));
 
-        const double load = c.value(7);
-        const double diameter = c.value(6);
-        const double plungers = c.value(1);
-        const double area = c.totalArea(diameter, plungers);
+        const double load = c.value(loadKg);
+        const double diameter = c.value(diameterMm);
+        const double plungerCount = c.value(plungers);
+        const double area = c.totalArea(diameter, plungerCount);
         const double kgfPerMm2 = c.checked(load / area);
         const double bar = c.rounded(c.checked(kgfPerMm2 * barMm2PerKg));
 
-        c.writeAnswer(2, c.value(7) * poundPerKg);
-        c.writeAnswer(0, c.value(6) * inchPerMm);
-        c.writePlain(8, bar);
+        c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
+        c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
+        c.writePlain(pressureBar, bar);
         // The psi figure comes from the displayed, rounded bar answer.
-        c.writeAnswer(3, c.value(8) * psiPerBar);
+        c.writeAnswer(pressurePsi, c.value(pressureBar) * psiPerBar);
     });
 }
+
+constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};
+constexpr int kAnswers[] = {pressurePsi, pressureBar};
+constexpr int kImperialInputs[] = {diameterIn, plungers, loadLb};
+constexpr int kImperialEquivalents[] = {diameterMm, loadKg};
+constexpr int kMetricInputs[] = {diameterMm, plungers, loadKg};
+constexpr int kMetricEquivalents[] = {diameterIn, loadLb};
+} // namespace
+
+const Calculator calculators::staticPressure{
+    .heading = "Static Pressure Calculator",
+    .failureTitle = "Static Pressure",
+    .shownFields = kShown,
+    .answers = kAnswers,
+    .imperial = {kImperialInputs, kImperialEquivalents, &StaticPressureCalcImp},
+    .metric = {kMetricInputs, kMetricEquivalents, &StaticPressureCalcMet},
+};
 
 } // namespace liftcalc

@@ -1,70 +1,79 @@
 // SPDX-License-Identifier: MIT
 // Up speed at rated load: the flow rate divided by the volume all plungers displace per unit of
 // travel.
-//   inputs: diameter (0 in / 6 mm), number of plungers (1), flow rate (4 gpm / 9 l/s)
-//   answer: up speed (11 ft/min / 12 m/s)
-#include "calculators/calculation.h"
-#include "calculators/set_up.h"
+//   inputs: diameter (in / mm), number of plungers, flow rate (gpm / l/s)
+//   answer: up speed (ft/min / m/s)
+#include "calculators/calculators.h"
 
 namespace liftcalc {
 namespace {
-constexpr std::string_view kFailureTitle = "Up Speed/Rated Load Calculator";
-} // namespace
 
-void Window::mnuRatedLoadSpeed_Click() {
-    chooseCalculator(MenuItem::mnuRatedLoadSpeed, &Window::RatedLoadSpeed);
-}
-
-void Window::RatedLoadSpeed() {
-    ClearLocks();
-    showOnly(*this, {0, 4, 6, 9, 11, 12});
-    setCaption(kHeadingLabel, "Up Speed/Rated Load Calculator");
-    lockAnswers(*this, {11, 12});
-    lockEquivalents(*this, {6, 9}, {0, 4});
-    SetFocus(ImperialMode ? 0 : 6);
-}
+using namespace fields;
+using namespace factors;
 
 // All three inputs are tested before the failure path is taken; the displacement is used
 // unrounded.
-void Window::SpeedUpCalcImp() {
-    runCalculation(*this, kFailureTitle, {0, 1, 4}, [](Calculation &c) {
-        using namespace factors;
+Outcome SpeedUpCalcImp(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(0) & (c.lenient(1) >= 1) & c.positive(4));
+        const bool diameterPositive = c.positive(diameterIn);
+        const bool onePlungerOrMore = c.lenient(plungers) >= 1;
+        const bool flowPositive = c.positive(flowGpm);
+        c.require(diameterPositive && onePlungerOrMore && flowPositive);
 
-        const double diameter = c.value(0);
+        const double diameter = c.value(diameterIn);
         const double radiusSquared = c.squared(c.checked(diameter / 2));
         const double gallonsPerFoot =
             c.checked(c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot);
-        const double gpm = c.value(4);
-        const double fpm = c.checked(gpm / c.checked(c.value(1) * gallonsPerFoot));
+        const double gpm = c.value(flowGpm);
+        const double fpm = c.checked(gpm / c.checked(c.value(plungers) * gallonsPerFoot));
 
-        c.writeAnswer(11, fpm);
-        c.writeAnswer(9, c.value(4) * lpsPerGpm);
-        c.writeAnswer(6, c.value(0) * mmPerInch);
+        c.writeAnswer(speedFpm, fpm);
+        c.writeAnswer(flowLps, c.value(flowGpm) * lpsPerGpm);
+        c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
         // The metric speed comes from the displayed, rounded feet per minute.
-        c.writeAnswer(12, c.value(11) * mpsPerFpm);
+        c.writeAnswer(speedMps, c.value(speedFpm) * mpsPerFpm);
     });
 }
 
-void Window::SpeedUpCalcMet() {
-    runCalculation(*this, kFailureTitle, {6, 1, 9}, [](Calculation &c) {
-        using namespace factors;
+Outcome SpeedUpCalcMet(const FieldTexts &texts, const NumberFormat &format) {
+    return calculate(texts, format, [](Calculation &c) {
         c.wholeNumberOfPlungers();
-        c.require(c.positive(6) & (c.lenient(1) >= 1) & c.positive(9));
+        const bool diameterPositive = c.positive(diameterMm);
+        const bool onePlungerOrMore = c.lenient(plungers) >= 1;
+        const bool flowPositive = c.positive(flowLps);
+        c.require(diameterPositive && onePlungerOrMore && flowPositive);
 
-        const double diameter = c.value(6);
+        const double diameter = c.value(diameterMm);
         const double radiusSquared = c.squared(c.checked(diameter / 2));
         const double litresPerMetre = c.checked(c.checked(radiusSquared * pi) / mm2MetrePerLitre);
-        const double lps = c.value(9);
-        const double mps = c.checked(lps / c.checked(c.value(1) * litresPerMetre));
+        const double lps = c.value(flowLps);
+        const double mps = c.checked(lps / c.checked(c.value(plungers) * litresPerMetre));
 
-        c.writeAnswer(12, mps);
+        c.writeAnswer(speedMps, mps);
         // The imperial speed comes from the displayed, rounded metres per second.
-        c.writeAnswer(11, c.value(12) * fpmPerMps);
-        c.writeAnswer(4, c.value(9) * gpmPerLps);
-        c.writeAnswer(0, c.value(6) * inchPerMm);
+        c.writeAnswer(speedFpm, c.value(speedMps) * fpmPerMps);
+        c.writeAnswer(flowGpm, c.value(flowLps) * gpmPerLps);
+        c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
     });
 }
+
+constexpr int kShown[] = {diameterIn, flowGpm, diameterMm, flowLps, speedFpm, speedMps};
+constexpr int kAnswers[] = {speedFpm, speedMps};
+constexpr int kImperialInputs[] = {diameterIn, plungers, flowGpm};
+constexpr int kImperialEquivalents[] = {diameterMm, flowLps};
+constexpr int kMetricInputs[] = {diameterMm, plungers, flowLps};
+constexpr int kMetricEquivalents[] = {diameterIn, flowGpm};
+
+} // namespace
+
+const Calculator calculators::upSpeed{
+    .heading = "Up Speed/Rated Load Calculator",
+    .failureTitle = "Up Speed/Rated Load Calculator",
+    .shownFields = kShown,
+    .answers = kAnswers,
+    .imperial = {kImperialInputs, kImperialEquivalents, &SpeedUpCalcImp},
+    .metric = {kMetricInputs, kMetricEquivalents, &SpeedUpCalcMet},
+};
 
 } // namespace liftcalc

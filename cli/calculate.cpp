@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calculate.h"
 
-#include "calculators/calculation.h"
-#include "replay/replay.h"
+#include "window/controls.h"
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 
 namespace liftcalc::cli {
 namespace {
@@ -18,44 +16,20 @@ std::string lowerCase(std::string_view text) {
     return out;
 }
 
-Figure figureOf(const Window &window, const Quantity &quantity, int field) {
+Figure figureOf(const FieldTexts &texts, const Quantity &quantity, int field) {
     const FieldDesign &design = kFields[field];
     std::string column(quantity.key);
     if (!design.unit.empty())
         column += "_" + lowerCase(design.unit);
-    return {column, std::string(design.quantity), std::string(design.unit),
-            window.Text1(field).Text};
+    return {column, std::string(design.quantity), std::string(design.unit), texts[field]};
 }
 
-// The figures of the total-displacement tooltip: "...the total displacement of the 2 plungers
-// is 8.16 gallons per foot. ( 101.342 liters per meter ) ". Plain number text has no blanks.
-std::vector<Figure> totalDisplacement(const Window &window) {
-    const std::string &tip = window.Label1(kDisplacementLabel).ToolTipText;
-    constexpr std::string_view kLead = " plungers is ";
-    const auto lead = tip.find(kLead);
-    if (lead == std::string::npos)
-        return {};
-    const auto firstStart = lead + kLead.size();
-    const auto firstEnd = tip.find(' ', firstStart);
-    const auto open = tip.find("( ", firstEnd);
-    if (firstEnd == std::string::npos || open == std::string::npos)
-        return {};
-    const auto secondStart = open + 2;
-    const auto secondEnd = tip.find(' ', secondStart);
-    std::string first = tip.substr(firstStart, firstEnd - firstStart);
-    std::string second = tip.substr(secondStart, secondEnd - secondStart);
-    const bool gallonsFirst = tip.compare(firstEnd, 8, " gallons") == 0;
-    return {
-        {"total_gpf", "Total Displacement", "GPF", gallonsFirst ? first : second},
-        {"total_lpm", "Total Displacement", "LPM", gallonsFirst ? second : first},
-    };
-}
-
-std::string refusalOf(const Window &window, const MessageBox &box) {
-    std::string text = box.prompt + "\n";
-    const auto focus = window.focus();
-    if (focus && isField(*focus)) {
-        const FieldDesign &design = kFields[fieldIndex(*focus)];
+// The window's message, and the field its focus goes to.
+std::string refusalOf(const UnitColumn &column, const FieldTexts &texts,
+                      const NumberFormat &format) {
+    std::string text = std::string(kInvalidNumberPrompt) + "\n";
+    if (const auto field = firstNotAboveZero(column.inputs, texts, format)) {
+        const FieldDesign &design = kFields[*field];
         text += "Check the field " + std::string(design.quantity) +
                 (design.unit.empty() ? "" : " (" + std::string(design.unit) + ")") + ".";
     } else {
@@ -68,33 +42,33 @@ std::string refusalOf(const Window &window, const MessageBox &box) {
 
 Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
-    RecordingHost host;
-    Window window(host, format);
-    window.start();
-    window.chooseMenu(command.item);
-    window.chooseMenu(imperial ? MenuItem::mnuImperial : MenuItem::mnuMetric);
-    for (std::string_view option : command.inputs) {
-        const Quantity &quantity = *quantityNamed(option);
-        const int field = imperial ? quantity.imperialField
-                                   : quantity.metricField.value_or(quantity.imperialField);
-        window.clickField(field);
-        window.editField(field, inputs.at(std::string(option)), INT_MAX);
-    }
-    window.click(ControlId::cmdCalculate);
+    // The window as a person leaves it after choosing the calculator and typing the inputs: the
+    // inputs as a text box holds them, every other field empty.
+    FieldTexts texts;
+    for (std::string_view option : command.inputs())
+        texts[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
 
-    for (const MessageBox &box : host.shown)
-        if (box.prompt == kInvalidNumberPrompt)
-            return {{}, refusalOf(window, box)};
+    const UnitColumn &column =
+        command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);
+    const liftcalc::Outcome calculation = column.calculate(texts, format);
+    for (const Effect &effect : calculation.effects)
+        if (const auto *write = std::get_if<FieldWrite>(&effect))
+            texts[write->field] = write->text;
+    if (calculation.refused)
+        return {{}, refusalOf(column, texts, format)};
 
     Outcome outcome;
-    for (std::string_view name : command.shown) {
-        const Quantity &quantity = *quantityNamed(name);
-        outcome.figures.push_back(figureOf(window, quantity, quantity.imperialField));
-        if (quantity.metricField)
-            outcome.figures.push_back(figureOf(window, quantity, *quantity.metricField));
+    for (const Quantity *quantity : command.shown()) {
+        outcome.figures.push_back(figureOf(texts, *quantity, quantity->imperialField));
+        if (quantity->metricField)
+            outcome.figures.push_back(figureOf(texts, *quantity, *quantity->metricField));
     }
-    for (Figure &total : totalDisplacement(window))
-        outcome.figures.push_back(std::move(total));
+    if (const auto &total = calculation.total) {
+        outcome.figures.push_back(
+            {"total_gpf", "Total Displacement", "GPF", plainText(total->gallonsPerFoot, format)});
+        outcome.figures.push_back(
+            {"total_lpm", "Total Displacement", "LPM", plainText(total->litresPerMetre, format)});
+    }
     return outcome;
 }
 

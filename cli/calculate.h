@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// One calculation from the command line, made on the same window model the desktop uses.
+// One calculation from the command line, made by the same calculation the window runs.
 #pragma once
 
 #include "cli/quantities.h"
@@ -22,9 +22,10 @@ struct Outcome {
     std::string refusal;         // the window's message and where its focus went
 };
 
-// Chooses the calculator and the unit system, types each input into its field as a person
-// would, presses Calculate and reads back every field of the calculator. For several plungers
-// the total displacement of the flow rate and displacement calculators is added.
+// Puts each input into its field as the window holds a person's typing, runs the calculator's
+// calculation for the unit system and takes every figure of the calculator from the fields it
+// leaves. For several plungers the total displacement of the flow rate and displacement
+// calculators is added.
 Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format);
 

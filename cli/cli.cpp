@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
+#include "window/controls.h"
 
 #include "cli/output.h"
 #include "platform/locale_format.h"
@@ -20,11 +21,11 @@ std::string unitsOf(const Quantity &quantity) {
 
 std::string calculatorHelp(const CalculatorCommand &command) {
     std::string text = "Usage: liftcalc " + std::string(command.name) + " [--imperial|--metric]";
-    for (std::string_view input : command.inputs)
+    for (std::string_view input : command.inputs())
         text += " --" + std::string(input) + " VALUE";
     text += " [--json|--csv] [--locale NAME]\n\n" + std::string(command.title) +
             ": works out every quantity below from the three inputs, in both unit systems.\n\n";
-    for (std::string_view input : command.inputs) {
+    for (std::string_view input : command.inputs()) {
         const Quantity &q = *quantityNamed(input);
         text += "  --" + std::string(input) + std::string(14 - input.size(), ' ') +
                 std::string(kFields[q.imperialField].quantity) + " (" + unitsOf(q) + ")\n";
@@ -48,11 +49,12 @@ std::string programHelp() {
     for (const auto &command : kCommands) {
         text += "  " + std::string(command.name) + std::string(14 - command.name.size(), ' ') +
                 std::string(command.title) + " from";
-        for (std::size_t i = 0; i < command.inputs.size(); ++i)
-            text += std::string(i == 0                          ? " --"
-                                : i + 1 < command.inputs.size() ? ", --"
-                                                                : " and --") +
-                    std::string(command.inputs[i]);
+        const auto inputs = command.inputs();
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            text += std::string(i == 0                  ? " --"
+                                : i + 1 < inputs.size() ? ", --"
+                                                        : " and --") +
+                    std::string(inputs[i]);
         text += "\n";
     }
     text += "\nUnits: diameter IN or MM, load LB or KG, pressure PSI or BAR, speed FPM or MPS,\n"

@@ -2,12 +2,13 @@
 // The quantities and calculators as the command line names them.
 #pragma once
 
-#include "window/window.h"
+#include "calculators/calculators.h"
 
 #include <array>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace liftcalc::cli {
 
@@ -16,58 +17,43 @@ struct Quantity {
     std::string_view key;    // "diameter": column and JSON names add the unit
     int imperialField;
     std::optional<int> metricField; // the number of plungers has one field for both
+
+    int field(bool imperial) const {
+        return imperial ? imperialField : metricField.value_or(imperialField);
+    }
 };
 
 // In the order of the window's rows.
 constexpr std::array<Quantity, 7> kQuantities{{
-    {"diameter", "diameter", 0, 6},
-    {"plungers", "plungers", 1, std::nullopt},
-    {"load", "load", 2, 7},
-    {"pressure", "pressure", 3, 8},
-    {"speed", "speed", 11, 12},
-    {"flow", "flow", 4, 9},
-    {"displacement", "displacement", 5, 10},
+    {"diameter", "diameter", fields::diameterIn, fields::diameterMm},
+    {"plungers", "plungers", fields::plungers, std::nullopt},
+    {"load", "load", fields::loadLb, fields::loadKg},
+    {"pressure", "pressure", fields::pressurePsi, fields::pressureBar},
+    {"speed", "speed", fields::speedFpm, fields::speedMps},
+    {"flow", "flow", fields::flowGpm, fields::flowLps},
+    {"displacement", "displacement", fields::displacementGpf, fields::displacementLpm},
 }};
 
+// A calculator as the command line names it; its inputs and figures come from its row.
 struct CalculatorCommand {
     std::string_view name;
     std::string_view title;
-    MenuItem item;
-    std::array<std::string_view, 3> inputs;  // options, in the order they are typed
-    std::span<const std::string_view> shown; // every quantity of the calculator
+    const Calculator *calculator;
+
+    // The options of its inputs, in the order they are typed.
+    std::vector<std::string_view> inputs() const;
+    // Every quantity the calculator shows, in the order of the window's rows.
+    std::vector<const Quantity *> shown() const;
 };
 
-constexpr std::string_view kPressureShown[] = {"diameter", "plungers", "load", "pressure"};
-constexpr std::string_view kFlowShown[] = {"diameter", "plungers", "speed", "flow", "displacement"};
-constexpr std::string_view kSpeedShown[] = {"diameter", "plungers", "speed", "flow"};
-
-constexpr std::array<CalculatorCommand, 6> kCommands{{
-    {"pressure",
-     "Static pressure",
-     MenuItem::mnuStaticPressure,
-     {"diameter", "plungers", "load"},
-     kPressureShown},
-    {"flow", "Flow rate", MenuItem::mnuFlowRate, {"diameter", "plungers", "speed"}, kFlowShown},
-    {"displacement",
-     "Plunger displacement",
-     MenuItem::mnuPlungerDisplacement,
-     {"diameter", "plungers", "speed"},
-     kFlowShown},
-    {"load",
-     "Load on plunger(s)",
-     MenuItem::mnuLoad,
-     {"diameter", "plungers", "pressure"},
-     kPressureShown},
-    {"diameter",
-     "Plunger diameter",
-     MenuItem::mnuDiameterofPlunger,
-     {"plungers", "load", "pressure"},
-     kPressureShown},
-    {"speed",
-     "Up speed at rated load",
-     MenuItem::mnuRatedLoadSpeed,
-     {"diameter", "plungers", "flow"},
-     kSpeedShown},
+// In the order the window tests them.
+inline const std::array<CalculatorCommand, 6> kCommands{{
+    {"pressure", "Static pressure", &calculators::staticPressure},
+    {"flow", "Flow rate", &calculators::flowRate},
+    {"displacement", "Plunger displacement", &calculators::plungerDisplacement},
+    {"load", "Load on plunger(s)", &calculators::loadOnPlungers},
+    {"diameter", "Plunger diameter", &calculators::plungerDiameter},
+    {"speed", "Up speed at rated load", &calculators::upSpeed},
 }};
 
 constexpr const Quantity *quantityNamed(std::string_view option) {
@@ -77,7 +63,7 @@ constexpr const Quantity *quantityNamed(std::string_view option) {
     return nullptr;
 }
 
-constexpr const CalculatorCommand *commandNamed(std::string_view name) {
+inline const CalculatorCommand *commandNamed(std::string_view name) {
     for (const auto &c : kCommands)
         if (c.name == name)
             return &c;

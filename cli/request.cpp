@@ -10,7 +10,7 @@ Request parseRequest(std::span<const std::string> args) {
     Request request;
     if (args.empty() || !(request.command = commandNamed(args[0])))
         throw UsageError("unknown calculator '" + (args.empty() ? "" : args[0]) + "'");
-    const auto &inputs = request.command->inputs;
+    const auto inputs = request.command->inputs();
 
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string option = args[i];

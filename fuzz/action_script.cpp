@@ -4,7 +4,6 @@
 #include "window/menus.h"
 
 #include <array>
-#include <climits>
 #include <string_view>
 
 namespace liftcalc::fuzz {
@@ -125,76 +124,55 @@ std::string typedText(ByteReader &in) {
 
 } // namespace
 
+namespace {
+
+// One action from the next bytes.
+Action nextAction(ByteReader &in) {
+    const std::uint8_t op = in.next() % 16;
+    if (op < 5) {
+        const int field = in.next() % kFieldCount;
+        return TypeInto{field, typedText(in)};
+    }
+    if (op == 5)
+        return ClickField{in.next() % kFieldCount};
+    if (op == 6)
+        return ClickControl{kButtons[in.next() % kButtons.size()].id};
+    if (op == 7) {
+        constexpr PressKey::Key kMoves[] = {PressKey::Tab,   PressKey::ShiftTab, PressKey::Left,
+                                            PressKey::Right, PressKey::Up,       PressKey::Down};
+        return PressKey{kMoves[in.next() % std::size(kMoves)]};
+    }
+    if (op == 8)
+        return PressKey{PressKey::Enter};
+    if (op <= 10)
+        return ChooseMenu{kItemsWithHandlers[in.next() % kItemsWithHandlers.size()]};
+    if (op == 11)
+        return ClickControl{ControlId::cmdCalculate};
+    if (op == 12)
+        return ClickControl{ControlId::cmdClear};
+    if (op == 13)
+        return ClickControl{in.next() % 2 ? ControlId::optMetric : ControlId::optImperial};
+    if (op == 14)
+        return PressKey{PressKey::Tab};
+    // The three ways out: Esc, Exit and the title bar.
+    switch (in.next() % 3) {
+    case 0:
+        return PressKey{PressKey::Esc};
+    case 1:
+        return ClickControl{ControlId::cmdExit};
+    default:
+        return CloseWindow{};
+    }
+}
+
+} // namespace
+
 ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     ActionScript script{kLocales[in.next() % kLocales.size()], {}};
-    while (!in.done()) {
-        const std::uint8_t op = in.next() % 16;
-        if (op < 5) {
-            const int field = in.next() % kFieldCount;
-            script.actions.push_back(TypeInto{field, typedText(in)});
-        } else if (op == 5) {
-            script.actions.push_back(FocusField{in.next() % kFieldCount});
-        } else if (op == 6) {
-            script.actions.push_back(ClickControl{kButtons[in.next() % kButtons.size()].id});
-        } else if (op == 7) {
-            script.actions.push_back(PressKey{in.next() % 2 ? PressKey::ShiftTab : PressKey::Tab});
-        } else if (op == 8) {
-            script.actions.push_back(PressKey{PressKey::Enter});
-        } else if (op <= 10) {
-            script.actions.push_back(
-                ChooseMenu{kItemsWithHandlers[in.next() % kItemsWithHandlers.size()]});
-        } else if (op == 11) {
-            script.actions.push_back(ClickControl{ControlId::cmdCalculate});
-        } else if (op == 12) {
-            script.actions.push_back(ClickControl{ControlId::cmdClear});
-        } else if (op == 13) {
-            script.actions.push_back(
-                ClickControl{in.next() % 2 ? ControlId::optMetric : ControlId::optImperial});
-        } else if (op == 14) {
-            script.actions.push_back(PressKey{PressKey::Tab});
-        } else {
-            // The three ways out: Esc, Exit and the title bar.
-            switch (in.next() % 3) {
-            case 0:
-                script.actions.push_back(PressKey{PressKey::Esc});
-                break;
-            case 1:
-                script.actions.push_back(ClickControl{ControlId::cmdExit});
-                break;
-            default:
-                script.actions.push_back(CloseWindow{});
-            }
-        }
-    }
+    while (!in.done())
+        script.actions.push_back(nextAction(in));
     return script;
-}
-
-void perform(Window &window, const Action &action) {
-    struct Performer {
-        Window &w;
-        void operator()(const TypeInto &a) {
-            if (w.clickField(a.field))
-                w.editField(a.field, a.text, INT_MAX);
-        }
-        void operator()(const FocusField &a) { w.clickField(a.field); }
-        void operator()(const ClickControl &a) { w.click(a.control); }
-        void operator()(const PressKey &a) {
-            switch (a.key) {
-            case PressKey::Tab:
-                return w.pressTab(false);
-            case PressKey::ShiftTab:
-                return w.pressTab(true);
-            case PressKey::Enter:
-                return w.pressEnter();
-            case PressKey::Esc:
-                return w.pressEscape();
-            }
-        }
-        void operator()(const ChooseMenu &a) { w.chooseMenu(a.item); }
-        void operator()(const CloseWindow &) { w.closeFromTitleBar(); }
-    };
-    std::visit(Performer{window}, action);
 }
 
 std::string replayLine(const Action &action) {
@@ -205,12 +183,13 @@ std::string replayLine(const Action &action) {
                 text += c == '\n' ? "\\n" : std::string(1, c);
             return "type " + std::to_string(a.field) + " " + text;
         }
-        std::string operator()(const FocusField &a) { return "focus " + std::to_string(a.field); }
+        std::string operator()(const ClickField &a) { return "focus " + std::to_string(a.field); }
         std::string operator()(const ClickControl &a) {
             return "click " + std::string(buttonDesign(a.control).name);
         }
         std::string operator()(const PressKey &a) {
-            constexpr std::array names{"Tab", "Shift+Tab", "Enter", "Esc"};
+            constexpr std::array names{"Tab",  "Shift+Tab", "Enter", "Esc",
+                                       "Left", "Right",     "Up",    "Down"};
             return std::string("key ") + names[a.key];
         }
         std::string operator()(const ChooseMenu &a) {

@@ -2,9 +2,8 @@
 #include "replay/replay.h"
 
 #include "replay/state_json.h"
-#include "window/menus.h"
+#include "window/actions.h"
 
-#include <climits>
 #include <istream>
 #include <ostream>
 
@@ -44,41 +43,9 @@ std::optional<ControlId> buttonNamed(std::string_view name) {
 
 std::optional<MenuItem> menuItemNamed(std::string_view name) {
     for (const auto &m : kMenus)
-        if (m.name == name && m.handler)
+        if (m.name == name && m.choosable())
             return m.item;
     return std::nullopt;
-}
-
-// Presses a key or key combination; false when there is no such key.
-bool pressKey(Window &w, std::string_view key) {
-    if (key == "Tab")
-        w.pressTab(false);
-    else if (key == "Shift+Tab")
-        w.pressTab(true);
-    else if (key == "Enter")
-        w.pressEnter();
-    else if (key == "Esc")
-        w.pressEscape();
-    else if (key.starts_with("Ctrl+")) {
-        for (const auto &m : kMenus) {
-            if (!m.shortcut.empty() && m.shortcut == key) {
-                w.chooseMenu(m.item);
-                return true;
-            }
-        }
-        return false;
-    } else if (key.starts_with("Alt+") && key.size() == 5) {
-        for (const auto &b : kButtons) {
-            if (accessKey(b.caption) == key[4]) {
-                w.click(b.id);
-                return true;
-            }
-        }
-        return false;
-    } else {
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -141,34 +108,38 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
             return "no field Text1(" + std::string(number) + ")";
         if (!window_.Text1(*index).Visible)
             return "Text1(" + std::to_string(*index) + ") is hidden";
-        window_.clickField(*index);
-        if (action == "type") {
+        if (action == "focus") {
+            perform(window_, ClickField{*index});
+        } else {
             const std::string_view text =
                 space == std::string_view::npos ? std::string_view() : arguments.substr(space + 1);
-            window_.editField(*index, text, INT_MAX);
+            perform(window_, TypeInto{*index, std::string(text)});
         }
         return {};
     }
 
     const std::string_view name = trimmed(arguments);
+    std::optional<Action> step;
     if (action == "click") {
-        const auto control = buttonNamed(name);
-        if (!control)
+        if (const auto control = buttonNamed(name))
+            step = ClickControl{*control};
+        else
             return "no control '" + std::string(name) + "' to click";
-        window_.click(*control);
     } else if (action == "key") {
-        if (!pressKey(window_, name))
+        step = keyAction(name);
+        if (!step)
             return "no key '" + std::string(name) + "'";
     } else if (action == "menu") {
-        const auto item = menuItemNamed(name);
-        if (!item)
+        if (const auto item = menuItemNamed(name))
+            step = ChooseMenu{*item};
+        else
             return "no menu item '" + std::string(name) + "'";
-        window_.chooseMenu(*item);
-    } else if (action == "close") {
+    } else {
         if (!name.empty())
             return "close takes no argument";
-        window_.closeFromTitleBar();
+        step = CloseWindow{};
     }
+    perform(window_, *step);
     return {};
 }
 

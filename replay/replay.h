@@ -2,25 +2,22 @@
 // The replay driver: drives the window as a person would, one action a line, and writes back
 // what the window shows. Lines:
 //   focus N | type N TEXT | click NAME | key KEY | menu NAME | close | dump
+// KEY is Tab, Shift+Tab, Enter, Esc, Left, Right, Up, Down, a menu shortcut (Ctrl+L) or a
+// button's access key (Alt+C).
 // Blank lines and lines starting with '#' are skipped. A line that cannot be carried out
 // writes {"error": "line N: WHY"} and the replay goes on.
 #pragma once
 
+#include "window/recording_host.h"
 #include "window/window.h"
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace liftcalc {
-
-// Keeps every message box for the next dump and closes it at once with its only button.
-class RecordingHost : public WindowHost {
-public:
-    void showMessage(const MessageBox &box) override { shown.push_back(box); }
-    std::vector<MessageBox> shown;
-};
 
 class Replay {
 public:
@@ -33,6 +30,8 @@ public:
     bool run(std::istream &in, std::ostream &out);
 
     const Window &window() const { return window_; }
+    // The message boxes shown since the last dump, taken out so that no dump reports them.
+    std::vector<MessageBox> takeMessages() { return std::exchange(host_.shown, {}); }
 
 private:
     // The reason the action could not be carried out, or nothing.

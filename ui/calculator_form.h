@@ -65,6 +65,12 @@ private:
     // Model to widgets (form_mirror.cpp).
     void connectModel();
     void mirror(const Change &change);
+    void mirrorChange(const FieldChanged &change);
+    void mirrorChange(const LabelChanged &change);
+    void mirrorChange(const MenuCheckChanged &change);
+    void mirrorChange(const OptionChanged &change);
+    void mirrorChange(const FocusMoved &change);
+    void mirrorChange(const WindowUnloaded &change);
     void mirrorAll();
     void mirrorText(int index);
     void mirrorSelection(int index);

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <variant>
+
 namespace liftcalc {
 
 namespace {
@@ -22,68 +24,76 @@ void CalculatorForm::connectModel() {
 }
 
 void CalculatorForm::mirror(const Change &change) {
-    const int i = change.index;
+    std::visit([this](const auto &c) { mirrorChange(c); }, change);
+}
+
+void CalculatorForm::mirrorChange(const FieldChanged &change) {
+    const int i = change.field;
     switch (change.property) {
-    case Change::Property::Text:
+    case FieldChanged::Property::Text:
         mirrorText(i);
         break;
-    case Change::Property::Selection:
+    case FieldChanged::Property::Selection:
         mirrorSelection(i);
         break;
-    case Change::Property::Visible:
+    case FieldChanged::Property::Visible:
         widgets_.fields[i]->setVisible(model_.Text1(i).Visible);
         break;
-    case Change::Property::Locked:
+    case FieldChanged::Property::Locked:
         // A read-only line edit refuses typing and pasting but still takes the focus and lets
         // its text be selected and copied, as a locked field must.
         widgets_.fields[i]->setReadOnly(model_.Text1(i).Locked);
         break;
-    case Change::Property::TabStop:
+    case FieldChanged::Property::TabStop:
         mirrorTabStop(i);
         break;
-    case Change::Property::BackColor:
+    case FieldChanged::Property::BackColor:
         mirrorBackColor(i);
         break;
-    case Change::Property::Left:
+    case FieldChanged::Property::Left:
         widgets_.fields[i]->move(scale_.px(model_.Text1(i).Left), scale_.px(kFields[i].place.top));
         break;
-    case Change::Property::Caption:
-        widgets_.labels[i]->setText(text(model_.Label1(i).Caption));
-        break;
-    case Change::Property::ToolTipText:
-        widgets_.labels[i]->setToolTip(text(model_.Label1(i).ToolTipText));
-        break;
-    case Change::Property::Checked:
-        widgets_.menuItems[i]->setChecked(model_.checked(static_cast<MenuItem>(i)));
-        break;
-    case Change::Property::Value:
-    case Change::Property::ForeColor:
-    case Change::Property::FontBold:
-        mirrorOption(static_cast<ControlId>(i));
-        break;
-    case Change::Property::Focus:
-        mirrorFocus();
-        break;
-    case Change::Property::Loaded:
-        if (!model_.loaded())
-            close();
-        break;
     }
-    if (change.property == Change::Property::Text || change.property == Change::Property::Visible ||
-        change.property == Change::Property::Locked)
+    if (change.property == FieldChanged::Property::Text ||
+        change.property == FieldChanged::Property::Visible ||
+        change.property == FieldChanged::Property::Locked)
         describeAnswers();
+}
+
+void CalculatorForm::mirrorChange(const LabelChanged &change) {
+    const Label &label = model_.Label1(change.label);
+    if (change.property == LabelChanged::Property::Caption)
+        widgets_.labels[change.label]->setText(text(label.Caption));
+    else
+        widgets_.labels[change.label]->setToolTip(text(label.ToolTipText));
+}
+
+void CalculatorForm::mirrorChange(const MenuCheckChanged &change) {
+    widgets_.menuItems[static_cast<int>(change.item)]->setChecked(model_.checked(change.item));
+}
+
+void CalculatorForm::mirrorChange(const OptionChanged &change) {
+    mirrorOption(change.option);
+}
+
+void CalculatorForm::mirrorChange(const FocusMoved &) {
+    mirrorFocus();
+}
+
+void CalculatorForm::mirrorChange(const WindowUnloaded &) {
+    close();
 }
 
 void CalculatorForm::mirrorAll() {
     for (int i = 0; i < kFieldCount; ++i) {
-        for (auto property :
-             {Change::Property::Text, Change::Property::Visible, Change::Property::Locked,
-              Change::Property::TabStop, Change::Property::BackColor, Change::Property::Left})
-            mirror({property, i});
+        for (auto property : {FieldChanged::Property::Text, FieldChanged::Property::Visible,
+                              FieldChanged::Property::Locked, FieldChanged::Property::TabStop,
+                              FieldChanged::Property::BackColor, FieldChanged::Property::Left})
+            mirrorChange(FieldChanged{i, property});
     }
     for (int i = 0; i < kLabelCount; ++i) {
-        mirror({Change::Property::Caption, i});
-        mirror({Change::Property::ToolTipText, i});
+        mirrorChange(LabelChanged{i, LabelChanged::Property::Caption});
+        mirrorChange(LabelChanged{i, LabelChanged::Property::ToolTipText});
     }
     mirrorMenuChecks();
     mirrorOption(ControlId::optImperial);

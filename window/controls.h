@@ -6,6 +6,8 @@
 // Colours are &H00BBGGRR values (red in the low byte).
 #pragma once
 
+#include "calculators/calculation.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -25,7 +27,7 @@ constexpr Colour windowBackground = 0x80000005;
 constexpr Colour buttonText = 0x80000012;
 } // namespace colours
 
-constexpr int kFieldCount = 13;
+constexpr int kFieldCount = fields::count;
 constexpr int kLabelCount = 21;
 constexpr int kImperialColumnLeft = 3540;
 constexpr int kMetricColumnLeft = 6540;
@@ -98,10 +100,7 @@ constexpr std::array<LabelDesign, kLabelCount> kLabels{{
      false},
     {{240, 3510, 3255, 375}, "Static Pressure:", "", false},
     {{240, 5025, 3255, 375}, "Flow Rate:", "", false},
-    {{240, 5760, 3255, 375},
-     "Plunger Displacement:",
-     " This is the displacement of one plunger... ",
-     false},
+    {{240, 5760, 3255, 375}, "Plunger Displacement:", kOnePlungerTip, false},
     {{5520, 1320, 795, 375}, "IN", " Inches ", false},
     {{5520, 2790, 795, 375}, "LB", " Pounds ", false},
     {{5520, 3510, 795, 375}, "PSI", " Pounds per square inch ", false},
@@ -125,7 +124,6 @@ constexpr std::array<LabelDesign, kLabelCount> kLabels{{
 constexpr int kHeadingLabel = 19;
 constexpr int kSubtitleLabel = 20;
 constexpr int kDisplacementLabel = 5;
-constexpr std::string_view kDisplacementTip = " This is the displacement of one plunger... ";
 
 enum class ButtonRole { None, Default, Cancel };
 

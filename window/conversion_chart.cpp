@@ -25,7 +25,7 @@ void Window::mnuConversions_Click() {
     std::string prompt;
     for (const char *line : kLines)
         prompt += std::string("\r\n") + line;
-    showMessage(prompt, 0, "Conversion Chart");
+    showMessage({"Conversion Chart", prompt, 0});
 }
 
 } // namespace liftcalc

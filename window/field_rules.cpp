@@ -1,30 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Field editing, locking and answer clearing: the change rule that keeps typed inputs and the
 // answers computed from them consistent, Clear All, and the selection of a focused field's text.
-#include "window/menus.h"
 #include "window/window.h"
 
-#include <initializer_list>
+#include <algorithm>
 
 namespace liftcalc {
-namespace {
-
-struct AnswerFields {
-    MenuItem item;
-    std::initializer_list<int> fields; // in the order they are emptied
-};
-
-// Tested in this order; each checked calculator empties its answers in both columns.
-const AnswerFields kAnswerFields[] = {
-    {MenuItem::mnuStaticPressure, {3, 8}},
-    {MenuItem::mnuFlowRate, {4, 9, 5, 10}},
-    {MenuItem::mnuLoad, {2, 7}},
-    {MenuItem::mnuPlungerDisplacement, {4, 9, 5, 10}},
-    {MenuItem::mnuDiameterofPlunger, {0, 6}},
-    {MenuItem::mnuRatedLoadSpeed, {11, 12}},
-};
-
-} // namespace
 
 // The change rule: a change in an open (white) field empties the current calculator's answers
 // and the same quantity in the other column. Writes into locked fields clear nothing, which is
@@ -49,11 +30,12 @@ void Window::TextSelected() {
     selectInField(index, 0, utf16Length(Text1(index).Text));
 }
 
+// Each current calculator empties its answers in both columns.
 void Window::ClearSelectedAnswers() {
     ResetThings();
-    for (const auto &[item, answers] : kAnswerFields)
-        if (checked(item))
-            for (int index : answers)
+    for (const Calculator *calculator : calculators::kArrangingOrder)
+        if (isCurrent(*calculator))
+            for (int index : calculator->answers)
                 setText(index, "");
 }
 
@@ -70,37 +52,34 @@ void Window::ClearLocks() {
 void Window::cmdClear_Click() {
     for (int i = 0; i < kFieldCount; ++i)
         setText(i, "");
-    // The plunger diameter calculator's first input is the number of plungers.
-    if (checked(MenuItem::mnuDiameterofPlunger)) {
-        SetFocus(1);
+    // The focus goes back to the number of plungers where a calculator starts from it (the
+    // plunger diameter), else to the diameter of the column the option buttons show.
+    const bool plungersFirst =
+        std::any_of(calculators::kAll.begin(), calculators::kAll.end(), [this](auto *c) {
+            return isCurrent(*c) && c->imperial.inputs.front() == fields::plungers;
+        });
+    if (plungersFirst) {
+        SetFocus(fields::plungers);
     } else {
         if (optImperial().Value)
-            SetFocus(0);
+            SetFocus(fields::diameterIn);
         if (optMetric().Value)
-            SetFocus(6);
+            SetFocus(fields::diameterMm);
     }
     ResetThings();
 }
 
+// Unchecks every calculator item; only the current one was checked.
 void Window::ClearAllChecks() {
-    for (MenuItem item : {MenuItem::mnuDiameterofPlunger, MenuItem::mnuFlowRate, MenuItem::mnuLoad,
-                          MenuItem::mnuPlungerDisplacement, MenuItem::mnuRatedLoadSpeed,
-                          MenuItem::mnuStaticPressure})
-        setChecked(item, false);
+    for (const auto &menu : kMenus)
+        if (menu.calculator)
+            setChecked(menu.item, false);
     cmdClear_Click();
     ResetThings();
 }
 
 void Window::ResetThings() {
-    setToolTipText(kDisplacementLabel, kDisplacementTip);
-}
-
-// Every calculator's menu handler: start from an empty window, check the item, set it up.
-void Window::chooseCalculator(MenuItem item, void (Window::*setUp)()) {
-    ClearAllChecks();
-    setChecked(item, true);
-    ClearSelectedAnswers();
-    (this->*setUp)();
+    setToolTipText(kDisplacementLabel, kOnePlungerTip);
 }
 
 } // namespace liftcalc

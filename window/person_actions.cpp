@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // What a person does to the window: clicks, typing, the keyboard and the menus.
-#include "window/menus.h"
 #include "window/window.h"
 
 #include <algorithm>
@@ -37,11 +36,11 @@ bool Window::editField(int index, std::string_view text, int caretAt) {
     std::string accepted = validUtf8(text);
     f.SelStart = std::clamp(caretAt, 0, utf16Length(accepted));
     f.SelLength = 0;
-    notify(Change::Property::Selection, index);
+    notifyField(index, FieldChanged::Property::Selection);
     if (f.Text == accepted)
         return true;
     f.Text = std::move(accepted);
-    notify(Change::Property::Text, index);
+    notifyField(index, FieldChanged::Property::Text);
     Text1_Change(index);
     return true;
 }
@@ -55,7 +54,7 @@ void Window::selectInField(int index, int start, int length) {
         return;
     f.SelStart = start;
     f.SelLength = length;
-    notify(Change::Property::Selection, index);
+    notifyField(index, FieldChanged::Property::Selection);
 }
 
 void Window::click(ControlId control) {
@@ -121,6 +120,15 @@ void Window::pressTab(bool backwards) {
     }
 }
 
+void Window::pressArrow() {
+    if (!loaded_)
+        return;
+    if (focus_ == ControlId::optImperial)
+        click(ControlId::optMetric);
+    else if (focus_ == ControlId::optMetric)
+        click(ControlId::optImperial);
+}
+
 void Window::pressEnter() {
     if (!loaded_)
         return;
@@ -141,8 +149,15 @@ void Window::pressEscape() {
 void Window::chooseMenu(MenuItem item) {
     if (!loaded_)
         return;
-    if (auto handler = menuDesign(item).handler)
-        (this->*handler)();
+    const MenuDesign &menu = menuDesign(item);
+    if (menu.calculator)
+        chooseCalculator(*menu.calculator);
+    else if (item == MenuItem::mnuImperial)
+        mnuImperial_Click();
+    else if (item == MenuItem::mnuMetric)
+        mnuMetric_Click();
+    else if (item == MenuItem::mnuConversions)
+        mnuConversions_Click();
 }
 
 void Window::closeFromTitleBar() {

@@ -5,23 +5,6 @@
 #include "window/window.h"
 
 namespace liftcalc {
-namespace {
-
-struct SetUp {
-    MenuItem item;
-    void (Window::*method)();
-};
-
-constexpr SetUp kSetUps[] = {
-    {MenuItem::mnuStaticPressure, &Window::StaticPressure},
-    {MenuItem::mnuFlowRate, &Window::FlowRate},
-    {MenuItem::mnuLoad, &Window::Load},
-    {MenuItem::mnuPlungerDisplacement, &Window::FlowRate},
-    {MenuItem::mnuDiameterofPlunger, &Window::DiameterOfPlunger},
-    {MenuItem::mnuRatedLoadSpeed, &Window::RatedLoadSpeed},
-};
-
-} // namespace
 
 void Window::optImperial_Click() {
     selectUnits(true);
@@ -42,10 +25,10 @@ void Window::selectUnits(bool imperial) {
     setChecked(MenuItem::mnuImperial, imperial);
     setChecked(MenuItem::mnuMetric, !imperial);
     ImperialMode = imperial;
-    setLeft(1, imperial ? kImperialColumnLeft : kMetricColumnLeft);
-    for (const auto &setUp : kSetUps)
-        if (checked(setUp.item))
-            (this->*setUp.method)();
+    setLeft(fields::plungers, imperial ? kImperialColumnLeft : kMetricColumnLeft);
+    for (const Calculator *calculator : calculators::kArrangingOrder)
+        if (isCurrent(*calculator))
+            setUp(*calculator);
 }
 
 void Window::mnuImperial_Click() {

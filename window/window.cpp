@@ -2,8 +2,6 @@
 // The window's design values and the program's writes to its controls.
 #include "window/window.h"
 
-#include "window/menus.h"
-
 namespace liftcalc {
 
 Window::Window(WindowHost &host, NumberFormat format) : host_(host), format_(std::move(format)) {
@@ -22,8 +20,8 @@ void Window::setText(int index, std::string_view text) {
     f.Text = text;
     f.SelStart = 0;
     f.SelLength = 0;
-    notify(Change::Property::Text, index);
-    notify(Change::Property::Selection, index);
+    notifyField(index, FieldChanged::Property::Text);
+    notifyField(index, FieldChanged::Property::Selection);
     Text1_Change(index);
 }
 
@@ -38,42 +36,42 @@ template <class T> bool assign(T &property, const T &value) {
 
 void Window::setVisible(int index, bool visible) {
     if (assign(field(index).Visible, visible))
-        notify(Change::Property::Visible, index);
+        notifyField(index, FieldChanged::Property::Visible);
 }
 
 void Window::setLocked(int index, bool locked) {
     if (assign(field(index).Locked, locked))
-        notify(Change::Property::Locked, index);
+        notifyField(index, FieldChanged::Property::Locked);
 }
 
 void Window::setTabStop(int index, bool tabStop) {
     if (assign(field(index).TabStop, tabStop))
-        notify(Change::Property::TabStop, index);
+        notifyField(index, FieldChanged::Property::TabStop);
 }
 
 void Window::setBackColor(int index, Colour colour) {
     if (assign(field(index).BackColor, colour))
-        notify(Change::Property::BackColor, index);
+        notifyField(index, FieldChanged::Property::BackColor);
 }
 
 void Window::setLeft(int index, int left) {
     if (assign(field(index).Left, left))
-        notify(Change::Property::Left, index);
+        notifyField(index, FieldChanged::Property::Left);
 }
 
 void Window::setCaption(int label, std::string_view caption) {
     if (assign(labels_.at(label).Caption, std::string(caption)))
-        notify(Change::Property::Caption, label);
+        notify(LabelChanged{label, LabelChanged::Property::Caption});
 }
 
 void Window::setToolTipText(int label, std::string_view text) {
     if (assign(labels_.at(label).ToolTipText, std::string(text)))
-        notify(Change::Property::ToolTipText, label);
+        notify(LabelChanged{label, LabelChanged::Property::ToolTipText});
 }
 
 void Window::setChecked(MenuItem item, bool checked) {
     if (assign(menuChecked_[static_cast<int>(item)], checked))
-        notify(Change::Property::Checked, static_cast<int>(item));
+        notify(MenuCheckChanged{item});
 }
 
 void Window::setOptionValue(ControlId id, bool value) {
@@ -81,12 +79,12 @@ void Window::setOptionValue(ControlId id, bool value) {
         id == ControlId::optImperial ? ControlId::optMetric : ControlId::optImperial;
     const bool wasSelected = option(id).Value;
     if (assign(option(id).Value, value))
-        notify(Change::Property::Value, static_cast<int>(id));
+        notify(OptionChanged{id, OptionChanged::Property::Value});
     if (!value || wasSelected)
         return;
     // The two buttons exclude each other, and choosing one from code raises its click.
     if (assign(option(other).Value, false))
-        notify(Change::Property::Value, static_cast<int>(other));
+        notify(OptionChanged{other, OptionChanged::Property::Value});
     if (id == ControlId::optImperial)
         optImperial_Click();
     else
@@ -95,17 +93,17 @@ void Window::setOptionValue(ControlId id, bool value) {
 
 void Window::setOptionForeColor(ControlId id, Colour colour) {
     if (assign(option(id).ForeColor, colour))
-        notify(Change::Property::ForeColor, static_cast<int>(id));
+        notify(OptionChanged{id, OptionChanged::Property::ForeColor});
 }
 
 void Window::setOptionFontBold(ControlId id, bool bold) {
     if (assign(option(id).FontBold, bold))
-        notify(Change::Property::FontBold, static_cast<int>(id));
+        notify(OptionChanged{id, OptionChanged::Property::FontBold});
 }
 
 void Window::setFocusTo(std::optional<ControlId> control) {
     if (assign(focus_, control))
-        notify(Change::Property::Focus);
+        notify(FocusMoved{});
 }
 
 void Window::SetFocus(int index) {
@@ -117,10 +115,10 @@ void Window::SetFocus(int index) {
     Text1_GotFocus(index);
 }
 
-void Window::showMessage(std::string_view prompt, int buttons, std::string_view title) {
+void Window::showMessage(const MessageBox &box) {
     // Modal: the handler goes on when the box is closed. The focus comes back to the control
     // that had it, without a new focus notification.
-    host_.showMessage(MessageBox{std::string(title), std::string(prompt), buttons});
+    host_.showMessage(box);
 }
 
 void Window::Unload() {
@@ -129,7 +127,7 @@ void Window::Unload() {
     Form_Unload();
     loaded_ = false;
     setFocusTo(std::nullopt);
-    notify(Change::Property::Loaded);
+    notify(WindowUnloaded{});
     host_.windowUnloaded();
 }
 

@@ -3,23 +3,27 @@
 //
 // Architecture: all that the window shows lives here, as the properties of its controls (the
 // thirteen fields Text1, the labels Label1, the menu items, the option buttons) plus two flags.
-// The handlers of the window (Form_Load, cmdCalculate_Click, Text1_Change, the menu handlers, the
-// set-up and calculation method of each calculator) change those properties in a fixed order.
-// Writing a field's text from code runs Text1_Change inside the write, exactly as typing does.
+// What is particular to each calculator is a row in calculators/ with a pure calculation; the
+// window holds what all calculators share (the change rule, Clear All, set-up, the unit switch,
+// the dispatch of Calculate and the failure path) and applies a calculation's writes one by one
+// through its own field writes, so that every write raises Text1_Change inside it, exactly as
+// typing does.
 //
-// Two kinds of callers use the class:
-//  - a front end reports what a person does (typeInto, clickField, click, pressTab, pressEnter,
-//    pressEscape, chooseMenu, closeFromTitleBar) and mirrors every change it is told of through
-//    `changed` into real widgets;
-//  - the handlers themselves, through the program writes (setText, setVisible, SetFocus...).
-// Message boxes and the end of the window go through WindowHost, which the front end provides.
+// A front end reports what a person does (clickField, editField, click, pressTab, ...; or one
+// Action through perform() in window/actions.h) and mirrors every change it is told of through
+// `changed`. Message boxes and the end of the window go through WindowHost, which the front end
+// provides. The handlers and the program's writes to the controls are private.
 //
 // The handler, control and variable names are the window's published names, used as they are
 // by everyone who works with the calculator, and kept exactly so here.
 #pragma once
 
+#include "calculators/calculator.h"
+#include "calculators/message_box.h"
 #include "calculators/numeric.h"
+#include "window/change.h"
 #include "window/controls.h"
+#include "window/menus.h"
 #include "window/signal.h"
 
 #include <array>
@@ -28,13 +32,6 @@
 #include <string_view>
 
 namespace liftcalc {
-
-struct MessageBox {
-    std::string title;
-    std::string prompt; // line breaks are CR LF pairs
-    int buttons = 0;    // 0: one OK button, no icon
-    bool operator==(const MessageBox &) const = default;
-};
 
 // What the window needs from the program around it.
 class WindowHost {
@@ -45,22 +42,6 @@ public:
     // The window has been unloaded; the program ends.
     virtual void windowUnloaded() {}
 };
-
-enum class MenuItem : int {
-    mnuCalculators,
-    mnuDiameterofPlunger,
-    mnuFlowRate,
-    mnuLoad,
-    mnuPlungerDisplacement,
-    mnuStaticPressure,
-    mnuRatedLoadSpeed,
-    mnuUnits,
-    mnuImperial,
-    mnuMetric,
-    mnuHelp,
-    mnuConversions,
-};
-constexpr int kMenuItemCount = 12;
 
 struct Field {
     std::string Text; // UTF-8
@@ -84,29 +65,6 @@ struct OptionButton {
     bool FontBold = false;
 };
 
-// One property of one control has changed; the front end reads the new value from the window.
-struct Change {
-    enum class Property {
-        Text,
-        Visible,
-        Locked,
-        TabStop,
-        BackColor,
-        Left,
-        Selection,
-        Caption,
-        ToolTipText,
-        Checked,
-        Value,
-        ForeColor,
-        FontBold,
-        Focus,
-        Loaded,
-    };
-    Property property;
-    int index = 0; // field, label or menu item index, or the ControlId of an option button
-};
-
 class Window {
 public:
     Window(WindowHost &host, NumberFormat format);
@@ -128,6 +86,9 @@ public:
     // Clicks a command button or an option button: it takes the focus, then its click runs.
     void click(ControlId control);
     void pressTab(bool backwards);
+    // An arrow key: on the selected option button it chooses the other one, as in any option
+    // group, exactly as clicking it would; anywhere else the window itself does nothing.
+    void pressArrow();
     void pressEnter();
     void pressEscape();
     // Chooses a menu item with the mouse or its shortcut; the focus does not move.
@@ -148,6 +109,10 @@ public:
 
     Signal<Change> changed;
 
+private:
+    // Tests of the shared mechanics reach the handlers and program writes through this.
+    friend class WindowMechanics;
+
     // --- Program writes: what handler code does to the controls -------------------------
     // Raises Text1_Change inside the write when the text differs; the caret goes to the start.
     void setText(int index, std::string_view text);
@@ -165,7 +130,7 @@ public:
     void setOptionFontBold(ControlId option, bool bold);
     // Moves the focus to a visible field of a shown window and raises Text1_GotFocus.
     void SetFocus(int index);
-    void showMessage(std::string_view prompt, int buttons, std::string_view title);
+    void showMessage(const MessageBox &box);
     void Unload();
 
     // --- Handlers: start-up, shutdown and dispatch --------------------------------------
@@ -191,43 +156,28 @@ public:
     void mnuMetric_Click();
     void mnuConversions_Click();
 
-    // --- The six calculators: menu handler, set-up, imperial and metric calculation -----
-    void mnuStaticPressure_Click();
-    void StaticPressure();
-    void StaticPressureCalcImp();
-    void StaticPressureCalcMet();
+    // --- The calculators, each one row of calculators/ ----------------------------------
+    // A calculator's menu handler (mnuStaticPressure_Click and the others): start from an empty
+    // window, check the item, clear its answers, set it up.
+    void chooseCalculator(const Calculator &calculator);
+    // A calculator's set-up method (StaticPressure, FlowRate, Load, DiameterOfPlunger,
+    // RatedLoadSpeed): arranges the fields for it in the current unit system.
+    void setUp(const Calculator &calculator);
+    // A calculation method (StaticPressureCalcImp ... SpeedUpCalcMet): applies the writes of
+    // the calculation, then the failure path if it refused.
+    void calculate(const Calculator &calculator, UnitSystem units);
+    bool isCurrent(const Calculator &calculator) const { return checked(menuItemOf(calculator)); }
 
-    void mnuFlowRate_Click();
-    void mnuPlungerDisplacement_Click();
-    void FlowRate();
-    void FlowRateCalcImp();
-    void FlowRateCalcMet();
-
-    void mnuLoad_Click();
-    void Load();
-    void LoadCalcImp();
-    void LoadCalcMet();
-
-    void mnuDiameterofPlunger_Click();
-    void DiameterOfPlunger();
-    void DiameterCalcImp();
-    void DiameterCalcMet();
-
-    void mnuRatedLoadSpeed_Click();
-    void RatedLoadSpeed();
-    void SpeedUpCalcImp();
-    void SpeedUpCalcMet();
-
-private:
     Field &field(int index) { return fields_.at(index); }
     OptionButton &option(ControlId id) { return options_[id == ControlId::optImperial ? 0 : 1]; }
-    void notify(Change::Property property, int index = 0) { changed.send(Change{property, index}); }
+    void notify(const Change &change) { changed.send(change); }
+    void notifyField(int index, FieldChanged::Property property) {
+        notify(FieldChanged{index, property});
+    }
     void setFocusTo(std::optional<ControlId> control);
     bool canTab(ControlId control) const;
     // Both option buttons' click: the same steps, for one unit system or the other.
     void selectUnits(bool imperial);
-    // The four steps every calculator's menu handler takes.
-    void chooseCalculator(MenuItem item, void (Window::*setUp)());
 
     WindowHost &host_;
     NumberFormat format_;

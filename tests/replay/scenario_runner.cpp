@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scenario_runner.h"
 
-#include "json_value.h"
 #include "platform/locale_format.h"
 #include "replay/replay.h"
 
@@ -16,9 +15,6 @@
 
 namespace liftcalc::testing {
 namespace {
-
-constexpr double kWhite = 16777215;
-constexpr double kYellow = 65535;
 
 std::vector<std::string> words(std::string_view s) {
     std::vector<std::string> out;
@@ -66,10 +62,20 @@ std::string literal(std::string_view s) {
     return std::string(s);
 }
 
-struct Message {
-    std::string title, prompt;
-    double buttons;
-};
+std::string controlName(std::optional<ControlId> id) {
+    if (!id)
+        return "none";
+    if (isField(*id))
+        return "Text1(" + std::to_string(fieldIndex(*id)) + ")";
+    return std::string(buttonDesign(*id).name);
+}
+
+const MenuDesign *menuNamed(std::string_view name) {
+    for (const auto &menu : kMenus)
+        if (menu.name == name)
+            return &menu;
+    return nullptr;
+}
 
 class Runner {
 public:
@@ -83,9 +89,7 @@ public:
             step(line);
         --line_;
         reportUnexpectedError();
-        if (!replay_)
-            return;
-        refresh();
+        takeMessages();
         for (const auto &m : pending_)
             fail() << "message box never expected: \"" << m.title << "\" \"" << m.prompt << "\"";
     }
@@ -133,33 +137,16 @@ private:
         }
         reportUnexpectedError();
         std::ostringstream out;
-        replay_->runLine(line, line_, out);
-        take(out.str(), line_);
+        if (!replay_->runLine(line, line_, out))
+            error_ = {line_, out.str()};
+        takeMessages();
     }
 
-    // Reads what the driver wrote: an error line, or a dump whose messages are kept.
-    void take(const std::string &output, int at) {
-        std::istringstream lines(output);
-        for (std::string one; std::getline(lines, one);) {
-            auto json = parseJson(one);
-            if (!json) {
-                fail(at) << "the driver wrote a line that is not JSON: " << one;
-                continue;
-            }
-            if (json->has("error")) {
-                error_ = {at, (*json)["error"].text};
-                continue;
-            }
-            state_ = *json;
-            for (const auto &m : (*json)["messages"].items)
-                pending_.push_back({m["title"].text, m["prompt"].text, m["buttons"].number});
-        }
-    }
-
-    void refresh() {
-        std::ostringstream out;
-        replay_->runLine("dump", line_, out);
-        take(out.str(), line_);
+    void takeMessages() {
+        if (!replay_)
+            return;
+        for (auto &m : replay_->takeMessages())
+            pending_.push_back(std::move(m));
     }
 
     void reportUnexpectedError() {
@@ -168,9 +155,8 @@ private:
         error_.reset();
     }
 
-    const JsonValue &field(const std::string &index) {
-        return state_["fields"][static_cast<std::size_t>(std::stoi(index))];
-    }
+    const Window &window() const { return replay_->window(); }
+    const Field &field(const std::string &index) const { return window().Text1(std::stoi(index)); }
 
     void expect(std::string_view what) {
         const auto w = words(what);
@@ -182,20 +168,20 @@ private:
         if (kind == "error") {
             if (!error_)
                 fail() << "expected the line before to be refused with an error line";
-            else if (error_->second.rfind("line " + std::to_string(error_->first) + ": ", 0) != 0)
+            else if (!error_->second.starts_with("{\"error\": \"line " +
+                                                 std::to_string(error_->first) + ": "))
                 fail() << "error line does not name its line " << error_->first << ": "
                        << error_->second;
             error_.reset();
             return;
         }
         reportUnexpectedError();
-        refresh();
         if (kind == "text") {
             // Everything after "text N " is the exact text.
             const std::size_t at = what.find(' ', 5);
             const std::string expected =
                 at == std::string_view::npos ? "" : literal(what.substr(at + 1));
-            const std::string actual = field(w.at(1))["text"].text;
+            const std::string &actual = field(w.at(1)).Text;
             if (actual != expected)
                 fail() << "Text1(" << w[1] << ") holds \"" << actual << "\", expected \""
                        << expected << "\"";
@@ -204,24 +190,23 @@ private:
             for (std::size_t i = 1; i < w.size(); ++i)
                 checkFieldState(kind, w[i]);
         } else if (kind == "focus") {
-            const auto &focus = state_["focus"];
-            const std::string actual = focus.kind == JsonValue::Kind::Null ? "none" : focus.text;
+            const std::string actual = controlName(window().focus());
             if (actual != w.at(1))
                 fail() << "focus is on " << actual << ", expected " << w[1];
         } else if (kind == "selection") {
-            const auto &f = field(w.at(1));
-            if (f["selStart"].number != std::stod(w.at(2)) ||
-                f["selLength"].number != std::stod(w.at(3)))
-                fail() << "Text1(" << w[1] << ") selection is " << f["selStart"].number << " "
-                       << f["selLength"].number << ", expected " << w[2] << " " << w[3];
+            const Field &f = field(w.at(1));
+            if (f.SelStart != std::stoi(w.at(2)) || f.SelLength != std::stoi(w.at(3)))
+                fail() << "Text1(" << w[1] << ") selection is " << f.SelStart << " " << f.SelLength
+                       << ", expected " << w[2] << " " << w[3];
         } else if (kind == "left") {
-            if (field(w.at(1))["left"].number != std::stod(w.at(2)))
-                fail() << "Text1(" << w[1] << ") Left is " << field(w[1])["left"].number;
+            if (field(w.at(1)).Left != std::stoi(w.at(2)))
+                fail() << "Text1(" << w[1] << ") Left is " << field(w[1]).Left;
         } else if (kind == "heading" || kind == "tooltip") {
             const std::string expected =
                 literal(what.substr(std::min(what.size(), kind.size() + 1)));
-            const std::string actual =
-                state_[kind == "heading" ? "heading" : "displacementTip"].text;
+            const Label &label =
+                window().Label1(kind == "heading" ? kHeadingLabel : kDisplacementLabel);
+            const std::string &actual = kind == "heading" ? label.Caption : label.ToolTipText;
             if (actual != expected)
                 fail() << kind << " is \"" << actual << "\", expected \"" << expected << "\"";
         } else if (kind == "message") {
@@ -231,7 +216,7 @@ private:
             } else if (pending_.empty()) {
                 fail() << "no message box was shown";
             } else {
-                const Message m = pending_.front();
+                const MessageBox m = pending_.front();
                 pending_.pop_front();
                 if (m.title != (*texts)[0] || m.prompt != (*texts)[1] || m.buttons != 0)
                     fail() << "message box \"" << m.title << "\" \"" << m.prompt << "\" buttons "
@@ -243,61 +228,61 @@ private:
             pending_.clear();
         } else if (kind == "checked" || kind == "unchecked") {
             for (std::size_t i = 1; i < w.size(); ++i) {
-                const auto &item = state_["menus"][w[i]];
-                if (item.kind != JsonValue::Kind::Bool || item.boolean != (kind == "checked"))
+                const MenuDesign *menu = menuNamed(w[i]);
+                if (!menu || !menu->choosable() ||
+                    window().checked(menu->item) != (kind == "checked"))
                     fail() << w[i] << " is not " << kind;
             }
         } else if (kind == "mode") {
-            if (state_["imperialMode"].boolean != (w.at(1) == "imperial"))
-                fail() << "ImperialMode is " << state_["imperialMode"].boolean;
+            if (window().imperialMode() != (w.at(1) == "imperial"))
+                fail() << "ImperialMode is " << window().imperialMode();
         } else if (kind == "option") {
-            const auto &o = state_["options"][w.at(1)];
+            const OptionButton &o =
+                w.at(1) == "optImperial" ? window().optImperial() : window().optMetric();
             const bool value = w.at(2) == "selected";
-            const double colour = w.at(3) == "red" ? 255 : 0;
+            const Colour colour = w.at(3) == "red" ? colours::red : colours::black;
             const bool bold = w.at(4) == "bold";
-            if (o["value"].boolean != value || o["foreColor"].number != colour ||
-                o["bold"].boolean != bold)
-                fail() << w[1] << " is value " << o["value"].boolean << ", colour "
-                       << o["foreColor"].number << ", bold " << o["bold"].boolean;
+            if (o.Value != value || o.ForeColor != colour || o.FontBold != bold)
+                fail() << w[1] << " is value " << o.Value << ", colour " << o.ForeColor << ", bold "
+                       << o.FontBold;
         } else if (kind == "loaded" || kind == "formLoaded") {
-            if (state_[kind].boolean != (w.at(1) == "true"))
-                fail() << kind << " is " << state_[kind].boolean;
+            const bool actual = kind == "loaded" ? window().loaded() : window().formLoaded();
+            if (actual != (w.at(1) == "true"))
+                fail() << kind << " is " << actual;
         } else if (kind == "format") {
             auto texts = quoted(what.substr(7));
-            const auto &f = state_["numberFormat"];
-            if (!texts || texts->size() != 3 || f["decimal"].text != (*texts)[0] ||
-                f["group"].text != (*texts)[1] || f["minus"].text != (*texts)[2])
-                fail() << "number format is \"" << f["decimal"].text << "\" \"" << f["group"].text
-                       << "\" \"" << f["minus"].text << "\"";
+            const NumberFormat &f = window().numberFormat();
+            if (!texts || texts->size() != 3 || f.decimal != (*texts)[0] ||
+                f.group != (*texts)[1] || f.minus != (*texts)[2])
+                fail() << "number format is \"" << f.decimal << "\" \"" << f.group << "\" \""
+                       << f.minus << "\"";
         } else {
             fail() << "unknown expectation: " << kind;
         }
     }
 
     void checkFieldState(const std::string &kind, const std::string &index) {
-        const auto &f = field(index);
+        const Field &f = field(index);
         bool ok = false;
         if (kind == "empty")
-            ok = f["text"].text.empty();
+            ok = f.Text.empty();
         else if (kind == "open")
-            ok = !f["locked"].boolean && f["tabStop"].boolean && f["backColor"].number == kWhite;
+            ok = !f.Locked && f.TabStop && f.BackColor == colours::white;
         else if (kind == "locked")
-            ok = f["locked"].boolean && !f["tabStop"].boolean && f["backColor"].number == kYellow;
+            ok = f.Locked && !f.TabStop && f.BackColor == colours::yellow;
         else
-            ok = f["visible"].boolean == (kind == "visible");
+            ok = f.Visible == (kind == "visible");
         if (!ok)
-            fail() << "Text1(" << index << ") is not " << kind << ": text \"" << f["text"].text
-                   << "\" visible " << f["visible"].boolean << " locked " << f["locked"].boolean
-                   << " tabStop " << f["tabStop"].boolean << " backColor "
-                   << static_cast<long>(f["backColor"].number);
+            fail() << "Text1(" << index << ") is not " << kind << ": text \"" << f.Text
+                   << "\" visible " << f.Visible << " locked " << f.Locked << " tabStop "
+                   << f.TabStop << " backColor " << f.BackColor;
     }
 
     std::string path_;
     int line_ = 0;
     NumberFormat format_ = NumberFormat::english();
     std::optional<Replay> replay_;
-    JsonValue state_;
-    std::deque<Message> pending_;
+    std::deque<MessageBox> pending_;
     std::optional<std::pair<int, std::string>> error_;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/calculator_form.h"
+#include "window/recording_host.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace liftcalc::test {
-
-class RecordingHost : public WindowHost {
-public:
-    void showMessage(const MessageBox &box) override { shown.push_back(box); }
-    void windowUnloaded() override { ++unloads; }
-    std::vector<MessageBox> shown;
-    int unloads = 0;
-};
 
 struct FormUnderTest {
     RecordingHost host;

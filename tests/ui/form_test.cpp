@@ -165,7 +165,7 @@ private Q_SLOTS:
             ui->form.close();
         QVERIFY(!ui->model.loaded());
         QVERIFY(!ui->model.formLoaded());
-        QCOMPARE(ui->host.unloads, 1);
+        QCOMPARE(ui->host.unloaded, 1);
         QVERIFY(!ui->form.isVisible());
     }
 
@@ -191,65 +191,61 @@ private Q_SLOTS:
     }
 
     // Every menu shortcut acts while a field holding selected text has the focus, before the
-    // line edit's own keys (Ctrl+C would otherwise copy).
+    // line edit's own keys (Ctrl+C would otherwise copy). Each row starts where its key changes
+    // something: on another calculator, or in the other unit system.
     void menuShortcuts_data() {
+        QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("Ctrl+D") << "Ctrl+D"
-                                << "mnuDiameterofPlunger"
-                                << "";
-        QTest::newRow("Ctrl+F") << "Ctrl+F"
-                                << "mnuFlowRate"
-                                << "";
-        QTest::newRow("Ctrl+L") << "Ctrl+L"
-                                << "mnuLoad"
-                                << "";
-        QTest::newRow("Ctrl+P") << "Ctrl+P"
-                                << "mnuPlungerDisplacement"
-                                << "";
-        QTest::newRow("Ctrl+S") << "Ctrl+S"
-                                << "mnuStaticPressure"
-                                << "Static Pressure Calculator";
-        QTest::newRow("Ctrl+U") << "Ctrl+U"
-                                << "mnuRatedLoadSpeed"
-                                << "";
-        QTest::newRow("Ctrl+I") << "Ctrl+I"
-                                << "mnuImperial"
-                                << "";
-        QTest::newRow("Ctrl+M") << "Ctrl+M"
-                                << "mnuMetric"
-                                << "";
-        QTest::newRow("Ctrl+C") << "Ctrl+C"
-                                << "mnuConversions"
-                                << "";
+        const auto row = [](const char *keys, const char *before, const char *item,
+                            const char *heading) {
+            QTest::newRow(keys) << before << keys << item << heading;
+        };
+        row("Ctrl+D", "", "mnuDiameterofPlunger", "Diameter of Plunger Calculator");
+        row("Ctrl+F", "", "mnuFlowRate", "Flow Rate Calculator");
+        row("Ctrl+L", "", "mnuLoad", "Load On Plunger(s) Calculator");
+        row("Ctrl+P", "", "mnuPlungerDisplacement", "Plunger Displacement Calculator");
+        row("Ctrl+S", "Ctrl+U", "mnuStaticPressure", "Static Pressure Calculator");
+        row("Ctrl+U", "", "mnuRatedLoadSpeed", "Up Speed/Rated Load Calculator");
+        row("Ctrl+I", "Ctrl+M", "mnuImperial", "Static Pressure Calculator");
+        row("Ctrl+M", "", "mnuMetric", "Static Pressure Calculator");
+        row("Ctrl+C", "", "mnuConversions", "Static Pressure Calculator");
     }
     void menuShortcuts() {
+        QFETCH(QString, before);
         QFETCH(QString, keys);
         QFETCH(QString, item);
         QFETCH(QString, heading);
-        QApplication::clipboard()->setText(QStringLiteral("untouched"));
-        ui->typeInto(0, "10");
-        QTest::keyClick(ui->field(0), Qt::Key_A, Qt::ControlModifier); // select it all
-        QTest::keySequence(ui->field(0), QKeySequence(keys));
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+        if (!before.isEmpty())
+            QTest::keySequence(ui->keyTarget(), QKeySequence(before));
         QAction *action = ui->menuItem(item.toLatin1().constData());
+        QVERIFY(!action->isChecked());
+        const int diameter = ui->model.imperialMode() ? 0 : 6;
+        QApplication::clipboard()->setText(QStringLiteral("untouched"));
+        ui->typeInto(diameter, "10");
+        QTest::keyClick(ui->field(diameter), Qt::Key_A, Qt::ControlModifier); // select it all
+        QTest::keySequence(ui->field(diameter), QKeySequence(keys));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+        const auto *label = ui->form.findChild<QLabel *>("Label1_19");
+        QCOMPARE(label->text(), heading);
         if (item == "mnuConversions") {
             QCOMPARE(ui->host.shown.size(), std::size_t(1));
             QCOMPARE(ui->host.shown[0].title, std::string("Conversion Chart"));
             QVERIFY(!action->isChecked());
-            QCOMPARE(ui->field(0)->text(), QStringLiteral("10")); // the chart changes nothing
-            QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+            QCOMPARE(ui->field(diameter)->text(),
+                     QStringLiteral("10")); // the chart changes nothing
+            QCOMPARE(focusName(), QStringLiteral("Text1_%1").arg(diameter));
             return;
         }
         QVERIFY(ui->host.shown.empty());
         QVERIFY(action->isChecked());
-        const auto *label = ui->form.findChild<QLabel *>("Label1_19");
-        QCOMPARE(label->text(), QString::fromStdString(ui->model.Label1(kHeadingLabel).Caption));
-        if (!heading.isEmpty())
-            QCOMPARE(label->text(), heading);
-        if (item != "mnuImperial" && item != "mnuMetric")
-            QCOMPARE(ui->field(0)->text(), QString()); // choosing a calculator empties all
+        if (item == "mnuImperial" || item == "mnuMetric") {
+            QVERIFY(ui->button(item == "mnuImperial" ? "optImperial" : "optMetric")->isChecked());
+            QCOMPARE(ui->field(diameter)->text(), QStringLiteral("10")); // a switch keeps the text
+        } else {
+            QCOMPARE(ui->field(diameter)->text(), QString()); // choosing a calculator empties all
+        }
     }
 
     // Typing into an open field empties the answers and the same quantity's other field.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The chart of conversion factors: thirteen lines, the first empty, each with its own run of
 // spaces before the equals sign.
-#include "recording_host.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,8 @@ TEST(ConversionChart, ExactText) {
     t.type(2, "20000");
     t.changes.clear();
     t.window.chooseMenu(MenuItem::mnuConversions);
-    ASSERT_EQ(t.messages.size(), 1u);
-    const MessageBox &box = t.messages[0];
+    ASSERT_EQ(t.messages().size(), 1u);
+    const MessageBox &box = t.messages()[0];
     EXPECT_EQ(box.title, "Conversion Chart");
     EXPECT_EQ(box.buttons, 0);
     EXPECT_TRUE(t.changes.empty());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Moving the focus with the keyboard.
-#include "recording_host.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,8 @@ std::optional<ControlId> field(int i) {
 TEST(TabOrder, EveryFieldATabStop) {
     TestWindow t;
     for (int i = 0; i < kFieldCount; ++i)
-        t.window.setVisible(i, true);
-    t.window.ClearLocks();
+        t.code.setVisible(i, true);
+    t.code.ClearLocks();
     t.window.clickField(0);
 
     const std::vector<std::optional<ControlId>> order = {field(6),
@@ -74,9 +74,9 @@ TEST(Keys, EnterCalculatesEscapeExits) {
     t.window.pressEscape();
     EXPECT_FALSE(t.window.loaded());
     EXPECT_FALSE(t.window.formLoaded());
-    EXPECT_EQ(t.unloaded, 1);
+    EXPECT_EQ(t.host.unloaded, 1);
     t.window.closeFromTitleBar();
-    EXPECT_EQ(t.unloaded, 1);
+    EXPECT_EQ(t.host.unloaded, 1);
 }
 
 } // namespace

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "window/actions.h"
+
+#include <climits>
+#include <utility>
+
+namespace liftcalc {
+
+bool perform(Window &window, const Action &action) {
+    struct Performer {
+        Window &w;
+        bool operator()(const ClickField &a) { return w.clickField(a.field); }
+        bool operator()(const TypeInto &a) {
+            return w.clickField(a.field) && w.editField(a.field, a.text, INT_MAX);
+        }
+        bool operator()(const ClickControl &a) {
+            w.click(a.control);
+            return true;
+        }
+        bool operator()(const PressKey &a) {
+            switch (a.key) {
+            case PressKey::Tab:
+                w.pressTab(false);
+                break;
+            case PressKey::ShiftTab:
+                w.pressTab(true);
+                break;
+            case PressKey::Enter:
+                w.pressEnter();
+                break;
+            case PressKey::Esc:
+                w.pressEscape();
+                break;
+            case PressKey::Left:
+            case PressKey::Right:
+            case PressKey::Up:
+            case PressKey::Down:
+                w.pressArrow();
+                break;
+            }
+            return true;
+        }
+        bool operator()(const ChooseMenu &a) {
+            w.chooseMenu(a.item);
+            return true;
+        }
+        bool operator()(const CloseWindow &) {
+            w.closeFromTitleBar();
+            return true;
+        }
+    };
+    return std::visit(Performer{window}, action);
+}
+
+std::optional<Action> keyAction(std::string_view key) {
+    if (key == "Tab")
+        return PressKey{PressKey::Tab};
+    if (key == "Shift+Tab")
+        return PressKey{PressKey::ShiftTab};
+    if (key == "Enter")
+        return PressKey{PressKey::Enter};
+    if (key == "Esc")
+        return PressKey{PressKey::Esc};
+    constexpr std::pair<std::string_view, PressKey::Key> kArrows[] = {
+        {"Left", PressKey::Left}, {"Right", PressKey::Right}, {"Up", PressKey::Up},
+        {"Down", PressKey::Down}};
+    for (auto [name, arrow] : kArrows)
+        if (key == name)
+            return PressKey{arrow};
+    if (key.starts_with("Ctrl+")) {
+        for (const auto &menu : kMenus)
+            if (!menu.shortcut.empty() && menu.shortcut == key)
+                return ChooseMenu{menu.item};
+    } else if (key.starts_with("Alt+") && key.size() == 5) {
+        for (const auto &button : kButtons)
+            if (accessKey(button.caption) == key[4])
+                return ClickControl{button.id};
+    }
+    return std::nullopt;
+}
+
+} // namespace liftcalc

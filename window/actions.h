@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// What a person does to the window, as values: every front end and test that drives the window
+// describes a person's step as one Action and has perform() carry it out.
+#pragma once
+
+#include "window/window.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace liftcalc {
+
+// Clicks into a field, which selects its text.
+struct ClickField {
+    int field;
+};
+// Clicks into a field and replaces its whole text, as a person pasting over the selection
+// would; the caret ends after the text. The text may hold any bytes.
+struct TypeInto {
+    int field;
+    std::string text;
+};
+struct ClickControl {
+    ControlId control;
+};
+struct PressKey {
+    enum Key { Tab, ShiftTab, Enter, Esc, Left, Right, Up, Down } key;
+};
+struct ChooseMenu {
+    MenuItem item;
+};
+struct CloseWindow {};
+
+using Action = std::variant<ClickField, TypeInto, ClickControl, PressKey, ChooseMenu, CloseWindow>;
+
+// Does the action as a person would. False when the window could not take it (a hidden field
+// cannot be clicked into, a locked one not typed into); the window then stays as it was.
+bool perform(Window &window, const Action &action);
+
+// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow
+// ("Left", "Right", "Up", "Down"), a menu
+// shortcut ("Ctrl+L") or a button's access key ("Alt+C"). Nothing for any other key.
+std::optional<Action> keyAction(std::string_view key);
+
+} // namespace liftcalc
