@@ -114,12 +114,15 @@ bool CalculatorForm::keyEvent(QObject *watched, QEvent *event) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down: {
-        // An auto-exclusive option button would move the focus and choose the other button
-        // itself, behind the model's back.
-        const auto control = buttonIdOf(watched);
-        return control == ControlId::optImperial || control == ControlId::optMetric;
-    }
+    case Qt::Key_Down:
+        // On a button the arrow keys are the model's: on the selected option button they
+        // choose the other one. Qt would otherwise move the focus (and, on an option button,
+        // choose) behind the model's back. In a field they move the caret, as the line edit
+        // does, and selection changes reach the model as they happen.
+        if (!buttonIdOf(watched) || modifiers != Qt::NoModifier)
+            return false;
+        model_.pressArrow();
+        return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
