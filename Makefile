@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_BUILD ?= build-asan
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps build asan run test fuzz bench package clean
+.PHONY: all deps build program asan run test fuzz bench package clean
 
 all: build
 
@@ -18,6 +18,12 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
+# Only what `make run` starts, not the tests and fuzz programs: the desktop program, or the
+# replay driver that stands in for it in a build without the window.
+program: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target $$(grep -q '^LIFTCALC_BUILD_UI:BOOL=OFF' \
+		$(BUILD)/CMakeCache.txt && echo liftcalc-replay || echo liftcalc)
+
 $(ASAN_BUILD)/build.ninja: | deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DLIFTCALC_BUILD_UI=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE)"
@@ -25,7 +31,7 @@ $(ASAN_BUILD)/build.ninja: | deps
 asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD)
 
-run: build
+run: program
 	@tools/run.sh $(BUILD)
 
 test: build asan

@@ -6,7 +6,7 @@ if [ -x "$build/ui/liftcalc" ]; then
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "liftcalc: no display found (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
         echo "Run it on a desktop, or under a virtual display:  xvfb-run $build/ui/liftcalc" >&2
-        echo "The calculations also run without a window:  $build/replay/liftcalc-replay FILE" >&2
+        echo "The calculations also run without a window:  $build/ui/liftcalc --help" >&2
         exit 1
     fi
     exec "$build/ui/liftcalc"

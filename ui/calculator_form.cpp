@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace liftcalc {
 
@@ -16,10 +15,8 @@ constexpr auto kCaption = " Morvane            www.morvane.example";
 } // namespace
 
 CalculatorForm::CalculatorForm(Window &model, QWidget *parent)
-    : QMainWindow(parent), model_(model),
-      scale_(QGuiApplication::primaryScreen()
-                 ? QGuiApplication::primaryScreen()->logicalDotsPerInch()
-                 : 96.0) {
+    : QMainWindow(parent), model_(model) {
+    installHeadingAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kCaption));
     QIcon icon;
@@ -28,26 +25,15 @@ CalculatorForm::CalculatorForm(Window &model, QWidget *parent)
     setWindowIcon(icon);
     createWidgets();
     createMenus();
+    fitToScreen(QGuiApplication::primaryScreen());
     connectInput();
     connectModel();
     mirrorAll();
+    colourTexts();
 }
 
 CalculatorForm::~CalculatorForm() {
     model_.changed.disconnect(connection_);
-}
-
-void CalculatorForm::showCentred() {
-    adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect place = frameGeometry();
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
-    show();
-    // A window manager activates a new window; on a bare X server nothing would, and the menu
-    // shortcuts and access keys only act in the active window.
-    activateWindow();
 }
 
 void CalculatorForm::closeEvent(QCloseEvent *event) {

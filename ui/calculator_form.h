@@ -24,19 +24,22 @@
 
 class QAbstractButton;
 class QAction;
-class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
+class QScreen;
 
 namespace liftcalc {
+
+// Makes the calculator's title a heading for screen readers; once, before the first window.
+void installHeadingAccessibility();
 
 class CalculatorForm : public QMainWindow {
 public:
     explicit CalculatorForm(Window &model, QWidget *parent = nullptr);
     ~CalculatorForm() override;
 
-    // Shows the window for the first time, centred on its screen.
+    // Shows the window for the first time, centred on its screen and small enough for it.
     void showCentred();
 
     Window &model() { return model_; }
@@ -53,6 +56,11 @@ private:
     void createLabels(QWidget *client);
     void createButtons(QWidget *client);
     void createMenus();
+
+    // Size, place and colour on this screen and theme (form_layout.cpp).
+    void fitToScreen(const QScreen *screen);
+    void placeWidgets();
+    void colourTexts();
 
     // Model to widgets (form_mirror.cpp).
     void connectModel();
@@ -71,6 +79,7 @@ private:
     void mirrorOption(ControlId option);
     void mirrorFocus();
     void mirrorMenuChecks();
+    void describeAnswers();
 
     // A person's actions to the model (form_input.cpp).
     void connectInput();
@@ -79,7 +88,7 @@ private:
     void buttonClicked(ControlId control);
     void menuChosen(MenuItem item);
     bool fieldEvent(int index, QEvent *event);
-    bool keyEvent(QEvent *event);
+    bool keyEvent(QObject *watched, QEvent *event);
     bool isMenuShortcut(const QKeySequence &keys) const;
 
     QWidget *widgetOf(ControlId control) const;
@@ -87,13 +96,13 @@ private:
     std::optional<ControlId> buttonIdOf(QObject *object) const;
 
     Window &model_;
-    TwipScale scale_;
+    TwipScale scale_{96.0};
     int connection_ = 0;
     struct {
         std::array<QLineEdit *, kFieldCount> fields{};
         std::array<QLabel *, kLabelCount> labels{};
         std::array<QAbstractButton *, kButtons.size()> buttons{}; // in the order of kButtons
-        QFrame *frame = nullptr;
+        QGroupBox *frame = nullptr;
         std::array<QAction *, kMenuItemCount> menuItems{}; // menus of the menu bar: null
     } widgets_;
     std::vector<QKeySequence> menuShortcuts_;

@@ -3,29 +3,99 @@
 
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace liftcalc {
 
+namespace {
+
+// The standard options of every Qt program, which QApplication takes out of the arguments
+// itself: the platform, theme, style and style sheet, the first window's geometry, title and
+// icon, right-to-left layout, session management, and those of the X11 platform.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr std::array<QtOption, 21> kQtOptions{{
+    {"-platform", true},
+    {"-platformpluginpath", true},
+    {"-platformtheme", true},
+    {"-plugin", true},
+    {"-qwindowgeometry", true},
+    {"-qwindowicon", true},
+    {"-qwindowtitle", true},
+    {"-session", true},
+    {"-style", true},
+    {"-stylesheet", true},
+    {"-qmljsdebugger", true},
+    {"-display", true},
+    {"-geometry", true},
+    {"-title", true},
+    {"-icon", true},
+    {"-name", true},
+    {"-visual", true},
+    {"-reverse", false},
+    {"-widgetcount", false},
+    {"-nograb", false},
+    {"-dograb", false},
+}};
+
+// How many arguments the Qt option at `at` takes up with its value (Qt reads "--style" as
+// "-style", and the style, style sheet and QML debugger also as "-style=NAME"): 0 when it is
+// not a Qt option, -1 when its value is missing.
+int qtOptionLength(const std::vector<std::string> &arguments, std::size_t at) {
+    std::string_view word = arguments[at];
+    if (word.starts_with("--"))
+        word.remove_prefix(1);
+    const std::string_view name = word.substr(0, word.find('='));
+    const auto *option = std::find_if(kQtOptions.begin(), kQtOptions.end(),
+                                      [name](const QtOption &o) { return o.name == name; });
+    if (option == kQtOptions.end())
+        return 0;
+    const bool inlineValue = name.size() < word.size();
+    if (inlineValue)
+        return option->takesValue ? 1 : 0;
+    if (!option->takesValue)
+        return 1;
+    return at + 1 < arguments.size() ? 2 : -1;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
-    if (arguments.empty())
-        return CommandLine::OpenWindow;
-    if (cli::isCalculatorName(arguments[0]))
+    if (!arguments.empty() && cli::isCalculatorName(arguments[0]))
         return CommandLine::Calculate;
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h"))
+    std::vector<std::string_view> own;
+    for (std::size_t i = 0; i < arguments.size();) {
+        const int length = qtOptionLength(arguments, i);
+        if (length < 0)
+            return CommandLine::Wrong;
+        if (length == 0)
+            own.push_back(arguments[i++]);
+        i += static_cast<std::size_t>(length);
+    }
+    if (own.empty())
+        return CommandLine::OpenWindow;
+    if (own.size() == 1 && (own[0] == "--help" || own[0] == "-h"))
         return CommandLine::Help;
-    if (arguments.size() == 1 && arguments[0] == "--version")
+    if (own.size() == 1 && own[0] == "--version")
         return CommandLine::Version;
     return CommandLine::Wrong;
 }
 
 std::string usageText(const std::string &program) {
-    return "Usage: " + program + " [CALCULATOR [options] | --help | --version]\n";
+    return "Usage: " + program + " [QT-OPTIONS] | CALCULATOR [options] | --help | --version\n";
 }
 
 std::string helpText(const std::string &) {
     return cli::programHelp() +
            "\n"
            "Without arguments the window opens. Everything is typed into it; nothing is\n"
-           "read from or written to files.\n"
+           "read from or written to files. The window takes the standard options of a Qt\n"
+           "program, such as -style Fusion, -stylesheet FILE, -platform offscreen, -reverse\n"
+           "or -qwindowgeometry 640x520+0+0.\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "      --version  show the version and exit\n";

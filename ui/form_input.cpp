@@ -62,9 +62,14 @@ void CalculatorForm::menuChosen(MenuItem item) {
 }
 
 bool CalculatorForm::eventFilter(QObject *watched, QEvent *event) {
+    // A new theme (light to dark, say) brings new backgrounds for the texts coloured here.
+    if (event->type() == QEvent::PaletteChange && watched == centralWidget()) {
+        colourTexts();
+        return false;
+    }
     if (const int index = fieldIndexOf(watched); index >= 0 && fieldEvent(index, event))
         return true;
-    if (keyEvent(event))
+    if (keyEvent(watched, event))
         return true;
     if (event->type() == QEvent::Shortcut) {
         // Alt plus a button's access key presses it at once, without Qt's animated click.
@@ -100,12 +105,24 @@ bool CalculatorForm::fieldEvent(int index, QEvent *event) {
     }
 }
 
-bool CalculatorForm::keyEvent(QEvent *event) {
+bool CalculatorForm::keyEvent(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // On a button the arrow keys are the model's: on the selected option button they
+        // choose the other one. Qt would otherwise move the focus (and, on an option button,
+        // choose) behind the model's back. In a field they move the caret, as the line edit
+        // does, and selection changes reach the model as they happen.
+        if (!buttonIdOf(watched) || modifiers != Qt::NoModifier)
+            return false;
+        model_.pressArrow();
+        return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (modifiers & (Qt::ControlModifier | Qt::AltModifier))

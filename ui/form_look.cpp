@@ -7,7 +7,7 @@
 namespace liftcalc {
 
 int TwipScale::px(int twips) const {
-    return static_cast<int>(std::lround(twips * dpi_ / 1440.0));
+    return static_cast<int>(std::lround(twips * dpi_ * fit_ / 1440.0));
 }
 
 QRect TwipScale::rect(const Rect &place) const {
@@ -29,16 +29,32 @@ QFont sansSerif(double points, bool bold) {
     return font;
 }
 
+double luminance(const QColor &colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+QColor mix(const QColor &from, const QColor &to, double share) {
+    const auto channel = [share](double a, double b) { return a + (b - a) * share; };
+    return QColor::fromRgbF(static_cast<float>(channel(from.redF(), to.redF())),
+                            static_cast<float>(channel(from.greenF(), to.greenF())),
+                            static_cast<float>(channel(from.blueF(), to.blueF())));
+}
+
 } // namespace
 
-QFont controlFont() {
-    return sansSerif(13.5, true);
+QFont controlFont(const TwipScale &scale) {
+    return sansSerif(scale.points(13.5), true);
 }
-QFont optionFont() {
-    return sansSerif(9.75, false);
+QFont optionFont(const TwipScale &scale) {
+    return sansSerif(scale.points(9.75), false);
 }
-QFont subtitleFont() {
-    return sansSerif(9.75, true);
+QFont subtitleFont(const TwipScale &scale) {
+    return sansSerif(scale.points(9.75), true);
 }
 
 QColor qtColour(Colour colour, const QPalette &palette) {
@@ -50,6 +66,29 @@ QColor qtColour(Colour colour, const QPalette &palette) {
     default:
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }
+}
+
+double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor &text, const QColor &background) {
+    const QColor towards = textOn(background);
+    // Twenty steps are fine enough that the shade found is barely past the threshold.
+    for (int step = 0; step <= 20; ++step) {
+        const QColor shade = mix(text, towards, step / 20.0);
+        if (contrastRatio(shade, background) >= kReadableContrast)
+            return shade;
+    }
+    return towards;
+}
+
+QColor textOn(const QColor &background) {
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
 } // namespace liftcalc

@@ -54,6 +54,10 @@ void CalculatorForm::mirrorChange(const FieldChanged &change) {
         widgets_.fields[i]->move(scale_.px(model_.Text1(i).Left), scale_.px(kFields[i].place.top));
         break;
     }
+    if (change.property == FieldChanged::Property::Text ||
+        change.property == FieldChanged::Property::Visible ||
+        change.property == FieldChanged::Property::Locked)
+        describeAnswers();
 }
 
 void CalculatorForm::mirrorChange(const LabelChanged &change) {
@@ -131,8 +135,11 @@ void CalculatorForm::mirrorTabStop(int index) {
 void CalculatorForm::mirrorBackColor(int index) {
     QLineEdit *field = widgets_.fields[index];
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base,
-                     qtColour(model_.Text1(index).BackColor, QApplication::palette(field)));
+    const QColor background = qtColour(model_.Text1(index).BackColor, QApplication::palette(field));
+    palette.setColor(QPalette::Base, background);
+    // The theme's text colour is made for the theme's own field colour; on a white or yellow
+    // field under a dark theme it would be near-white.
+    palette.setColor(QPalette::Text, textOn(background));
     field->setPalette(palette);
 }
 
@@ -145,7 +152,8 @@ void CalculatorForm::mirrorOption(ControlId option) {
         static_cast<QAbstractButton *>(button)->setChecked(o.Value);
     }
     QPalette palette = button->palette();
-    const QColor colour = qtColour(o.ForeColor, QApplication::palette(button));
+    const QPalette theme = QApplication::palette(button);
+    const QColor colour = readableOn(qtColour(o.ForeColor, theme), theme.color(QPalette::Window));
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     button->setPalette(palette);

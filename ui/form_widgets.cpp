@@ -3,13 +3,14 @@
 #include "ui/calculator_form.h"
 
 #include <QAction>
-#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 namespace liftcalc {
 
@@ -27,16 +28,16 @@ QString accessibleNameOf(const FieldDesign &design) {
 
 } // namespace
 
+// Sizes, places and fonts come later, once the screen is known (placeWidgets).
 void CalculatorForm::createWidgets() {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    // The layout is fixed: nothing moves or grows with the window.
-    client->setFixedSize(scale_.px(kClientWidth), scale_.px(kClientHeight));
-    client->setFont(controlFont());
+    client->installEventFilter(this);
     setCentralWidget(client);
     createLabels(client);
     createFields(client);
     createButtons(client);
+    // The layout is fixed: nothing moves or grows with the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -46,7 +47,9 @@ void CalculatorForm::createFields(QWidget *client) {
         auto *field = new QLineEdit(client);
         field->setObjectName(QStringLiteral("Text1_%1").arg(i));
         field->setAccessibleName(accessibleNameOf(design));
-        field->setGeometry(scale_.rect(design.place));
+        // A field holds whatever the model holds, not Qt's default of 32,767 characters, so
+        // that a long paste gives the figures the other front ends give for the same text.
+        field->setMaxLength(std::numeric_limits<int>::max());
         field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         field->installEventFilter(this);
         widgets_.fields[i] = field;
@@ -59,32 +62,25 @@ void CalculatorForm::createLabels(QWidget *client) {
         auto *label = new QLabel(client);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(scale_.rect(design.place));
         label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         widgets_.labels[i] = label;
     }
-    QLabel *subtitle = widgets_.labels[kSubtitleLabel];
-    subtitle->setFont(subtitleFont());
-    QPalette red = subtitle->palette();
-    red.setColor(QPalette::WindowText, qtColour(colours::red, red));
-    subtitle->setPalette(red);
 }
 
 void CalculatorForm::createButtons(QWidget *client) {
-    widgets_.frame = new QFrame(client);
+    // A group box without a title, so that screen readers announce the option buttons as one
+    // group, named after the Units menu, which makes the same choice.
+    widgets_.frame = new QGroupBox(client);
     widgets_.frame->setObjectName(QStringLiteral("Frame1"));
-    widgets_.frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    widgets_.frame->setGeometry(scale_.rect(kFrame1));
+    widgets_.frame->setAccessibleName(QStringLiteral("Units"));
 
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonDesign &design = kButtons[i];
         QAbstractButton *button = nullptr;
         if (design.id == ControlId::optImperial || design.id == ControlId::optMetric) {
-            auto *option = new QRadioButton(widgets_.frame);
-            // The model keeps the two buttons exclusive; Qt must not do it behind its back.
-            option->setAutoExclusive(false);
-            option->setFont(optionFont());
-            button = option;
+            // Auto-exclusive, as option buttons are, so that screen readers call them radio
+            // buttons; the model still decides which is chosen, and the mirror follows it.
+            button = new QRadioButton(widgets_.frame);
         } else {
             auto *push = new QPushButton(client);
             push->setAutoDefault(false);
@@ -94,7 +90,6 @@ void CalculatorForm::createButtons(QWidget *client) {
         button->setObjectName(text(design.name));
         button->setText(text(design.caption));
         button->setToolTip(text(design.toolTip));
-        button->setGeometry(scale_.rect(design.place));
         // A click is reported to the model, which then moves the focus itself.
         button->setFocusPolicy(Qt::TabFocus);
         button->installEventFilter(this);
@@ -108,6 +103,8 @@ void CalculatorForm::createMenus() {
         if (!design.parent) {
             QMenu *menu = menuBar()->addMenu(text(design.caption));
             menu->setObjectName(text(design.name));
+            // The open menu's name for screen readers: its caption without the access key.
+            menu->setAccessibleName(menu->menuAction()->iconText());
             menus[static_cast<int>(design.item)] = menu;
             continue;
         }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # liftcalc --help and --version answer on the terminal with status 0, and so does a calculation;
-# anything else gets a short usage message on standard error and status 2. Usage: command_line_test.sh PROGRAM VERSION
+# Qt's own options open the window; anything else gets a short usage message on standard error
+# and status 2. Usage: command_line_test.sh PROGRAM VERSION
 program=$1
 version=$2
 failed=0
@@ -33,5 +34,11 @@ check refused 1 "Did you enter a valid number in every field?" \
     speed --diameter 5 --plungers 1 --flow "100 gpm"
 check bad-range 2 "gives more than 100000 rows" \
     load --diameter 6 --plungers 2 --pressure 1:1e9:1
+check qt-option-then-unknown 2 "Usage: " -platform offscreen --bogus
+# Qt's own options reach Qt: on the offscreen platform the window opens without a display and
+# runs until it is stopped.
+timeout 3 "$program" -platform offscreen --style=Fusion -reverse >/dev/null 2>&1
+got=$?
+[ $got -eq 124 ] || { echo "FAIL qt-options: status $got, the window did not stay open"; failed=1; }
 [ "$("$program" --bogus 2>/dev/null)" = "" ] || { echo "FAIL usage went to standard output"; failed=1; }
 exit $failed

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// What screen readers learn beyond each widget's own name and role: the heading as a heading,
+// and the answers of the last calculation, which sit in fields that Tab does not visit.
+#include "ui/calculator_form.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QStringList>
+#include <algorithm>
+#include <mutex>
+#include <numeric>
+
+namespace liftcalc {
+
+namespace {
+
+// The calculator's title above the fields, announced as the heading of the window.
+class HeadingAccessible : public QAccessibleWidget {
+public:
+    explicit HeadingAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Heading) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *headingFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("QLabel") &&
+        object->objectName() == QStringLiteral("Label1_%1").arg(kHeadingLabel))
+        return new HeadingAccessible(static_cast<QLabel *>(object));
+    return nullptr;
+}
+
+// The fields in the order Tab walks them, which is the order of the rows.
+std::array<int, kFieldCount> fieldsInTabOrder() {
+    std::array<int, kFieldCount> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [](int a, int b) { return kFields[a].tabIndex < kFields[b].tabIndex; });
+    return order;
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+void installHeadingAccessibility() {
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(headingFactory); });
+}
+
+// The yellow fields on show that hold text, row by row: "Static Pressure: 254.648 PSI,
+// 17.558 BAR; Load on Plunger(s): 9,071.800 KG". The window and the Calculate button carry it
+// as their description, so it is read out on Tab to Calculate, without visiting the answers.
+void CalculatorForm::describeAnswers() {
+    static const std::array<int, kFieldCount> order = fieldsInTabOrder();
+    QStringList rows;
+    std::string_view quantity;
+    for (int i : order) {
+        const Field &f = model_.Text1(i);
+        if (!f.Visible || !f.Locked || f.Text.empty())
+            continue;
+        const QString value = kFields[i].unit.empty()
+                                  ? text(f.Text)
+                                  : text(f.Text) + QLatin1Char(' ') + text(kFields[i].unit);
+        if (!rows.isEmpty() && kFields[i].quantity == quantity)
+            rows.last() += QStringLiteral(", ") + value;
+        else
+            rows.append(text(kFields[i].quantity) + QStringLiteral(": ") + value);
+        quantity = kFields[i].quantity;
+    }
+    const QString answers = rows.join(QStringLiteral("; "));
+    if (accessibleDescription() == answers)
+        return;
+    setAccessibleDescription(answers);
+    QWidget *calculate = widgetOf(ControlId::cmdCalculate);
+    // Without answers the button's description is its tooltip, as for the other buttons.
+    calculate->setAccessibleDescription(answers.isEmpty() ? QString()
+                                                          : calculate->toolTip().trimmed() +
+                                                                QStringLiteral(". ") + answers);
+}
+
+} // namespace liftcalc
