@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calculate.h"
 
+#include "cli/refusal.h"
 #include "window/controls.h"
 
 #include <algorithm>
@@ -16,26 +17,37 @@ std::string lowerCase(std::string_view text) {
     return out;
 }
 
-Figure figureOf(const FieldTexts &texts, const Quantity &quantity, int field) {
+Figure figureOf(const std::string &text, const Quantity &quantity, int field,
+                const NumberFormat &format) {
     const FieldDesign &design = kFields[field];
     std::string column(quantity.key);
     if (!design.unit.empty())
         column += "_" + lowerCase(design.unit);
-    return {column, std::string(design.quantity), std::string(design.unit), texts[field]};
+    return {column, std::string(design.quantity), std::string(design.unit), text,
+            strictValue(text, format)};
 }
 
-// The window's message, and the field its focus goes to.
-std::string refusalOf(const UnitColumn &column, const FieldTexts &texts,
-                      const NumberFormat &format) {
-    std::string text = std::string(kInvalidNumberPrompt) + "\n";
-    if (const auto field = firstNotAboveZero(column.inputs, texts, format)) {
-        const FieldDesign &design = kFields[*field];
-        text += "Check the field " + std::string(design.quantity) +
-                (design.unit.empty() ? "" : " (" + std::string(design.unit) + ")") + ".";
-    } else {
-        text += "No input is 0 or less; one of them is not a number as a whole.";
+std::vector<Figure> figuresOf(const CalculatorCommand &command, const FieldTexts &texts,
+                              const NumberFormat &format) {
+    std::vector<Figure> figures;
+    for (const Quantity *quantity : command.shown()) {
+        figures.push_back(
+            figureOf(texts[quantity->imperialField], *quantity, quantity->imperialField, format));
+        if (quantity->metricField)
+            figures.push_back(
+                figureOf(texts[*quantity->metricField], *quantity, *quantity->metricField, format));
     }
-    return text;
+    return figures;
+}
+
+void addTotal(std::vector<Figure> &figures, const std::optional<TotalDisplacement> &total,
+              const NumberFormat &format) {
+    auto figure = [&](const char *column, const char *unit, std::optional<double> value) {
+        const std::string text = value ? plainText(*value, format) : "";
+        figures.push_back({column, "Total Displacement", unit, text, strictValue(text, format)});
+    };
+    figure("total_gpf", "GPF", total ? std::optional(total->gallonsPerFoot) : std::nullopt);
+    figure("total_lpm", "LPM", total ? std::optional(total->litresPerMetre) : std::nullopt);
 }
 
 } // namespace
@@ -44,31 +56,26 @@ Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
     // The window as a person leaves it after choosing the calculator and typing the inputs: the
     // inputs as a text box holds them, every other field empty.
-    FieldTexts texts;
+    FieldTexts typed;
     for (std::string_view option : command.inputs())
-        texts[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
+        typed[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
 
     const UnitColumn &column =
         command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);
-    const liftcalc::Outcome calculation = column.calculate(texts, format);
-    for (const Effect &effect : calculation.effects)
-        if (const auto *write = std::get_if<FieldWrite>(&effect))
-            texts[write->field] = write->text;
-    if (calculation.refused)
-        return {{}, refusalOf(column, texts, format)};
-
+    const liftcalc::Outcome calculation = column.calculate(typed, format);
     Outcome outcome;
-    for (const Quantity *quantity : command.shown()) {
-        outcome.figures.push_back(figureOf(texts, *quantity, quantity->imperialField));
-        if (quantity->metricField)
-            outcome.figures.push_back(figureOf(texts, *quantity, *quantity->metricField));
+    if (calculation.refused) {
+        outcome.figures = figuresOf(command, typed, format);
+        outcome.refusal = refusalReasons(command, imperial, typed, format);
+    } else {
+        FieldTexts texts = typed;
+        for (const Effect &effect : calculation.effects)
+            if (const auto *write = std::get_if<FieldWrite>(&effect))
+                texts[write->field] = write->text;
+        outcome.figures = figuresOf(command, texts, format);
     }
-    if (const auto &total = calculation.total) {
-        outcome.figures.push_back(
-            {"total_gpf", "Total Displacement", "GPF", plainText(total->gallonsPerFoot, format)});
-        outcome.figures.push_back(
-            {"total_lpm", "Total Displacement", "LPM", plainText(total->litresPerMetre, format)});
-    }
+    if (command.givesTotal())
+        addTotal(outcome.figures, calculation.refused ? std::nullopt : calculation.total, format);
     return outcome;
 }
 

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "cli/table_output.h"
+
+#include "cli/refusal.h"
+
+#include <algorithm>
+#include <iterator>
+#include <ostream>
+
+namespace liftcalc::cli {
+namespace {
+
+constexpr std::size_t kGap = 3;
+
+// Width on a terminal: one column a character (grouping may be a no-break space).
+std::size_t width(std::string_view utf8) {
+    return std::count_if(utf8.begin(), utf8.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+
+std::string padded(std::string_view text, std::size_t to) {
+    return std::string(text) + std::string(to > width(text) ? to - width(text) : 0, ' ');
+}
+
+std::string line(const std::vector<std::string> &cells, const std::vector<std::size_t> &widths) {
+    std::string text;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        text += i + 1 < cells.size() ? padded(cells[i], widths[i] + kGap) : cells[i];
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string withUnit(const Figure &f) {
+    return f.unit.empty() ? f.text : f.text + " " + f.unit;
+}
+
+} // namespace
+
+void printFigures(std::ostream &out, const Request &request, const Outcome &outcome) {
+    // The imperial and the metric figure of a quantity stand next to each other; the total
+    // displacement has a row only when there is one.
+    std::vector<std::vector<std::string>> table{{"", "Imperial", "Metric"}};
+    const auto &figures = outcome.figures;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        if (figures[i].text.empty())
+            continue;
+        std::vector<std::string> row{figures[i].label, withUnit(figures[i])};
+        if (i + 1 < figures.size() && figures[i + 1].label == figures[i].label)
+            row.push_back(withUnit(figures[++i]));
+        table.push_back(std::move(row));
+    }
+    std::vector<std::size_t> widths(3);
+    for (const auto &row : table)
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], width(row[i]));
+    out << request.command->title << ", from " << (request.imperial ? "imperial" : "metric")
+        << " inputs\n\n";
+    for (const auto &row : table)
+        out << line(row, widths) << '\n';
+}
+
+std::vector<std::string> SweepTable::cells(const Outcome &outcome) const {
+    std::vector<std::string> cells;
+    for (const Figure &f : outcome.figures)
+        cells.push_back(f.text);
+    if (outcome.refused())
+        cells.push_back(joinedReasons(outcome.refusal));
+    return cells;
+}
+
+void SweepTable::measure(const Outcome &outcome) {
+    if (columns_.empty()) {
+        for (const Figure &f : outcome.figures)
+            columns_.push_back(f.column);
+        columns_.push_back("refused");
+        std::transform(columns_.begin(), columns_.end(), std::back_inserter(widths_),
+                       [](const std::string &name) { return width(name); });
+    }
+    anyRefused_ = anyRefused_ || outcome.refused();
+    const auto texts = cells(outcome);
+    for (std::size_t i = 0; i < texts.size() && i < widths_.size(); ++i)
+        widths_[i] = std::max(widths_[i], width(texts[i]));
+}
+
+void SweepTable::header(std::ostream &out) const {
+    // The reason column is there only when some row needs it.
+    auto names = columns_;
+    if (!anyRefused_ && !names.empty())
+        names.pop_back();
+    out << line(names, widths_) << '\n';
+}
+
+void SweepTable::row(std::ostream &out, const Outcome &outcome) const {
+    out << line(cells(outcome), widths_) << '\n';
+}
+
+} // namespace liftcalc::cli

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// The aligned table a person reads: exactly the window's texts, in the regional format.
+#pragma once
+
+#include "cli/calculate.h"
+#include "cli/request.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace liftcalc::cli {
+
+// One calculation: a row per quantity, imperial and metric side by side.
+void printFigures(std::ostream &out, const Request &request, const Outcome &outcome);
+
+// A sweep, a row per value. The columns are as wide as the widest text any row will hold, so
+// every row is measured first and then written as it is calculated again.
+class SweepTable {
+public:
+    void measure(const Outcome &outcome);
+    void header(std::ostream &out) const;
+    void row(std::ostream &out, const Outcome &outcome) const;
+
+private:
+    std::vector<std::string> cells(const Outcome &outcome) const;
+    void print(std::ostream &out, const std::vector<std::string> &cells) const;
+
+    std::vector<std::string> columns_;
+    std::vector<std::size_t> widths_;
+    bool anyRefused_ = false;
+};
+
+} // namespace liftcalc::cli
