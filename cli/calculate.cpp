@@ -17,65 +17,68 @@ std::string lowerCase(std::string_view text) {
     return out;
 }
 
-Figure figureOf(const std::string &text, const Quantity &quantity, int field,
-                const NumberFormat &format) {
+Column columnOf(const Quantity &quantity, int field) {
     const FieldDesign &design = kFields[field];
-    std::string column(quantity.key);
+    std::string key(quantity.key);
     if (!design.unit.empty())
-        column += "_" + lowerCase(design.unit);
-    return {column, std::string(design.quantity), std::string(design.unit), text,
-            strictValue(text, format)};
+        key += "_" + lowerCase(design.unit);
+    return {key, design.quantity, design.unit, field};
 }
 
-std::vector<Figure> figuresOf(const CalculatorCommand &command, const FieldTexts &texts,
-                              const NumberFormat &format) {
-    std::vector<Figure> figures;
+std::vector<Column> buildColumns(const CalculatorCommand &command) {
+    std::vector<Column> columns;
     for (const Quantity *quantity : command.shown()) {
-        figures.push_back(
-            figureOf(texts[quantity->imperialField], *quantity, quantity->imperialField, format));
+        columns.push_back(columnOf(*quantity, quantity->imperialField));
         if (quantity->metricField)
-            figures.push_back(
-                figureOf(texts[*quantity->metricField], *quantity, *quantity->metricField, format));
+            columns.push_back(columnOf(*quantity, *quantity->metricField));
     }
-    return figures;
-}
-
-void addTotal(std::vector<Figure> &figures, const std::optional<TotalDisplacement> &total,
-              const NumberFormat &format) {
-    auto figure = [&](const char *column, const char *unit, std::optional<double> value) {
-        const std::string text = value ? plainText(*value, format) : "";
-        figures.push_back({column, "Total Displacement", unit, text, strictValue(text, format)});
-    };
-    figure("total_gpf", "GPF", total ? std::optional(total->gallonsPerFoot) : std::nullopt);
-    figure("total_lpm", "LPM", total ? std::optional(total->litresPerMetre) : std::nullopt);
+    if (command.givesTotal()) {
+        columns.push_back({"total_gpf", "Total Displacement", "GPF", std::nullopt});
+        columns.push_back({"total_lpm", "Total Displacement", "LPM", std::nullopt});
+    }
+    return columns;
 }
 
 } // namespace
+
+std::span<const Column> columnsOf(const CalculatorCommand &command) {
+    static const auto all = [] {
+        std::array<std::vector<Column>, kCommands.size()> columns;
+        for (std::size_t i = 0; i < kCommands.size(); ++i)
+            columns[i] = buildColumns(kCommands[i]);
+        return columns;
+    }();
+    return all.at(static_cast<std::size_t>(&command - kCommands.data()));
+}
 
 Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
     // The window as a person leaves it after choosing the calculator and typing the inputs: the
     // inputs as a text box holds them, every other field empty.
-    FieldTexts typed;
+    FieldTexts texts;
     for (std::string_view option : command.inputs())
-        typed[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
+        texts[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
 
     const UnitColumn &column =
         command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);
-    const liftcalc::Outcome calculation = column.calculate(typed, format);
-    Outcome outcome;
-    if (calculation.refused) {
-        outcome.figures = figuresOf(command, typed, format);
-        outcome.refusal = refusalReasons(command, imperial, typed, format);
-    } else {
-        FieldTexts texts = typed;
+    const liftcalc::Outcome calculation = column.calculate(texts, format);
+    Outcome outcome{columnsOf(command), {}, {}};
+    if (calculation.refused)
+        outcome.refusal = refusalReasons(command, imperial, texts, format);
+    else
         for (const Effect &effect : calculation.effects)
             if (const auto *write = std::get_if<FieldWrite>(&effect))
                 texts[write->field] = write->text;
-        outcome.figures = figuresOf(command, texts, format);
-    }
-    if (command.givesTotal())
-        addTotal(outcome.figures, calculation.refused ? std::nullopt : calculation.total, format);
+
+    const auto &total = calculation.total;
+    for (const Column &c : outcome.columns)
+        if (c.field)
+            outcome.texts.push_back(texts[*c.field]);
+        else if (total && !calculation.refused)
+            outcome.texts.push_back(
+                plainText(c.unit == "GPF" ? total->gallonsPerFoot : total->litresPerMetre, format));
+        else
+            outcome.texts.emplace_back();
     return outcome;
 }
 

@@ -45,7 +45,7 @@ int calculateOnce(const Command &command, std::ostream &out, std::ostream &err) 
     const Outcome outcome =
         calculate(*request.command, request.imperial, request.inputs, command.format);
     if (request.output != OutputForm::Table)
-        DataWriter::single(out, request, outcome);
+        DataWriter(out, request, command.format).single(outcome);
     else if (!outcome.refused())
         printFigures(out, request, outcome);
     if (!outcome.refused())
@@ -69,8 +69,8 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
     std::size_t refused = 0;
     if (request.output == OutputForm::Table) {
         SweepTable table;
-        for (std::size_t i = 0; i < rows; ++i)
-            table.measure(rowAt(i));
+        table.measure(rowAt(0));
+        table.measure(rowAt(rows - 1));
         table.header(out);
         for (std::size_t i = 0; i < rows; ++i) {
             const Outcome outcome = rowAt(i);
@@ -78,7 +78,7 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
             table.row(out, outcome);
         }
     } else {
-        DataWriter writer(out, request);
+        DataWriter writer(out, request, command.format);
         for (std::size_t i = 0; i < rows; ++i) {
             const Outcome outcome = rowAt(i);
             refused += outcome.refused();

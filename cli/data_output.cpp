@@ -11,20 +11,13 @@ namespace liftcalc::cli {
 namespace {
 
 // The shortest text that reads back as the same double, with a point and no grouping.
-std::string numberText(std::optional<double> value, std::string_view none) {
-    if (!value)
-        return std::string(none);
+void appendNumber(std::string &line, std::optional<double> value, std::string_view none) {
+    if (!value) {
+        line += none;
+        return;
+    }
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, *value).ptr;
-    return std::string(text, end);
-}
-
-std::string jsonRow(const Outcome &outcome) {
-    std::string out = "{";
-    for (const Figure &f : outcome.figures)
-        out += jsonString(f.column) + ":" + numberText(f.value, "null") + ",";
-    return out + "\"refused\":" +
-           (outcome.refused() ? jsonString(joinedReasons(outcome.refusal)) : "null") + "}";
+    line.append(text, std::to_chars(text, text + sizeof text, *value).ptr);
 }
 
 // Quoted when it holds a separator, a quote or a line break, with quotes doubled.
@@ -37,17 +30,12 @@ std::string csvField(const std::string &text) {
     return quoted + "\"";
 }
 
-// Records end in CR LF.
-void csvHeader(std::ostream &out, const Outcome &columns) {
-    for (const Figure &f : columns.figures)
-        out << f.column << ',';
-    out << "refused\r\n";
-}
-
-void csvRow(std::ostream &out, const Outcome &outcome) {
-    for (const Figure &f : outcome.figures)
-        out << numberText(f.value, "") << ',';
-    out << csvField(joinedReasons(outcome.refusal)) << "\r\n";
+// The header names each column; records end in CR LF.
+std::string csvHeader(const Outcome &outcome) {
+    std::string line;
+    for (const Column &c : outcome.columns)
+        line += c.key + ',';
+    return line + "refused\r\n";
 }
 
 std::string jsonHead(const Request &request) {
@@ -57,22 +45,54 @@ std::string jsonHead(const Request &request) {
 
 } // namespace
 
-void DataWriter::begin(const Outcome &columns) {
-    begun_ = true;
-    if (request_.output == OutputForm::Csv)
-        csvHeader(out_, columns);
-    else
-        out_ << jsonHead(request_) << ",\"rows\":[";
+std::optional<double> DataWriter::valueOf(std::size_t column, const std::string &text) {
+    if (lastRead_.size() <= column)
+        lastRead_.resize(column + 1, {"", std::nullopt});
+    auto &[lastText, value] = lastRead_[column];
+    if (text != lastText)
+        lastText = text, value = strictValue(text, format_);
+    return value;
 }
 
+// The keys are the command line's own names, which need no escaping.
+void DataWriter::appendJsonRow(const Outcome &outcome) {
+    line_ += '{';
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        line_ += '"';
+        line_ += outcome.columns[i].key;
+        line_ += "\":";
+        appendNumber(line_, valueOf(i, outcome.texts[i]), "null");
+        line_ += ',';
+    }
+    line_ += "\"refused\":";
+    line_ += outcome.refused() ? jsonString(joinedReasons(outcome.refusal)) : "null";
+    line_ += '}';
+}
+
+void DataWriter::appendCsvRow(const Outcome &outcome) {
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        appendNumber(line_, valueOf(i, outcome.texts[i]), "");
+        line_ += ',';
+    }
+    if (outcome.refused())
+        line_ += csvField(joinedReasons(outcome.refusal));
+    line_ += "\r\n";
+}
+
+// Each row goes out in one write.
 void DataWriter::row(const Outcome &outcome) {
     const bool first = !begun_;
-    if (first)
-        begin(outcome);
-    if (request_.output == OutputForm::Csv)
-        csvRow(out_, outcome);
-    else
-        out_ << (first ? "\n" : ",\n") << jsonRow(outcome);
+    begun_ = true;
+    line_.clear();
+    if (request_.output == OutputForm::Csv) {
+        if (first)
+            line_ += csvHeader(outcome);
+        appendCsvRow(outcome);
+    } else {
+        line_ += first ? jsonHead(request_) + ",\"rows\":[\n" : ",\n";
+        appendJsonRow(outcome);
+    }
+    out_ << line_;
 }
 
 void DataWriter::finish() {
@@ -80,13 +100,17 @@ void DataWriter::finish() {
         out_ << "\n]}\n";
 }
 
-void DataWriter::single(std::ostream &out, const Request &request, const Outcome &outcome) {
-    if (request.output == OutputForm::Csv) {
-        csvHeader(out, outcome);
-        csvRow(out, outcome);
+void DataWriter::single(const Outcome &outcome) {
+    line_.clear();
+    if (request_.output == OutputForm::Csv) {
+        line_ += csvHeader(outcome);
+        appendCsvRow(outcome);
     } else {
-        out << jsonHead(request) << ",\"figures\":" << jsonRow(outcome) << "}\n";
+        line_ += jsonHead(request_) + ",\"figures\":";
+        appendJsonRow(outcome);
+        line_ += "}\n";
     }
+    out_ << line_;
 }
 
 } // namespace liftcalc::cli

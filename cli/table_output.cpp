@@ -18,20 +18,27 @@ std::size_t width(std::string_view utf8) {
                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
-std::string padded(std::string_view text, std::size_t to) {
-    return std::string(text) + std::string(to > width(text) ? to - width(text) : 0, ' ');
-}
-
+// Each cell starts where its column does; a cell wider than its column pushes only the next
+// one, which then starts a space after it.
 std::string line(const std::vector<std::string> &cells, const std::vector<std::size_t> &widths) {
     std::string text;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        text += i + 1 < cells.size() ? padded(cells[i], widths[i] + kGap) : cells[i];
+    std::size_t at = 0, columnStart = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) {
+            const std::size_t gap = columnStart > at ? columnStart - at : 1;
+            text.append(gap, ' ');
+            at += gap;
+        }
+        text += cells[i];
+        at += width(cells[i]);
+        columnStart += widths[i] + kGap;
+    }
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
-std::string withUnit(const Figure &f) {
-    return f.unit.empty() ? f.text : f.text + " " + f.unit;
+std::string withUnit(const std::string &text, const Column &c) {
+    return c.unit.empty() ? text : text + " " + std::string(c.unit);
 }
 
 } // namespace
@@ -40,13 +47,14 @@ void printFigures(std::ostream &out, const Request &request, const Outcome &outc
     // The imperial and the metric figure of a quantity stand next to each other; the total
     // displacement has a row only when there is one.
     std::vector<std::vector<std::string>> table{{"", "Imperial", "Metric"}};
-    const auto &figures = outcome.figures;
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        if (figures[i].text.empty())
+    const auto &texts = outcome.texts;
+    const auto &columns = outcome.columns;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].empty())
             continue;
-        std::vector<std::string> row{figures[i].label, withUnit(figures[i])};
-        if (i + 1 < figures.size() && figures[i + 1].label == figures[i].label)
-            row.push_back(withUnit(figures[++i]));
+        std::vector<std::string> row{std::string(columns[i].label), withUnit(texts[i], columns[i])};
+        if (i + 1 < texts.size() && columns[i + 1].label == columns[i].label)
+            ++i, row.push_back(withUnit(texts[i], columns[i]));
         table.push_back(std::move(row));
     }
     std::vector<std::size_t> widths(3);
@@ -60,9 +68,7 @@ void printFigures(std::ostream &out, const Request &request, const Outcome &outc
 }
 
 std::vector<std::string> SweepTable::cells(const Outcome &outcome) const {
-    std::vector<std::string> cells;
-    for (const Figure &f : outcome.figures)
-        cells.push_back(f.text);
+    std::vector<std::string> cells = outcome.texts;
     if (outcome.refused())
         cells.push_back(joinedReasons(outcome.refusal));
     return cells;
@@ -70,8 +76,8 @@ std::vector<std::string> SweepTable::cells(const Outcome &outcome) const {
 
 void SweepTable::measure(const Outcome &outcome) {
     if (columns_.empty()) {
-        for (const Figure &f : outcome.figures)
-            columns_.push_back(f.column);
+        for (const Column &c : outcome.columns)
+            columns_.push_back(c.key);
         columns_.push_back("refused");
         std::transform(columns_.begin(), columns_.end(), std::back_inserter(widths_),
                        [](const std::string &name) { return width(name); });

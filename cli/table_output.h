@@ -14,8 +14,10 @@ namespace liftcalc::cli {
 // One calculation: a row per quantity, imperial and metric side by side.
 void printFigures(std::ostream &out, const Request &request, const Outcome &outcome);
 
-// A sweep, a row per value. The columns are as wide as the widest text any row will hold, so
-// every row is measured first and then written as it is calculated again.
+// A sweep, a row per value, each written as it is calculated. The columns are as wide as the
+// first and the last row need: every figure grows or shrinks steadily along a sweep, so the
+// widest figures stand at its ends, as do the refused rows (an input below a limit, or so large
+// that it overflows). A figure with more decimals in between pushes only the cell after it.
 class SweepTable {
 public:
     void measure(const Outcome &outcome);
