@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/refusal.h"
 
+#include "cli/request.h"
 #include "window/controls.h"
 
 #include <cmath>
@@ -8,21 +9,10 @@
 namespace liftcalc::cli {
 namespace {
 
-// The typed text as a reason quotes it: short, on one line, quoted when it has blanks.
+// The typed text as a reason quotes it, in quotes when it has blanks or was shortened.
 std::string quoted(const std::string &text) {
-    constexpr std::size_t kLongest = 24; // characters, not bytes
-    std::string shown;
-    std::size_t characters = 0;
-    bool blank = text.empty();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80 && ++characters > kLongest) {
-            shown += "...";
-            break;
-        }
-        blank = blank || c == ' ' || c == '"';
-        shown += c < 0x20 || c == 0x7F ? ' ' : text[i];
-    }
+    const std::string shown = shownText(text);
+    const bool blank = shown.empty() || shown.find_first_of(" \"") != std::string::npos;
     return blank || shown != text ? "\"" + shown + "\"" : shown;
 }
 

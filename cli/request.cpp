@@ -16,10 +16,23 @@ std::string listed(const std::vector<std::string> &names) {
 
 } // namespace
 
+std::string shownText(std::string_view text) {
+    constexpr std::size_t kLongest = 24; // characters, not bytes
+    std::string shown;
+    std::size_t characters = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80 && ++characters > kLongest)
+            return shown + "...";
+        shown += byte < 0x20 || byte == 0x7F ? ' ' : c;
+    }
+    return shown;
+}
+
 Request parseRequest(std::span<const std::string> args) {
     Request request;
     if (args.empty() || !(request.command = commandNamed(args[0])))
-        throw UsageError("unknown calculator '" + (args.empty() ? "" : args[0]) + "'");
+        throw UsageError("unknown calculator '" + (args.empty() ? "" : shownText(args[0])) + "'");
     const auto inputs = request.command->inputs();
     // Each choice is made once: units, output form, locale, help and each input.
     std::map<std::string, std::string> chosen;
@@ -48,7 +61,7 @@ Request parseRequest(std::span<const std::string> args) {
         };
         auto noValue = [&] {
             if (value)
-                throw UsageError("option " + option + " takes no value");
+                throw UsageError("option " + shownText(option) + " takes no value");
         };
 
         if (option == "--help" || option == "-h") {
@@ -72,7 +85,7 @@ Request parseRequest(std::span<const std::string> args) {
             request.inputs[option.substr(2)] = takeValue();
         } else {
             throw UsageError("the " + std::string(request.command->name) +
-                             " calculator has no option '" + option + "'");
+                             " calculator has no option '" + shownText(option) + "'");
         }
     }
     if (request.help)

@@ -27,6 +27,9 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Text a person gave, as a message quotes it: on one line and at most a few dozen characters.
+std::string shownText(std::string_view text);
+
 // Throws UsageError for an unknown calculator or option, an option without its value, an
 // option given twice or beside its opposite (--json --csv, --metric --imperial), and names every
 // missing input at once.

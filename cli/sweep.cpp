@@ -13,19 +13,19 @@ Sweep::Sweep(std::string_view range, const NumberFormat &format, std::size_t max
     const auto first = range.find(':');
     const auto second = range.find(':', first + 1);
     if (second == std::string_view::npos || range.find(':', second + 1) != std::string_view::npos)
-        throw UsageError("a range is FROM:TO:STEP, not '" + std::string(range) + "'");
+        throw UsageError("a range is FROM:TO:STEP, not '" + shownText(range) + "'");
     const auto from = strictValue(range.substr(0, first), format);
     const auto to = strictValue(range.substr(first + 1, second - first - 1), format);
     const auto step = strictValue(range.substr(second + 1), format);
     if (!from || !to || !step)
-        throw UsageError("FROM, TO and STEP of '" + std::string(range) + "' must be numbers");
+        throw UsageError("FROM, TO and STEP of '" + shownText(range) + "' must be numbers");
     from_ = *from, to_ = *to, step_ = *step;
     if (step_ == 0 || (to_ - from_) * step_ < 0)
-        throw UsageError("in '" + std::string(range) +
+        throw UsageError("in '" + shownText(range) +
                          "' STEP must lead from FROM to TO: above 0 upwards, below 0 downwards");
     const double steps = std::floor((to_ - from_) / step_);
     if (!std::isfinite(steps) || steps >= static_cast<double>(maxRows))
-        throw UsageError("the range '" + std::string(range) + "' gives more than " +
+        throw UsageError("the range '" + shownText(range) + "' gives more than " +
                          std::to_string(maxRows) + " rows");
     // The quotient may fall just short of a whole number (0.1:0.3:0.1) or just past it, so the
     // last two candidates are judged by the values they print.
@@ -38,7 +38,7 @@ Sweep::Sweep(std::string_view range, const NumberFormat &format, std::size_t max
     ++count_;
     if (withinRange(count_)) {
         if (count_ >= maxRows)
-            throw UsageError("the range '" + std::string(range) + "' gives more than " +
+            throw UsageError("the range '" + shownText(range) + "' gives more than " +
                              std::to_string(maxRows) + " rows");
         ++count_;
     }

@@ -37,8 +37,16 @@ std::string line(const std::vector<std::string> &cells, const std::vector<std::s
     return text;
 }
 
+// A row stays on one line: a typed tab or line break (which the reading skips) shows as a space.
+std::string cellText(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, ' ');
+    return text;
+}
+
 std::string withUnit(const std::string &text, const Column &c) {
-    return c.unit.empty() ? text : text + " " + std::string(c.unit);
+    return cellText(c.unit.empty() ? text : text + " " + std::string(c.unit));
 }
 
 } // namespace
@@ -68,7 +76,9 @@ void printFigures(std::ostream &out, const Request &request, const Outcome &outc
 }
 
 std::vector<std::string> SweepTable::cells(const Outcome &outcome) const {
-    std::vector<std::string> cells = outcome.texts;
+    std::vector<std::string> cells;
+    for (const std::string &text : outcome.texts)
+        cells.push_back(cellText(text));
     if (outcome.refused())
         cells.push_back(joinedReasons(outcome.refusal));
     return cells;

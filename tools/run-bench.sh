@@ -47,7 +47,7 @@ sweep() { # ROWS FORM-OPTION...
         /usr/bin/time -f "%e %U %S %M" -o "$XDG_RUNTIME_DIR/time" "$desktop" pressure \
             --diameter 10 --plungers 1 --load "1:$rows:1" "$@" >/dev/null
         cat "$XDG_RUNTIME_DIR/time"
-    done | sort -n | awk -v name="$1" -v rows="$rows" '{ line[NR] = $0 }
+    done | sort -n | awk -v name="${1:-}" -v rows="$rows" '{ line[NR] = $0 }
         END { split(line[int((NR + 1) / 2)], f, " ")
               printf "%-9s %7d rows  %6.3f s wall  %6.3f s CPU  peak RSS %5.1f MiB\n",
                      name == "" ? "table" : substr(name, 3), rows, f[1], f[2] + f[3], f[4] / 1024 }'
@@ -58,4 +58,9 @@ for form in "" --csv --json; do
     for rows in 1000 100000; do
         sweep "$rows" $form
     done
+done
+echo "== the same 100,000-row sweeps without Qt Widgets ($build/bench/cli_only)"
+desktop="$build/bench/cli_only"
+for form in "" --csv --json; do
+    sweep 100000 $form
 done
