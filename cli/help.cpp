@@ -26,7 +26,7 @@ written with a point and no grouping in every locale, its unit in the column nam
 (load_kg). A calculation that is refused keeps its row, with the reason in the
 column "refused" (empty or null otherwise), and the exit status is 1.
 
-Examples:
+Examples (in English number settings; the JSON is one line, wrapped here):
   $ liftcalc pressure --diameter 10 --plungers 1 --load 20000:30000:10000
   diameter_in   diameter_mm   plungers   load_lb   load_kg      pressure_psi   pressure_bar
   10            254.000       1          20000     9,071.800    254.648        17.558
