@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calculate.h"
 
+#include "cli/refusal.h"
 #include "window/controls.h"
 
 #include <algorithm>
@@ -16,29 +17,39 @@ std::string lowerCase(std::string_view text) {
     return out;
 }
 
-Figure figureOf(const FieldTexts &texts, const Quantity &quantity, int field) {
+Column columnOf(const Quantity &quantity, int field) {
     const FieldDesign &design = kFields[field];
-    std::string column(quantity.key);
+    std::string key(quantity.key);
     if (!design.unit.empty())
-        column += "_" + lowerCase(design.unit);
-    return {column, std::string(design.quantity), std::string(design.unit), texts[field]};
+        key += "_" + lowerCase(design.unit);
+    return {key, design.quantity, design.unit, field};
 }
 
-// The window's message, and the field its focus goes to.
-std::string refusalOf(const UnitColumn &column, const FieldTexts &texts,
-                      const NumberFormat &format) {
-    std::string text = std::string(kInvalidNumberPrompt) + "\n";
-    if (const auto field = firstNotAboveZero(column.inputs, texts, format)) {
-        const FieldDesign &design = kFields[*field];
-        text += "Check the field " + std::string(design.quantity) +
-                (design.unit.empty() ? "" : " (" + std::string(design.unit) + ")") + ".";
-    } else {
-        text += "No input is 0 or less; one of them is not a number as a whole.";
+std::vector<Column> buildColumns(const CalculatorCommand &command) {
+    std::vector<Column> columns;
+    for (const Quantity *quantity : command.shown()) {
+        columns.push_back(columnOf(*quantity, quantity->imperialField));
+        if (quantity->metricField)
+            columns.push_back(columnOf(*quantity, *quantity->metricField));
     }
-    return text;
+    if (command.givesTotal()) {
+        columns.push_back({"total_gpf", "Total Displacement", "GPF", std::nullopt});
+        columns.push_back({"total_lpm", "Total Displacement", "LPM", std::nullopt});
+    }
+    return columns;
 }
 
 } // namespace
+
+std::span<const Column> columnsOf(const CalculatorCommand &command) {
+    static const auto all = [] {
+        std::array<std::vector<Column>, kCommands.size()> columns;
+        for (std::size_t i = 0; i < kCommands.size(); ++i)
+            columns[i] = buildColumns(kCommands[i]);
+        return columns;
+    }();
+    return all.at(static_cast<std::size_t>(&command - kCommands.data()));
+}
 
 Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
@@ -51,24 +62,23 @@ Outcome calculate(const CalculatorCommand &command, bool imperial,
     const UnitColumn &column =
         command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);
     const liftcalc::Outcome calculation = column.calculate(texts, format);
-    for (const Effect &effect : calculation.effects)
-        if (const auto *write = std::get_if<FieldWrite>(&effect))
-            texts[write->field] = write->text;
+    Outcome outcome{columnsOf(command), {}, {}};
     if (calculation.refused)
-        return {{}, refusalOf(column, texts, format)};
+        outcome.refusal = refusalReasons(command, imperial, texts, format);
+    else
+        for (const Effect &effect : calculation.effects)
+            if (const auto *write = std::get_if<FieldWrite>(&effect))
+                texts[write->field] = write->text;
 
-    Outcome outcome;
-    for (const Quantity *quantity : command.shown()) {
-        outcome.figures.push_back(figureOf(texts, *quantity, quantity->imperialField));
-        if (quantity->metricField)
-            outcome.figures.push_back(figureOf(texts, *quantity, *quantity->metricField));
-    }
-    if (const auto &total = calculation.total) {
-        outcome.figures.push_back(
-            {"total_gpf", "Total Displacement", "GPF", plainText(total->gallonsPerFoot, format)});
-        outcome.figures.push_back(
-            {"total_lpm", "Total Displacement", "LPM", plainText(total->litresPerMetre, format)});
-    }
+    const auto &total = calculation.total;
+    for (const Column &c : outcome.columns)
+        if (c.field)
+            outcome.texts.push_back(texts[*c.field]);
+        else if (total && !calculation.refused)
+            outcome.texts.push_back(
+                plainText(c.unit == "GPF" ? total->gallonsPerFoot : total->litresPerMetre, format));
+        else
+            outcome.texts.emplace_back();
     return outcome;
 }
 

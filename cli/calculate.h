@@ -5,27 +5,37 @@
 #include "cli/quantities.h"
 
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace liftcalc::cli {
 
-struct Figure {
-    std::string column; // "load_kg"
-    std::string label;  // "Load on Plunger(s)"
-    std::string unit;   // "KG"; empty for the number of plungers
-    std::string text;   // exactly as the field shows it
+// A figure a calculator gives: a field of the window, or the total displacement.
+struct Column {
+    std::string key;          // "load_kg": the name in CSV and JSON
+    std::string_view label;   // "Load on Plunger(s)"
+    std::string_view unit;    // "KG"; empty for the number of plungers
+    std::optional<int> field; // nothing for the total displacement
 };
 
+// Every figure the calculator shows, in the order of the window's rows, imperial before metric;
+// the flow rate and displacement calculators add the total displacement of all plungers.
+std::span<const Column> columnsOf(const CalculatorCommand &command);
+
 struct Outcome {
-    std::vector<Figure> figures; // empty when the calculation was refused
-    std::string refusal;         // the window's message and where its focus went
+    std::span<const Column> columns;
+    // A text for each column, exactly as the window shows it; empty where there is no figure
+    // (the total displacement of one plunger). A refused calculation keeps only the inputs.
+    std::vector<std::string> texts;
+    std::vector<std::string> refusal; // what to fix, one reason an input; empty when calculated
+
+    bool refused() const { return !refusal.empty(); }
 };
 
 // Puts each input into its field as the window holds a person's typing, runs the calculator's
 // calculation for the unit system and takes every figure of the calculator from the fields it
-// leaves. For several plungers the total displacement of the flow rate and displacement
-// calculators is added.
+// leaves.
 Outcome calculate(const CalculatorCommand &command, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format);
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
-#include "window/controls.h"
 
-#include "cli/output.h"
+#include "cli/data_output.h"
+#include "cli/help.h"
+#include "cli/sweep.h"
+#include "cli/table_output.h"
 #include "platform/locale_format.h"
 
 #include <ostream>
@@ -10,30 +12,85 @@
 namespace liftcalc::cli {
 namespace {
 
-constexpr std::size_t kMaxSweepRows = 100000;
+constexpr std::size_t kMaxSweepRows = 1000000;
 
-std::string unitsOf(const Quantity &quantity) {
-    const auto &imperial = kFields[quantity.imperialField].unit;
-    if (!quantity.metricField)
-        return "a whole number";
-    return std::string(imperial) + " or " + std::string(kFields[*quantity.metricField].unit);
+struct Command {
+    Request request;
+    NumberFormat format;
+    std::optional<Sweep> sweep;
+    std::string sweptInput;
+};
+
+Command commandOf(std::span<const std::string> args, const NumberFormat &userFormat) {
+    Command command{parseRequest(args), userFormat, std::nullopt, ""};
+    if (command.request.help)
+        return command;
+    if (command.request.locale) {
+        auto named = numberFormatNamed(*command.request.locale);
+        if (!named)
+            throw UsageError("no locale is named '" + localeNameShown(*command.request.locale) +
+                             "'");
+        command.format = *named;
+    }
+    for (const auto &[input, text] : command.request.inputs)
+        if (text.find(':') != std::string::npos) {
+            command.sweptInput = input;
+            command.sweep.emplace(text, command.format, kMaxSweepRows);
+        }
+    return command;
 }
 
-std::string calculatorHelp(const CalculatorCommand &command) {
-    std::string text = "Usage: liftcalc " + std::string(command.name) + " [--imperial|--metric]";
-    for (std::string_view input : command.inputs())
-        text += " --" + std::string(input) + " VALUE";
-    text += " [--json|--csv] [--locale NAME]\n\n" + std::string(command.title) +
-            ": works out every quantity below from the three inputs, in both unit systems.\n\n";
-    for (std::string_view input : command.inputs()) {
-        const Quantity &q = *quantityNamed(input);
-        text += "  --" + std::string(input) + std::string(14 - input.size(), ' ') +
-                std::string(kFields[q.imperialField].quantity) + " (" + unitsOf(q) + ")\n";
+int calculateOnce(const Command &command, std::ostream &out, std::ostream &err) {
+    const Request &request = command.request;
+    const Outcome outcome =
+        calculate(*request.command, request.imperial, request.inputs, command.format);
+    if (request.output != OutputForm::Table)
+        DataWriter(out, request, command.format).single(outcome);
+    else if (!outcome.refused())
+        printFigures(out, request, outcome);
+    if (!outcome.refused())
+        return 0;
+    // The window's own message, then what to fix.
+    err << kInvalidNumberPrompt << "\n";
+    for (const std::string &reason : outcome.refusal)
+        err << reason << "\n";
+    return 1;
+}
+
+// Each row is calculated and written at once, so that a sweep holds one row at a time.
+int calculateSweep(const Command &command, std::ostream &out, std::ostream &err) {
+    const Request &request = command.request;
+    auto inputs = request.inputs;
+    auto rowAt = [&](std::size_t i) {
+        inputs[command.sweptInput] = (*command.sweep)[i];
+        return calculate(*request.command, request.imperial, inputs, command.format);
+    };
+    const std::size_t rows = command.sweep->size();
+    std::size_t refused = 0;
+    if (request.output == OutputForm::Table) {
+        SweepTable table;
+        table.measure(rowAt(0));
+        table.measure(rowAt(rows - 1));
+        table.header(out);
+        for (std::size_t i = 0; i < rows; ++i) {
+            const Outcome outcome = rowAt(i);
+            refused += outcome.refused();
+            table.row(out, outcome);
+        }
+    } else {
+        DataWriter writer(out, request, command.format);
+        for (std::size_t i = 0; i < rows; ++i) {
+            const Outcome outcome = rowAt(i);
+            refused += outcome.refused();
+            writer.row(outcome);
+        }
+        writer.finish();
     }
-    text += "\nValues are in imperial units unless --metric is given. One input may be a range\n"
-            "FROM:TO:STEP, which prints a row for each value (--csv for CSV). Numbers are read\n"
-            "in the regional format of --locale NAME (such as de_DE), or else the user's own.\n";
-    return text;
+    if (refused == 0)
+        return 0;
+    err << "liftcalc: " << refused << " of " << rows
+        << " calculations refused; each row says why\n";
+    return 1;
 }
 
 } // namespace
@@ -59,67 +116,27 @@ std::string programHelp() {
     }
     text += "\nUnits: diameter IN or MM, load LB or KG, pressure PSI or BAR, speed FPM or MPS,\n"
             "flow GPM or LPS, displacement GPF or LPM; plungers is a whole number.\n"
-            "'liftcalc CALCULATOR --help' describes one calculator.\n";
-    return text;
+            "'liftcalc CALCULATOR --help' describes one calculator.\n\n";
+    return text + outputHelp();
 }
 
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
         const NumberFormat &userFormat) {
-    Request request;
-    NumberFormat format = userFormat;
-    std::vector<std::string> values;
-    std::string sweptInput;
+    Command command;
     try {
-        request = parseRequest(args);
-        if (request.help) {
-            out << calculatorHelp(*request.command);
-            return 0;
-        }
-        if (request.locale) {
-            auto named = numberFormatNamed(*request.locale);
-            if (!named)
-                throw UsageError("unknown locale '" + *request.locale + "'");
-            format = *named;
-        }
-        for (const auto &[input, text] : request.inputs) {
-            if (text.find(':') != std::string::npos) {
-                sweptInput = input;
-                values = sweepValues(text, format, kMaxSweepRows);
-            }
-        }
+        command = commandOf(args, userFormat);
     } catch (const UsageError &e) {
-        const CalculatorCommand *command = args.empty() ? nullptr : commandNamed(args[0]);
+        const CalculatorCommand *calculator = args.empty() ? nullptr : commandNamed(args[0]);
         err << "liftcalc: " << e.what() << "\n"
-            << "Try 'liftcalc " << (command ? std::string(command->name) + " " : "")
+            << "Try 'liftcalc " << (calculator ? std::string(calculator->name) + " " : "")
             << "--help'.\n";
         return 2;
     }
-
-    if (sweptInput.empty()) {
-        Outcome outcome = calculate(*request.command, request.imperial, request.inputs, format);
-        if (outcome.figures.empty()) {
-            err << outcome.refusal << "\n";
-            return 1;
-        }
-        printFigures(out, request, outcome.figures);
+    if (command.request.help) {
+        out << calculatorHelp(*command.request.command);
         return 0;
     }
-
-    int status = 0;
-    std::vector<std::vector<Figure>> rows;
-    auto inputs = request.inputs;
-    for (const std::string &value : values) {
-        inputs[sweptInput] = value;
-        Outcome outcome = calculate(*request.command, request.imperial, inputs, format);
-        if (outcome.figures.empty()) {
-            err << "--" << sweptInput << " " << value << ": " << outcome.refusal << "\n";
-            status = 1;
-            continue;
-        }
-        rows.push_back(std::move(outcome.figures));
-    }
-    printRows(out, request, rows);
-    return status;
+    return command.sweep ? calculateSweep(command, out, err) : calculateOnce(command, out, err);
 }
 
 } // namespace liftcalc::cli

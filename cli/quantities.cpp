@@ -32,4 +32,9 @@ std::vector<const Quantity *> CalculatorCommand::shown() const {
     return quantities;
 }
 
+bool CalculatorCommand::givesTotal() const {
+    const auto &fields = calculator->shownFields;
+    return std::find(fields.begin(), fields.end(), fields::displacementGpf) != fields.end();
+}
+
 } // namespace liftcalc::cli

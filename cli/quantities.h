@@ -39,11 +39,15 @@ struct CalculatorCommand {
     std::string_view name;
     std::string_view title;
     const Calculator *calculator;
+    // The load calculator refuses a diameter below one whole inch or millimetre.
+    bool diameterAtLeastOne = false;
 
     // The options of its inputs, in the order they are typed.
     std::vector<std::string_view> inputs() const;
     // Every quantity the calculator shows, in the order of the window's rows.
     std::vector<const Quantity *> shown() const;
+    // The flow rate and displacement calculators also give the displacement of all plungers.
+    bool givesTotal() const;
 };
 
 // In the order the window tests them.
@@ -51,7 +55,7 @@ inline const std::array<CalculatorCommand, 6> kCommands{{
     {"pressure", "Static pressure", &calculators::staticPressure},
     {"flow", "Flow rate", &calculators::flowRate},
     {"displacement", "Plunger displacement", &calculators::plungerDisplacement},
-    {"load", "Load on plunger(s)", &calculators::loadOnPlungers},
+    {"load", "Load on plunger(s)", &calculators::loadOnPlungers, true},
     {"diameter", "Plunger diameter", &calculators::plungerDiameter},
     {"speed", "Up speed at rated load", &calculators::upSpeed},
 }};

@@ -2,15 +2,46 @@
 #include "cli/request.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace liftcalc::cli {
+namespace {
+
+// Names in the way a person lists them: "--a", "--a and --b", "--a, --b and --c".
+std::string listed(const std::vector<std::string> &names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 < names.size() ? ", " : " and ") + names[i];
+    return text;
+}
+
+} // namespace
+
+std::string shownText(std::string_view text) {
+    constexpr std::size_t kLongest = 24; // characters, not bytes
+    std::string shown;
+    std::size_t characters = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80 && ++characters > kLongest)
+            return shown + "...";
+        shown += byte < 0x20 || byte == 0x7F ? ' ' : c;
+    }
+    return shown;
+}
 
 Request parseRequest(std::span<const std::string> args) {
     Request request;
     if (args.empty() || !(request.command = commandNamed(args[0])))
-        throw UsageError("unknown calculator '" + (args.empty() ? "" : args[0]) + "'");
+        throw UsageError("unknown calculator '" + (args.empty() ? "" : shownText(args[0])) + "'");
     const auto inputs = request.command->inputs();
+    // Each choice is made once: units, output form, locale, help and each input.
+    std::map<std::string, std::string> chosen;
+    auto choose = [&](const std::string &choice, const std::string &option) {
+        if (auto [it, fresh] = chosen.emplace(choice, option); !fresh)
+            throw UsageError(it->second == option ? "option " + option + " is given twice"
+                                                  : "options " + it->second + " and " + option +
+                                                        " exclude each other");
+    };
 
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string option = args[i];
@@ -20,72 +51,58 @@ Request parseRequest(std::span<const std::string> args) {
             value = option.substr(equals + 1);
             option.resize(equals);
         }
+        // A value never starts with "--": that is the next option, so this one lacks its value.
         auto takeValue = [&]() -> std::string {
             if (value)
                 return *value;
-            if (i + 1 >= args.size())
+            if (i + 1 >= args.size() || args[i + 1].starts_with("--"))
                 throw UsageError("option " + option + " needs a value");
             return args[++i];
         };
         auto noValue = [&] {
             if (value)
-                throw UsageError("option " + option + " takes no value");
+                throw UsageError("option " + shownText(option) + " takes no value");
         };
 
         if (option == "--help" || option == "-h") {
             noValue();
+            choose("help", option);
             request.help = true;
         } else if (option == "--imperial" || option == "--metric") {
             noValue();
+            choose("units", option);
             request.imperial = option == "--imperial";
         } else if (option == "--json" || option == "--csv") {
             noValue();
+            choose("output", option);
             request.output = option == "--json" ? OutputForm::Json : OutputForm::Csv;
         } else if (option == "--locale") {
+            choose("locale", option);
             request.locale = takeValue();
         } else if (option.starts_with("--") &&
                    std::find(inputs.begin(), inputs.end(), option.substr(2)) != inputs.end()) {
+            choose(option, option);
             request.inputs[option.substr(2)] = takeValue();
         } else {
             throw UsageError("the " + std::string(request.command->name) +
-                             " calculator has no option '" + option + "'");
+                             " calculator has no option '" + shownText(option) + "'");
         }
     }
     if (request.help)
         return request;
+    std::vector<std::string> missing;
     for (std::string_view input : inputs)
         if (!request.inputs.contains(std::string(input)))
-            throw UsageError("missing input --" + std::string(input));
+            missing.push_back("--" + std::string(input));
+    if (!missing.empty())
+        throw UsageError("missing input" + std::string(missing.size() > 1 ? "s " : " ") +
+                         listed(missing));
     const auto sweeps =
         std::count_if(request.inputs.begin(), request.inputs.end(),
                       [](const auto &in) { return in.second.find(':') != std::string::npos; });
     if (sweeps > 1)
         throw UsageError("only one input may be a range FROM:TO:STEP");
     return request;
-}
-
-std::vector<std::string> sweepValues(std::string_view range, const NumberFormat &format,
-                                     std::size_t maxRows) {
-    const auto first = range.find(':');
-    const auto second = range.find(':', first + 1);
-    if (second == std::string_view::npos || range.find(':', second + 1) != std::string_view::npos)
-        throw UsageError("a range is FROM:TO:STEP, not '" + std::string(range) + "'");
-    const auto from = strictValue(range.substr(0, first), format);
-    const auto to = strictValue(range.substr(first + 1, second - first - 1), format);
-    const auto step = strictValue(range.substr(second + 1), format);
-    if (!from || !to || !step)
-        throw UsageError("FROM, TO and STEP of '" + std::string(range) + "' must be numbers");
-    if (!(*step > 0) || *to < *from)
-        throw UsageError("a range goes up from FROM to TO by a STEP above 0");
-    // A little slack, so that 0.1:0.3:0.1 ends on 0.3 as a person expects.
-    const double steps = std::floor((*to - *from) / *step + 1e-9);
-    if (!std::isfinite(steps) || steps + 1 > static_cast<double>(maxRows))
-        throw UsageError("the range '" + std::string(range) + "' gives more than " +
-                         std::to_string(maxRows) + " rows");
-    std::vector<std::string> values;
-    for (std::size_t i = 0; i <= static_cast<std::size_t>(steps); ++i)
-        values.push_back(plainText(*from + static_cast<double>(i) * *step, format));
-    return values;
 }
 
 } // namespace liftcalc::cli

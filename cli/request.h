@@ -27,12 +27,12 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Throws UsageError for an unknown calculator or option, a missing value or a missing input.
-Request parseRequest(std::span<const std::string> args);
+// Text a person gave, as a message quotes it: on one line and at most a few dozen characters.
+std::string shownText(std::string_view text);
 
-// A sweep FROM:TO:STEP: the values in order, as plain number text. Throws UsageError for a
-// malformed range or one of more than maxRows values.
-std::vector<std::string> sweepValues(std::string_view range, const NumberFormat &format,
-                                     std::size_t maxRows);
+// Throws UsageError for an unknown calculator or option, an option without its value, an
+// option given twice or beside its opposite (--json --csv, --metric --imperial), and names every
+// missing input at once.
+Request parseRequest(std::span<const std::string> args);
 
 } // namespace liftcalc::cli

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace liftcalc {
@@ -13,7 +14,13 @@ namespace liftcalc {
 // The settings of a locale; a C or POSIX locale counts as English (United States).
 NumberFormat numberFormatOf(const QLocale &locale);
 
-// The settings of a locale named like "de_DE" or "fr_FR"; nothing for a name no locale has.
+// The settings of a locale named as the environment names it: a language, optionally a script
+// and a territory, a codeset and a modifier (de_DE, sr_Latn_RS, de_DE.UTF-8, ca_ES@valencia),
+// or C and POSIX. Nothing for a name no locale has: a misspelling (DE_de), a territory the
+// language is not spoken in by name (en_ZZ), any other character (de_DE;x).
 std::optional<NumberFormat> numberFormatNamed(std::string_view name);
+
+// A locale name as a message quotes it: at most a few dozen characters, each printable.
+std::string localeNameShown(std::string_view name);
 
 } // namespace liftcalc

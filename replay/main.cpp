@@ -21,7 +21,8 @@ int main(int argc, char **argv) {
         if (std::strcmp(argv[i], "--locale") == 0 && i + 1 < argc) {
             auto named = numberFormatNamed(argv[++i]);
             if (!named) {
-                std::cerr << "liftcalc-replay: unknown locale '" << argv[i] << "'\n";
+                std::cerr << "liftcalc-replay: no locale is named '" << localeNameShown(argv[i])
+                          << "'\n";
                 return 2;
             }
             format = *named;

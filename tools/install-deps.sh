@@ -5,7 +5,7 @@ set -eu
 
 # fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
 # lintian, appstream, desktop-file-utils: the checks of the Debian package it builds.
-packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev fonts-liberation2
+packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev fonts-liberation2 python3
     lintian appstream desktop-file-utils "$@")
 
 missing=()

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# `make bench`: the core's speed (Google Benchmark), then the desktop program's start-up time
-# and resident memory under Xvfb beside a minimal Qt Widgets window with the same controls.
-#   BENCH_RUNS  start-up runs per program (default 10)
+# `make bench`: the core's speed (Google Benchmark), the desktop program's start-up time and
+# resident memory under Xvfb beside a minimal Qt Widgets window with the same controls, and the
+# command line's time and peak memory for long sweeps in each output form.
+#   BENCH_RUNS  start-up runs per program (default 10); sweep runs per form (default 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
 
-tools/install-deps.sh libbenchmark-dev libxcb1-dev xvfb xauth
+tools/install-deps.sh libbenchmark-dev libxcb1-dev xvfb xauth time
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLIFTCALC_BUILD_UI=ON \
     -DLIFTCALC_BUILD_TESTS=OFF -DLIFTCALC_BUILD_BENCH=ON >/dev/null
 cmake --build "$build"
@@ -34,3 +35,32 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
          END { if (NR == 2)
                    printf "desktop / minimal: start-up %.2fx, RSS %+.1f MiB\n",
                           ms[2] / ms[1], (rss[2] - rss[1]) / 1024 }'
+
+[ -x "$desktop" ] || exit 0
+# A sweep writes each row as it is calculated, so its peak memory is the same for a thousand
+# rows as for a hundred thousand; --version is the program's own floor. Median of the runs.
+echo "== command line: pressure sweep over --load, output to /dev/null (median of ${BENCH_RUNS:-5})"
+sweep() { # ROWS FORM-OPTION...
+    local rows=$1
+    shift
+    for _ in $(seq "${BENCH_RUNS:-5}"); do
+        /usr/bin/time -f "%e %U %S %M" -o "$XDG_RUNTIME_DIR/time" "$desktop" pressure \
+            --diameter 10 --plungers 1 --load "1:$rows:1" "$@" >/dev/null
+        cat "$XDG_RUNTIME_DIR/time"
+    done | sort -n | awk -v name="${1:-}" -v rows="$rows" '{ line[NR] = $0 }
+        END { split(line[int((NR + 1) / 2)], f, " ")
+              printf "%-9s %7d rows  %6.3f s wall  %6.3f s CPU  peak RSS %5.1f MiB\n",
+                     name == "" ? "table" : substr(name, 3), rows, f[1], f[2] + f[3], f[4] / 1024 }'
+}
+/usr/bin/time -f "%M" -o "$XDG_RUNTIME_DIR/time" "$desktop" --version >/dev/null
+awk '{ printf "--version                                        peak RSS %5.1f MiB\n", $1 / 1024 }' "$XDG_RUNTIME_DIR/time"
+for form in "" --csv --json; do
+    for rows in 1000 100000; do
+        sweep "$rows" $form
+    done
+done
+echo "== the same 100,000-row sweeps without Qt Widgets ($build/bench/cli_only)"
+desktop="$build/bench/cli_only"
+for form in "" --csv --json; do
+    sweep 100000 $form
+done

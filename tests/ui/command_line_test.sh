@@ -30,9 +30,13 @@ check two-options 2 "Usage: " --help --version
 check help-lists-calculators 0 "displacement  Plunger displacement" --help
 check calculate 0 "Static Pressure          254.648 PSI   17.558 BAR" \
     pressure --diameter 10 --plungers 1 --load 20000 --locale en_US
-check refused 1 "Did you enter a valid number in every field?" \
+check refused 1 "Did you enter a valid number in every field?
+--flow \"100 gpm\" is not a number" \
     speed --diameter 5 --plungers 1 --flow "100 gpm"
-check bad-range 2 "gives more than 100000 rows" \
+check value-missing 2 "option --diameter needs a value" pressure --diameter --plungers 1 --load 9
+check no-such-locale 2 "no locale is named 'en_ZZ'" \
+    pressure --diameter 10 --plungers 1 --load 20000 --locale en_ZZ
+check bad-range 2 "gives more than 1000000 rows" \
     load --diameter 6 --plungers 2 --pressure 1:1e9:1
 check qt-option-then-unknown 2 "Usage: " -platform offscreen --bogus
 # Qt's own options reach Qt: on the offscreen platform the window opens without a display and

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "cli/data_output.h"
+
+#include "cli/refusal.h"
+#include "replay/state_json.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace liftcalc::cli {
+namespace {
+
+// The shortest text that reads back as the same double, with a point and no grouping.
+void appendNumber(std::string &line, std::optional<double> value, std::string_view none) {
+    if (!value) {
+        line += none;
+        return;
+    }
+    char text[32];
+    line.append(text, std::to_chars(text, text + sizeof text, *value).ptr);
+}
+
+// Quoted when it holds a separator, a quote or a line break, with quotes doubled.
+std::string csvField(const std::string &text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// The header names each column; records end in CR LF.
+std::string csvHeader(const Outcome &outcome) {
+    std::string line;
+    for (const Column &c : outcome.columns)
+        line += c.key + ',';
+    return line + "refused\r\n";
+}
+
+std::string jsonHead(const Request &request) {
+    return "{\"calculator\":" + jsonString(request.command->name) +
+           ",\"units\":" + jsonString(request.imperial ? "imperial" : "metric");
+}
+
+} // namespace
+
+std::optional<double> DataWriter::valueOf(std::size_t column, const std::string &text) {
+    if (lastRead_.size() <= column)
+        lastRead_.resize(column + 1, {"", std::nullopt});
+    auto &[lastText, value] = lastRead_[column];
+    if (text != lastText)
+        lastText = text, value = strictValue(text, format_);
+    return value;
+}
+
+// The keys are the command line's own names, which need no escaping.
+void DataWriter::appendJsonRow(const Outcome &outcome) {
+    line_ += '{';
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        line_ += '"';
+        line_ += outcome.columns[i].key;
+        line_ += "\":";
+        appendNumber(line_, valueOf(i, outcome.texts[i]), "null");
+        line_ += ',';
+    }
+    line_ += "\"refused\":";
+    line_ += outcome.refused() ? jsonString(joinedReasons(outcome.refusal)) : "null";
+    line_ += '}';
+}
+
+void DataWriter::appendCsvRow(const Outcome &outcome) {
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        appendNumber(line_, valueOf(i, outcome.texts[i]), "");
+        line_ += ',';
+    }
+    if (outcome.refused())
+        line_ += csvField(joinedReasons(outcome.refusal));
+    line_ += "\r\n";
+}
+
+// Each row goes out in one write.
+void DataWriter::row(const Outcome &outcome) {
+    const bool first = !begun_;
+    begun_ = true;
+    line_.clear();
+    if (request_.output == OutputForm::Csv) {
+        if (first)
+            line_ += csvHeader(outcome);
+        appendCsvRow(outcome);
+    } else {
+        line_ += first ? jsonHead(request_) + ",\"rows\":[\n" : ",\n";
+        appendJsonRow(outcome);
+    }
+    out_ << line_;
+}
+
+void DataWriter::finish() {
+    if (begun_ && request_.output == OutputForm::Json)
+        out_ << "\n]}\n";
+}
+
+void DataWriter::single(const Outcome &outcome) {
+    line_.clear();
+    if (request_.output == OutputForm::Csv) {
+        line_ += csvHeader(outcome);
+        appendCsvRow(outcome);
+    } else {
+        line_ += jsonHead(request_) + ",\"figures\":";
+        appendJsonRow(outcome);
+        line_ += "}\n";
+    }
+    out_ << line_;
+}
+
+} // namespace liftcalc::cli

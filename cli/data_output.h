@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// JSON and CSV for scripts and spreadsheets: every figure as a number, the same in any locale,
+// with its unit in the key or the header; a refused calculation keeps its row, with the reason.
+#pragma once
+
+#include "cli/calculate.h"
+#include "cli/request.h"
+
+#include <iosfwd>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace liftcalc::cli {
+
+// Writes the rows of a sweep as they come: a CSV header and a line a row, or one JSON document
+// whose "rows" array grows a row at a time.
+class DataWriter {
+public:
+    // The figures are read back in the regional format the calculation wrote them in.
+    DataWriter(std::ostream &out, const Request &request, const NumberFormat &format)
+        : out_(out), request_(request), format_(format) {}
+
+    void row(const Outcome &outcome);
+    // Closes the JSON document.
+    void finish();
+
+    // One calculation: a JSON document with its "figures", or a header and one CSV row.
+    void single(const Outcome &outcome);
+
+private:
+    void appendJsonRow(const Outcome &outcome);
+    void appendCsvRow(const Outcome &outcome);
+    // The column's figure as a number; nothing where it has none.
+    std::optional<double> valueOf(std::size_t column, const std::string &text);
+
+    std::ostream &out_;
+    const Request &request_;
+    const NumberFormat &format_;
+    bool begun_ = false;
+    std::string line_; // the row being written
+    // The last text read in each column and its value: in a sweep most columns repeat the row
+    // before.
+    std::vector<std::pair<std::string, std::optional<double>>> lastRead_;
+};
+
+} // namespace liftcalc::cli

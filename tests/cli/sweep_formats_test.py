@@ -1,0 +1,111 @@
+# SPDX-License-Identifier: MIT
+"""Sweeps on the command line against the window: each row of the table, the CSV and the JSON
+is compared with what the replay driver's window shows for the same inputs, the CSV read by
+Python's csv module and the JSON by its json module.
+
+Usage: sweep_formats_test.py LIFTCALC LIFTCALC_REPLAY"""
+import csv
+import io
+import json
+import subprocess
+import sys
+
+liftcalc, replay = sys.argv[1], sys.argv[2]
+
+# name, menu item, metric, locale, fixed inputs, swept input and range
+CASES = [
+    ("pressure", "mnuStaticPressure", False, "en_US",
+     {"diameter": "10", "plungers": "1"}, ("load", "0:60000:7500")),
+    ("flow", "mnuFlowRate", True, "de_DE",
+     {"diameter": "254", "speed": "0,508"}, ("plungers", "3:-1:-1")),
+    ("displacement", "mnuPlungerDisplacement", False, "en_US",
+     {"plungers": "2", "speed": "100"}, ("diameter", "0.5:12.5:1.5")),
+    ("load", "mnuLoad", True, "de_DE",
+     {"diameter": "127", "plungers": "1"}, ("pressure", "-10:1e3:125,5")),
+    ("load", "mnuLoad", False, "en_US",
+     {"plungers": "1", "pressure": "500"}, ("diameter", "0:1.5:0.25")),
+    ("diameter", "mnuDiameterofPlunger", False, "en_US",
+     {"plungers": "2.7", "pressure": "400"}, ("load", "1e300:1.2e308:3e307")),
+    ("speed", "mnuRatedLoadSpeed", True, "de_DE",
+     {"diameter": "127", "plungers": "1"}, ("flow", "0:20:2,5")),
+]
+# The field each option types into, imperial and metric.
+FIELDS = {"diameter": (0, 6), "plungers": (1, 1), "load": (2, 7), "pressure": (3, 8),
+          "flow": (4, 9), "displacement": (5, 10), "speed": (11, 12)}
+COLUMNS = {"diameter_in": 0, "diameter_mm": 6, "plungers": 1, "load_lb": 2, "load_kg": 7,
+           "pressure_psi": 3, "pressure_bar": 8, "flow_gpm": 4, "flow_lps": 9,
+           "displacement_gpf": 5, "displacement_lpm": 10, "speed_fpm": 11, "speed_mps": 12}
+failures = []
+
+
+def run(args):
+    done = subprocess.run([liftcalc] + args, capture_output=True)
+    return done.returncode, done.stdout.decode()
+
+
+def window_after(menu, metric, locale, inputs):
+    """The field texts and messages of the window after typing the inputs and calculating."""
+    script = [f"menu {menu}"] + (["click optMetric"] if metric else [])
+    script += [f"type {FIELDS[o][metric]} {t}" for o, t in inputs.items()]
+    script += ["click cmdCalculate", "dump"]
+    out = subprocess.run([replay, "--locale", locale], input="\n".join(script).encode(),
+                         capture_output=True).stdout.decode()
+    state = json.loads(out.splitlines()[-1])
+    return [f["text"] for f in state["fields"]], state["messages"]
+
+
+def number(text, locale):
+    group, decimal = (".", ",") if locale == "de_DE" else (",", ".")
+    return float(text.replace(group, "").replace(decimal, ".")) if text else None
+
+
+def check(what, got, wanted):
+    if got != wanted:
+        failures.append(f"{what}: got {got!r}, wanted {wanted!r}")
+
+
+for name, menu, metric, locale, fixed, (swept, span) in CASES:
+    base = [name] + (["--metric"] if metric else []) + ["--locale", locale]
+    for option, text in fixed.items():
+        base += [f"--{option}", text]
+    base += [f"--{swept}", span]
+    _, table = run(base)
+    csv_status, csv_text = run(base + ["--csv"])
+    json_status, json_text = run(base + ["--json"])
+    check(f"{name} CSV line ends", csv_text.count("\r\n"), csv_text.count("\n"))
+    rows = list(csv.DictReader(io.StringIO(csv_text, newline="")))
+    document = json.loads(json_text)
+    lines = table.splitlines()
+    header = lines[0].split()
+    check(f"{name} row counts", (len(rows), len(document["rows"])), (len(lines) - 1,) * 2)
+    refused_any = False
+    for line, row, record in zip(lines[1:], rows, document["rows"]):
+        inputs = dict(fixed)
+        # The swept value as the table shows it is the text typed into the window.
+        swept_column = next(c for c in header if COLUMNS.get(c) == FIELDS[swept][metric])
+        inputs[swept] = line.split()[header.index(swept_column)]
+        texts, messages = window_after(menu, metric, locale, inputs)
+        where = f"{name} {swept}={inputs[swept]}"
+        refused = any(m["prompt"].startswith("Did you") for m in messages)
+        refused_any |= refused
+        check(f"{where} refused in CSV", bool(row["refused"]), refused)
+        check(f"{where} refused in JSON", record["refused"] is not None, refused)
+        if refused:
+            check(f"{where} table reason", line.endswith(row["refused"]), True)
+            continue
+        cells = line.split("   ")
+        cells = [c.strip() for c in cells if c.strip()]
+        for column in (c for c in header if c in COLUMNS):
+            text = texts[COLUMNS[column]]
+            check(f"{where} table {column}", cells[header.index(column)], text)
+            check(f"{where} CSV {column}", float(row[column]), number(text, locale))
+            check(f"{where} JSON {column}", record[column], number(text, locale))
+    check(f"{name} exit status", (csv_status, json_status), (int(refused_any),) * 2)
+
+# Both front ends refuse a locale name that names no locale, with a short message.
+for name in ["DE_de", "en_ZZ", "de_DE;x", "x" * 100000]:
+    done = subprocess.run([replay, "--locale", name], input=b"", capture_output=True)
+    check(f"replay --locale {name[:10]}", (done.returncode, len(done.stderr) < 100), (2, True))
+
+print("\n".join(failures) or "all sweeps agree with the window")
+sys.exit(1 if failures else 0)
