@@ -34,3 +34,8 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
          END { if (NR == 2)
                    printf "desktop / minimal: start-up %.2fx, RSS %+.1f MiB\n",
                           ms[2] / ms[1], (rss[2] - rss[1]) / 1024 }'
+
+# The web page, side by side with a bare page of the same controls in headless Chromium.
+make --no-print-directory web >/dev/null
+echo "== web page (headless Chromium $(chromium --version 2>/dev/null | awk '{print $2}'))"
+/usr/bin/python3 bench/web_bench.py build-web/site "${BENCH_RUNS:-20}"

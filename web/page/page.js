@@ -64,6 +64,7 @@ function accessKeyOf(caption) {
 
 class CalculatorPage {
   constructor(module, format, layout) {
+    this.module = module;
     this.design = module.design();
     this.model = new module.PageWindow(format.decimal, format.group, format.minus);
     this.boxes = [];
@@ -133,7 +134,7 @@ class CalculatorPage {
         const label = element("label", { for: b.name }, frame);
         setCaption(label, b.caption);
         this.place(radio, { ...b.place, width: 300, height: b.place.height });
-        this.place(label, { ...b.place, left: b.place.left + 330, width: b.place.width - 330 });
+        this.place(label, { ...b.place, left: b.place.left + 390, width: b.place.width - 390 });
         radio.optionLabel = label;
         this.controls.set(b.id, radio);
       } else {
