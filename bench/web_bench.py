@@ -52,18 +52,25 @@ for (const [name, [item, imperial, metric]] of Object.entries(cases)) {
       m.pressEnter();
     };
     for (let i = 0; i < 200; ++i) run();
-    m.takeChanges(); m.takeMessages();
+    m.takeChanges();
+    // A refused input would time the failure path: the boxes say which path ran.
+    const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.trim().slice(0, 50)))];
     // Typing the plungers alone, to take out of the figure.
     const typeOnly = () => { m.editField(1, '2.5', 0); m.editField(1, '3', 0); };
-    let start = performance.now();
-    for (let i = 0; i < count; ++i) { run(); if (i % 256 === 0) { m.takeChanges(); m.takeMessages(); } }
-    const both = (performance.now() - start) / count;
-    m.takeChanges(); m.takeMessages();
-    start = performance.now();
-    for (let i = 0; i < count; ++i) { typeOnly(); if (i % 256 === 0) m.takeChanges(); }
-    const typing = (performance.now() - start) / count / 2;
-    m.takeChanges();
-    results[name + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000};
+    // The fastest of ten batches: other work on the machine only ever adds time.
+    const fastest = (step, perStep) => {
+      let best = Infinity;
+      for (let batch = 0; batch < 10; ++batch) {
+        const start = performance.now();
+        for (let i = 0; i < count / 10; ++i) step();
+        best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
+        m.takeChanges(); m.takeMessages();
+      }
+      return best;
+    };
+    const both = fastest(run, 1);
+    const typing = fastest(typeOnly, 2);
+    results[name + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
     m.delete();
   }
 }
@@ -118,6 +125,7 @@ def main():
     driver = browser()
     try:
         driver.set_window_size(1280, 900)
+        driver.set_script_timeout(600)
         # Both pages from the network (the local server), never from the page's worker.
         driver.execute_cdp_cmd("Network.enable", {})
         driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
@@ -132,7 +140,7 @@ def main():
         driver.execute_async_script("const done = arguments[0]; (function wait() {"
                                     " window.liftcalcPage ? done() : setTimeout(wait, 20); })();")
         calculations = driver.execute_script(
-            "window.liftcalcModule = window.liftcalcPage.module;" + CALCULATIONS, 20000)
+            "window.liftcalcModule = window.liftcalcPage.module;" + CALCULATIONS, 5000)
     finally:
         driver.quit()
         server.shutdown()
@@ -153,9 +161,10 @@ def main():
     print(f"{'total':22} {total / 1024:7.1f} KiB")
     single = len(gzip.compress((site / "liftcalc.html").read_bytes(), 9))
     print(f"{'(liftcalc.html alone)':22} {single / 1024:7.1f} KiB")
-    print("== Calculate in WebAssembly (20000 runs each; typing the plungers taken out)")
+    print("== Calculate in WebAssembly (fastest of 10 batches of 500; typing the plungers taken out)")
     for name, r in calculations.items():
-        print(f"{name:32} {r['calculate']:6.2f} us  (with the typing {r['withTyping']:.2f} us)")
+        boxes = f"  box: {'; '.join(r['boxes'])[:60]}" if r["boxes"] else ""
+        print(f"{name:32} {r['calculate']:6.2f} us  (with the typing {r['withTyping']:.2f} us){boxes}")
 
 
 if __name__ == "__main__":

@@ -70,7 +70,14 @@ val design() {
     out.set("menus", menus);
     out.set("frame", rectOf(kFrame1));
     out.set("client", rectOf({0, 0, kClientWidth, kClientHeight}));
-    out.set("tabIndexOfLabel", 16);
+    val controls = val::array();
+    for (auto name : kPageControlNames)
+        controls.call<void>("push", text(name));
+    val properties = val::array();
+    for (auto name : kPagePropertyNames)
+        properties.call<void>("push", text(name));
+    out.set("changeControls", controls);
+    out.set("changeProperties", properties);
     return out;
 }
 
@@ -120,16 +127,10 @@ bool loaded(const PageWindow &p) {
     return p.window().loaded();
 }
 
+// A view into the module's memory: the script copies it before it calls the module again.
 val takeChanges(PageWindow &p) {
-    val out = val::array();
-    for (const PageChange &c : p.takeChanges()) {
-        val d = val::object();
-        d.set("control", c.control);
-        d.set("property", c.property);
-        d.set("index", c.index);
-        out.call<void>("push", d);
-    }
-    return out;
+    const std::vector<int> &changes = p.takeChanges();
+    return val(emscripten::typed_memory_view(changes.size(), changes.data()));
 }
 
 val takeMessages(PageWindow &p) {

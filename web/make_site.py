@@ -54,6 +54,7 @@ def single_file(page, style, module_js, wasm, script, icon):
     wasm_text = base64.b64encode(wasm).decode()
     html = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     html = html.replace('<link rel="apple-touch-icon" href="icon-192.png">\n', "")
+    html = html.replace('<link rel="preload" href="liftcalc.wasm" as="fetch" type="application/wasm" crossorigin>\n', "")
     html = html.replace('href="icon-32.png"', 'href="data:image/png;base64,' + base64.b64encode(icon).decode() + '"')
     html = html.replace('<link rel="stylesheet" href="page.css">', "<style>\n" + style + "</style>")
     loader = ('window.liftcalcWasm = Uint8Array.from(atob("' + wasm_text + '"), (c) => c.charCodeAt(0));\n'

@@ -5,37 +5,40 @@ namespace liftcalc::web {
 
 PageChange pageChange(const Change &change) {
     using P = Change::Property;
+    using C = PageControl;
+    using Q = PageProperty;
+    const int i = change.index;
     switch (change.property) {
     case P::Text:
-        return {"field", "text", change.index};
+        return {C::field, Q::text, i};
     case P::Visible:
-        return {"field", "visible", change.index};
+        return {C::field, Q::visible, i};
     case P::Locked:
-        return {"field", "locked", change.index};
+        return {C::field, Q::locked, i};
     case P::TabStop:
-        return {"field", "tabStop", change.index};
+        return {C::field, Q::tabStop, i};
     case P::BackColor:
-        return {"field", "backColor", change.index};
+        return {C::field, Q::backColor, i};
     case P::Left:
-        return {"field", "left", change.index};
+        return {C::field, Q::left, i};
     case P::Selection:
-        return {"field", "selection", change.index};
+        return {C::field, Q::selection, i};
     case P::Caption:
-        return {"label", "caption", change.index};
+        return {C::label, Q::caption, i};
     case P::ToolTipText:
-        return {"label", "toolTip", change.index};
+        return {C::label, Q::toolTip, i};
     case P::Checked:
-        return {"menu", "checked", change.index};
+        return {C::menu, Q::checked, i};
     case P::Value:
     case P::ForeColor:
     case P::FontBold:
-        return {"option", "look", change.index};
+        return {C::option, Q::look, i};
     case P::Focus:
-        return {"window", "focus", 0};
+        return {C::window, Q::focus, 0};
     case P::Loaded:
-        return {"window", "loaded", 0};
+        break;
     }
-    return {"window", "all", 0};
+    return {C::window, Q::loaded, 0};
 }
 
 } // namespace liftcalc::web

@@ -4,14 +4,39 @@
 
 #include "window/window.h"
 
-#include <string>
+#include <array>
+#include <string_view>
 
 namespace liftcalc::web {
 
+enum class PageControl : int { field, label, menu, option, window };
+enum class PageProperty : int {
+    text,
+    visible,
+    locked,
+    tabStop,
+    backColor,
+    left,
+    selection,
+    caption,
+    toolTip,
+    checked,
+    look,
+    focus,
+    loaded,
+};
+
+// The names the script knows them by, in the order of the two enumerations.
+constexpr std::array<std::string_view, 5> kPageControlNames{"field", "label", "menu", "option",
+                                                            "window"};
+constexpr std::array<std::string_view, 13> kPagePropertyNames{
+    "text",    "visible", "locked",  "tabStop", "backColor", "left",  "selection",
+    "caption", "toolTip", "checked", "look",    "focus",     "loaded"};
+
 struct PageChange {
-    std::string control;  // "field", "label", "menu", "option" or "window"
-    std::string property; // "text", "visible", "locked", ... as the script names them
-    int index = 0;        // field, label or menu item index; the ControlId of an option button
+    PageControl control;
+    PageProperty property;
+    int index = 0; // field, label or menu item index; the ControlId of an option button
 };
 
 // The one place that looks inside the model's Change.

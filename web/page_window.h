@@ -26,7 +26,9 @@ public:
     Window &window() { return window_; }
     const Window &window() const { return window_; }
 
-    std::vector<PageChange> takeChanges();
+    // The changes since the last call, three numbers each (control, property, index); valid
+    // until the next call.
+    const std::vector<int> &takeChanges();
     std::vector<MessageBox> takeMessages();
     bool unloaded() const { return unloaded_; }
 
@@ -36,7 +38,8 @@ private:
 
     Window window_;
     int connection_;
-    std::vector<PageChange> changes_;
+    std::vector<int> changes_;
+    std::vector<int> taken_;
     std::vector<MessageBox> messages_;
     bool unloaded_ = false;
 };

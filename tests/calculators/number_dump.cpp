@@ -43,7 +43,7 @@ void writeValueCase(double value, const NumberFormat &format) {
 // 15- or 3-decimal rounding is a tie or near one.
 double generatedValue(std::mt19937_64 &random) {
     std::uniform_real_distribution<double> unit(0, 1);
-    switch (random() % 6) {
+    switch (random() % 8) {
     case 0:
         return std::bit_cast<double>(random()); // any bit pattern, NaNs and infinities too
     case 1:
@@ -55,6 +55,13 @@ double generatedValue(std::mt19937_64 &random) {
         return (static_cast<double>(random() % 100'000'000) + 0.5) / 1000;
     case 4:
         return -unit(random) * 1e6;
+    case 5: // ties at 15 digits below 10^15, and their halves and quarters
+        return std::ldexp(static_cast<double>(10'000'000'000'000 + random() % 90'000'000'000'000) +
+                              0.5,
+                          -static_cast<int>(random() % 3));
+    case 6: // values whose first digit's power a logarithm may misjudge: near powers of ten
+        return std::nextafter(std::pow(10.0, static_cast<int>(random() % 24) - 6),
+                              random() % 2 ? 0.0 : 1e300);
     default:
         return std::nextafter(static_cast<double>(random() % 1'000'000) / 1000,
                               random() % 2 ? 1e9 : -1e9);

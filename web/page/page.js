@@ -312,7 +312,13 @@ class CalculatorPage {
 
   // Mirrors what the last action changed, then shows the boxes it raised.
   flush() {
-    for (const change of this.model.takeChanges()) this.mirror(change);
+    const changes = this.model.takeChanges().slice();
+    for (let at = 0; at < changes.length; at += 3)
+      this.mirror({
+        control: this.design.changeControls[changes[at]],
+        property: this.design.changeProperties[changes[at + 1]],
+        index: changes[at + 2],
+      });
     this.boxes.push(...this.model.takeMessages());
     if (!this.model.loaded()) return;
     if (!this.boxOpen() && this.boxes.length > 0) this.showNextBox();
