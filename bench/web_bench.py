@@ -54,7 +54,7 @@ for (const [name, [item, imperial, metric]] of Object.entries(cases)) {
     for (let i = 0; i < 200; ++i) run();
     m.takeChanges();
     // A refused input would time the failure path: the boxes say which path ran.
-    const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.trim().slice(0, 50)))];
+    const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.trim().replace(/\\s+/g, ' ').slice(0, 50)))];
     // Typing the plungers alone, to take out of the figure.
     const typeOnly = () => { m.editField(1, '2.5', 0); m.editField(1, '3', 0); };
     // The fastest of ten batches: other work on the machine only ever adds time.
