@@ -151,7 +151,7 @@ def main():
     print(f"page {page:.1f} ms (min {min(times['page']):.1f}), bare page {bare:.1f} ms "
           f"(min {min(times['bare']):.1f}), ratio {page / bare:.2f}x")
     print("== transfer size, gzip -9")
-    loaded = ["index.html", "page.css", "page.js", "liftcalc.js", "liftcalc.wasm",
+    loaded = ["index.html", "page.css", "page_window.js", "page.js", "liftcalc.js", "liftcalc.wasm",
               "manifest.webmanifest", "sw.js", "icon-32.png", "icon-192.png", "icon-512.png"]
     total = 0
     for name in loaded:

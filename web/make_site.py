@@ -49,7 +49,7 @@ def inline_script(code):
     return "<script>\n" + code.replace("</script", "<\\/script") + "\n</script>"
 
 
-def single_file(page, style, module_js, wasm, script, icon):
+def single_file(page, style, module_js, wasm, scripts, icon):
     """index.html with its style, scripts, module and icon inlined; no manifest or worker."""
     wasm_text = base64.b64encode(wasm).decode()
     html = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
@@ -60,7 +60,9 @@ def single_file(page, style, module_js, wasm, script, icon):
     loader = ('window.liftcalcWasm = Uint8Array.from(atob("' + wasm_text + '"), (c) => c.charCodeAt(0));\n'
               + module_js)
     html = html.replace('<script src="liftcalc.js"></script>', inline_script(loader))
-    return html.replace('<script src="page.js"></script>', inline_script(script))
+    for name, code in scripts.items():
+        html = html.replace(f'<script src="{name}"></script>', inline_script(code))
+    return html
 
 
 def main():
@@ -73,7 +75,7 @@ def main():
 
     out = args.out
     out.mkdir(parents=True, exist_ok=True)
-    for name in ["index.html", "page.css", "page.js", "manifest.webmanifest"]:
+    for name in ["index.html", "page.css", "page_window.js", "page.js", "manifest.webmanifest"]:
         shutil.copyfile(args.page / name, out / name)
     shutil.copyfile(args.module, out / "liftcalc.js")
     shutil.copyfile(args.module.with_suffix(".wasm"), out / "liftcalc.wasm")
@@ -82,14 +84,16 @@ def main():
         (out / f"icon-{size}.png").write_bytes(png(pixels, size))
 
     # The worker's cache is named after the site's contents, so a new site replaces the old.
-    names = ["index.html", "page.css", "page.js", "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
+    names = ["index.html", "page.css", "page_window.js", "page.js", "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
     version = hashlib.sha256(b"".join((out / n).read_bytes() for n in names)).hexdigest()[:16]
     worker = (args.page / "sw.js").read_text().replace("@SITE_VERSION@", version)
     (out / "sw.js").write_text(worker)
 
     (out / "liftcalc.html").write_text(single_file(
         (out / "index.html").read_text(), (out / "page.css").read_text(), (out / "liftcalc.js").read_text(),
-        (out / "liftcalc.wasm").read_bytes(), (out / "page.js").read_text(), (out / "icon-32.png").read_bytes()))
+        (out / "liftcalc.wasm").read_bytes(),
+        {name: (out / name).read_text() for name in ["page_window.js", "page.js"]},
+        (out / "icon-32.png").read_bytes()))
 
 
 if __name__ == "__main__":
