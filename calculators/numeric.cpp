@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "numeric.h"
 
+#include "calculators/float_text.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -75,16 +76,10 @@ std::optional<double> toDouble(const Decimal &d) {
         return std::nullopt;
     if (d.exponent < -400)
         return d.negative ? -0.0 : 0.0;
-    std::string text =
-        d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" + std::to_string(d.exponent);
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (d.exponent > 0)
-            return std::nullopt;
-        value = 0;
-    }
-    return d.negative ? -value : value;
+    auto value = float_text::nearestDouble(d.digits, d.exponent);
+    if (!value)
+        return std::nullopt;
+    return d.negative ? -*value : *value;
 }
 
 // Reads digits into an exponent, saturating far beyond the double range.
@@ -130,23 +125,6 @@ std::size_t groupSeparatorAt(std::string_view s, std::size_t at,
         if (startsWith(s, at, sep))
             return sep.size();
     return 0;
-}
-
-// The 15 significant digits of a finite, non-zero magnitude and the power of ten of the first.
-struct SignificantDigits {
-    std::string digits;
-    int exponent;
-};
-
-SignificantDigits fifteenDigits(double magnitude) {
-    std::array<char, 32> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, 14);
-    std::string_view text(buffer.data(), end - buffer.data());
-    std::size_t e = text.find('e');
-    SignificantDigits result{std::string(1, text[0]) + std::string(text.substr(2, e - 2)), 0};
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, result.exponent);
-    return result;
 }
 
 std::string nonFiniteText(double value) {
@@ -266,8 +244,8 @@ std::optional<double> strictValue(std::string_view text, const NumberFormat &for
         const std::size_t sep = groupSeparatorAt(text, i, separators);
         const bool separatorFollows = sep > 0 && i + sep < text.size() && isDigit(text[i + sep]);
         if (grouped ? groupLength != 3
-                    : separatorFollows && (groupLength == 0 || groupLength > 3 ||
-                                           text[groupStart] == '0'))
+                    : separatorFollows &&
+                          (groupLength == 0 || groupLength > 3 || text[groupStart] == '0'))
             return std::nullopt;
         if (!separatorFollows)
             break;
@@ -305,7 +283,7 @@ std::string plainText(double value, const NumberFormat &format) {
         return nonFiniteText(value);
     if (value == 0)
         return "0";
-    auto [digits, exponent] = fifteenDigits(std::fabs(value));
+    auto [digits, exponent] = float_text::fifteenDigits(std::fabs(value));
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -336,7 +314,7 @@ std::string answerText(double value, const NumberFormat &format) {
     // The value in thousandths, as a string of digits.
     std::string thousandths = "0";
     if (value != 0) {
-        auto [digits, exponent] = fifteenDigits(std::fabs(value));
+        auto [digits, exponent] = float_text::fifteenDigits(std::fabs(value));
         long kept = static_cast<long>(exponent) + 4; // digits at or above the thousandths
         if (kept >= static_cast<long>(digits.size())) {
             thousandths = digits + std::string(kept - digits.size(), '0');

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// liftcalc-replay [--locale NAME] [FILE]
+// liftcalc-replay [--locale NAME | --number-format DECIMAL GROUP MINUS] [FILE]
 #include "platform/locale_format.h"
 #include "replay/replay.h"
 
@@ -10,7 +10,8 @@
 #include <iostream>
 
 namespace {
-constexpr const char *kUsage = "usage: liftcalc-replay [--locale NAME] [FILE]\n";
+constexpr const char *kUsage =
+    "usage: liftcalc-replay [--locale NAME | --number-format DECIMAL GROUP MINUS] [FILE]\n";
 }
 
 int main(int argc, char **argv) {
@@ -26,6 +27,10 @@ int main(int argc, char **argv) {
                 return 2;
             }
             format = *named;
+        } else if (std::strcmp(argv[i], "--number-format") == 0 && i + 3 < argc) {
+            // Settings from elsewhere, such as a web browser's, whose locale data may differ.
+            format = NumberFormat{argv[i + 1], argv[i + 2], argv[i + 3]};
+            i += 3;
         } else if (std::strcmp(argv[i], "--help") == 0) {
             std::cout << kUsage;
             return 0;

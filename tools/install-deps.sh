@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing liftcalc needs, when they are missing.
-# Extra package names on the command line are installed too (fuzzing and benchmarks need more).
+# Extra package names on the command line are installed too (fuzzing and benchmarks need more);
+# --web adds what the web page's build and its browser test need.
 set -eu
+
+if [ "${1:-}" = --web ]; then
+    shift
+    set -- emscripten chromium chromium-driver python3-selenium "$@"
+fi
 
 # fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
 # lintian, appstream, desktop-file-utils: the checks of the Debian package it builds.

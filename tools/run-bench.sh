@@ -36,7 +36,7 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
                    printf "desktop / minimal: start-up %.2fx, RSS %+.1f MiB\n",
                           ms[2] / ms[1], (rss[2] - rss[1]) / 1024 }'
 
-[ -x "$desktop" ] || exit 0
+if [ -x "$desktop" ]; then
 # A sweep writes each row as it is calculated, so its peak memory is the same for a thousand
 # rows as for a hundred thousand; --version is the program's own floor. Median of the runs.
 echo "== command line: pressure sweep over --load, output to /dev/null (median of ${BENCH_RUNS:-5})"
@@ -64,3 +64,9 @@ desktop="$build/bench/cli_only"
 for form in "" --csv --json; do
     sweep 100000 $form
 done
+fi
+
+# The web page, side by side with a bare page of the same controls in headless Chromium.
+make --no-print-directory web >/dev/null
+echo "== web page (headless Chromium $(chromium --version 2>/dev/null | awk '{print $2}'))"
+/usr/bin/python3 bench/web_bench.py build-web/site "${BENCH_RUNS:-20}"

@@ -198,6 +198,12 @@ TEST(ReplayCommand, LocaleOption) {
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(text((*e)["numberFormat"]["decimal"]), ".");
     EXPECT_EQ(text((*e)["fields"][7]["text"]), "9,071.800");
+
+    const Outcome swiss = run("--number-format . \\' -", &script);
+    ASSERT_EQ(swiss.lines.size(), 1u);
+    const auto s = parseJson(swiss.lines[0]);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(text((*s)["fields"][7]["text"]), "9'071.800");
 }
 
 } // namespace

@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The web page's figures, side by side in one headless Chromium run:
+- navigation to the first field taking the focus, for the page and for a bare HTML page with
+  the same controls and no script (the page's own DOM once started, with autofocus);
+- the transfer size (gzip) of everything the page loads;
+- Calculate's cost in WebAssembly, every calculator in both unit systems.
+
+usage: web_bench.py SITE_DIR [RUNS]
+"""
+import functools
+import gzip
+import http.server
+import statistics
+import sys
+import tempfile
+import threading
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+# Records when the first field takes the focus, in milliseconds from the navigation.
+FIRST_FOCUS = """
+window.addEventListener('focusin', (e) => {
+  if (e.target.id === 'Text1_0' && window.firstFocus === undefined) window.firstFocus = performance.now();
+}, true);
+"""
+
+# Each calculator's inputs, by field, for the imperial and the metric column.
+CALCULATIONS = """
+const [count] = arguments;
+const cases = {
+  StaticPressure: [5, {0: '10', 2: '20000'}, {6: '254', 7: '9071.8'}],
+  FlowRate: [2, {0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
+  PlungerDisplacement: [4, {0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
+  Load: [3, {0: '10', 3: '254.648'}, {6: '254', 8: '17.558'}],
+  DiameterofPlunger: [1, {2: '20000', 3: '254.648'}, {7: '9071.8', 8: '17.558'}],
+  RatedLoadSpeed: [6, {0: '10', 4: '100'}, {6: '254', 9: '6.309'}],
+};
+const module = window.liftcalcModule;
+const results = {};
+for (const [name, [item, imperial, metric]] of Object.entries(cases)) {
+  for (const [units, inputs] of [['imperial', imperial], ['metric', metric]]) {
+    const m = new module.PageWindow('.', ',', '-');
+    m.start();
+    if (units === 'metric') m.chooseMenu(9);
+    m.chooseMenu(item);
+    for (const [field, text] of Object.entries(inputs)) m.editField(Number(field), text, 0);
+    const run = () => {
+      m.editField(1, '2.5', 0); // rewritten to 2: the change rule empties the answers first
+      m.pressEnter();
+    };
+    for (let i = 0; i < 200; ++i) run();
+    m.takeChanges();
+    // A refused input would time the failure path: the boxes say which path ran.
+    const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.trim().replace(/\\s+/g, ' ').slice(0, 50)))];
+    // Typing the plungers alone, to take out of the figure.
+    const typeOnly = () => { m.editField(1, '2.5', 0); m.editField(1, '3', 0); };
+    // The fastest of ten batches: other work on the machine only ever adds time.
+    const fastest = (step, perStep) => {
+      let best = Infinity;
+      for (let batch = 0; batch < 10; ++batch) {
+        const start = performance.now();
+        for (let i = 0; i < count / 10; ++i) step();
+        best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
+        m.takeChanges(); m.takeMessages();
+      }
+      return best;
+    };
+    const both = fastest(run, 1);
+    const typing = fastest(typeOnly, 2);
+    results[name + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
+    m.delete();
+  }
+}
+return results;
+"""
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
+
+    def log_message(self, *args):
+        pass
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    for flag in ("--headless --no-sandbox --disable-gpu --disable-background-networking "
+                 "--disable-component-update --disable-sync --no-first-run").split():
+        options.add_argument(flag)
+    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="liftcalc-bench-"))
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def bare_page(driver, site, url):
+    """The page's DOM once started, without any script, the first field autofocused."""
+    driver.get(url + "index.html?layout=desktop")
+    driver.execute_async_script("const done = arguments[0]; (function wait() {"
+                                " window.liftcalcPage ? done() : setTimeout(wait, 20); })();")
+    html = driver.execute_script("""
+        const copy = document.documentElement.cloneNode(true);
+        copy.querySelectorAll('script').forEach((s) => s.remove());
+        copy.querySelector('#Text1_0').setAttribute('autofocus', '');
+        return '<!DOCTYPE html>\\n' + copy.outerHTML;""")
+    (site / "bare.html").write_text(html)
+
+
+def first_focus(driver, url):
+    driver.get(url)
+    return driver.execute_async_script("const done = arguments[0]; (function wait() {"
+                                       " window.firstFocus !== undefined ? done(window.firstFocus)"
+                                       " : setTimeout(wait, 5); })();")
+
+
+def main():
+    site = Path(sys.argv[1])
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    handler = functools.partial(QuietHandler, directory=str(site))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    driver = browser()
+    try:
+        driver.set_window_size(1280, 900)
+        driver.set_script_timeout(600)
+        # Both pages from the network (the local server), never from the page's worker.
+        driver.execute_cdp_cmd("Network.enable", {})
+        driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+        bare_page(driver, site, url)
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_FOCUS})
+        times = {"page": [], "bare": []}
+        for _ in range(runs):
+            times["page"].append(first_focus(driver, url + "index.html?layout=desktop"))
+            times["bare"].append(first_focus(driver, url + "bare.html"))
+
+        driver.get(url + "index.html?layout=desktop")
+        driver.execute_async_script("const done = arguments[0]; (function wait() {"
+                                    " window.liftcalcPage ? done() : setTimeout(wait, 20); })();")
+        calculations = driver.execute_script(
+            "window.liftcalcModule = window.liftcalcPage.module;" + CALCULATIONS, 5000)
+    finally:
+        driver.quit()
+        server.shutdown()
+        (site / "bare.html").unlink(missing_ok=True)
+
+    page, bare = statistics.median(times["page"]), statistics.median(times["bare"])
+    print(f"== first field focused after navigation (median of {runs}, warm HTTP cache)")
+    print(f"page {page:.1f} ms (min {min(times['page']):.1f}), bare page {bare:.1f} ms "
+          f"(min {min(times['bare']):.1f}), ratio {page / bare:.2f}x")
+    print("== transfer size, gzip -9")
+    loaded = ["index.html", "page.css", "page_window.js", "page.js", "liftcalc.js", "liftcalc.wasm",
+              "manifest.webmanifest", "sw.js", "icon-32.png", "icon-192.png", "icon-512.png"]
+    total = 0
+    for name in loaded:
+        size = len(gzip.compress((site / name).read_bytes(), 9))
+        total += size
+        print(f"{name:22} {size / 1024:7.1f} KiB")
+    print(f"{'total':22} {total / 1024:7.1f} KiB")
+    single = len(gzip.compress((site / "liftcalc.html").read_bytes(), 9))
+    print(f"{'(liftcalc.html alone)':22} {single / 1024:7.1f} KiB")
+    print("== Calculate in WebAssembly (fastest of 10 batches of 500; typing the plungers taken out)")
+    for name, r in calculations.items():
+        boxes = f"  box: {'; '.join(r['boxes'])[:60]}" if r["boxes"] else ""
+        print(f"{name:32} {r['calculate']:6.2f} us  (with the typing {r['withTyping']:.2f} us){boxes}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,339 @@
+// SPDX-License-Identifier: MIT
+// The calculator window in the page: built from the window's design tables, it mirrors every
+// change the model reports and reports what a person does as the model's person actions. The
+// window's rules all live in the model; nothing here decides what a field, a key or a menu
+// does.
+"use strict";
+
+const FIELD_COUNT = 13;
+const NO_FOCUS = -1;
+const ARROW_KEYS = new Set(["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"]);
+
+// One of the thirteen fields, where the arrows belong to the caret.
+function isField(element) {
+  return element instanceof HTMLInputElement && /^Text1_\d+$/.test(element.id);
+}
+
+// Regional number settings as the browser formats numbers, for `locale=` or the browser's
+// language; en_US where the browser has none.
+function numberFormat(requested) {
+  const tags = requested ? [requested.replace(/_/g, "-")] : [...(navigator.languages || [])];
+  for (const tag of tags) {
+    try {
+      if (Intl.NumberFormat.supportedLocalesOf([tag]).length === 0) continue;
+      const parts = new Intl.NumberFormat(tag).formatToParts(-1234567.5);
+      const part = (type) => (parts.find((p) => p.type === type) || {}).value;
+      const decimal = part("decimal");
+      if (decimal) return { decimal, group: part("group") || "", minus: part("minusSign") || "-" };
+    } catch (error) {
+      // Not a language tag: the next one, or en_US.
+    }
+  }
+  return { decimal: ".", group: ",", minus: "-" };
+}
+
+class CalculatorPage extends WindowDom {
+  constructor(module, format, layout) {
+    super();
+    this.module = module;
+    this.design = module.design();
+    this.model = new module.PageWindow(format.decimal, format.group, format.minus);
+    this.boxes = [];
+    this.controls = new Map(); // ControlId -> element
+    this.build(layout);
+    this.connectInput();
+    this.model.start();
+    this.mirrorAll();
+    this.flush();
+  }
+
+  // --- Mirroring the model ---------------------------------------------------------------
+  mirror(change) {
+    const i = change.index;
+    if (change.control === "field") this.mirrorField(i, change.property);
+    else if (change.control === "label") this.mirrorLabel(i);
+    else if (change.control === "menu") this.mirrorMenu(i);
+    else if (change.control === "option") this.mirrorOption(i);
+    else if (change.property === "focus") this.mirrorFocus();
+    else if (change.property === "loaded") this.mirrorLoaded();
+    else this.mirrorAll();
+  }
+
+  mirrorField(i, property) {
+    const el = this.fields[i];
+    const f = this.model.field(i);
+    switch (property) {
+      case "text":
+        if (el.value !== f.text) el.value = f.text;
+        this.mirrorSelection(i, f);
+        break;
+      case "selection":
+        this.mirrorSelection(i, f);
+        break;
+      case "visible":
+        el.hidden = !f.visible;
+        break;
+      case "locked":
+        el.readOnly = f.locked;
+        break;
+      case "tabStop":
+        el.tabIndex = f.tabStop ? 0 : -1;
+        break;
+      case "backColor":
+        el.style.backgroundColor = cssColour(f.backColor);
+        break;
+      case "left":
+        el.style.left = px(f.left);
+        el.classList.toggle("column-metric", f.left >= 6540);
+        break;
+    }
+  }
+
+  mirrorSelection(i, f = this.model.field(i)) {
+    const el = this.fields[i];
+    const end = f.selStart + f.selLength;
+    if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+  }
+
+  mirrorLabel(i) {
+    const l = this.model.label(i);
+    if (this.labels[i].textContent !== l.caption) this.labels[i].textContent = l.caption;
+    if (l.toolTip) this.labels[i].title = l.toolTip;
+    else this.labels[i].removeAttribute("title");
+  }
+
+  mirrorMenu(item) {
+    const entry = this.menuItems.get(item);
+    if (entry && entry.getAttribute("role") === "menuitemcheckbox")
+      entry.setAttribute("aria-checked", String(this.model.checked(item)));
+  }
+
+  mirrorOption(id) {
+    const radio = this.controls.get(id);
+    const o = this.model.option(id);
+    radio.checked = o.value;
+    radio.tabIndex = o.value ? 0 : -1;
+    radio.optionLabel.style.color = cssColour(o.foreColor);
+    radio.optionLabel.style.fontWeight = o.bold ? "bold" : "normal";
+  }
+
+  mirrorFocus() {
+    if (this.boxOpen()) return;
+    const id = this.model.focus();
+    if (id === NO_FOCUS || !this.model.loaded()) return;
+    const el = this.controls.get(id);
+    if (document.activeElement !== el) {
+      this.mirroringFocus = true;
+      el.focus({ preventScroll: this.window.classList.contains("desktop") });
+      this.mirroringFocus = false;
+    }
+    if (id < FIELD_COUNT) this.mirrorSelection(id);
+  }
+
+  mirrorLoaded() {
+    if (this.model.loaded()) return;
+    this.window.remove();
+    const closed = document.getElementById("closed");
+    closed.hidden = false;
+    document.getElementById("startAgain").focus();
+    // An installed app's window closes; a browser tab keeps the page.
+    if (matchMedia("(display-mode: standalone)").matches) window.close();
+  }
+
+  mirrorAll() {
+    for (let i = 0; i < FIELD_COUNT; ++i)
+      for (const p of ["text", "visible", "locked", "tabStop", "backColor", "left"]) this.mirrorField(i, p);
+    this.labels.forEach((_, i) => this.mirrorLabel(i));
+    for (const item of this.menuItems.keys()) this.mirrorMenu(item);
+    for (const b of this.design.buttons) if (b.name.startsWith("opt")) this.mirrorOption(b.id);
+    this.mirrorFocus();
+  }
+
+  // Mirrors what the last action changed, then shows the boxes it raised.
+  flush() {
+    const changes = this.model.takeChanges().slice();
+    for (let at = 0; at < changes.length; at += 3)
+      this.mirror({
+        control: this.design.changeControls[changes[at]],
+        property: this.design.changeProperties[changes[at + 1]],
+        index: changes[at + 2],
+      });
+    this.boxes.push(...this.model.takeMessages());
+    if (!this.model.loaded()) return;
+    if (!this.boxOpen() && this.boxes.length > 0) this.showNextBox();
+    this.mirrorFocus();
+  }
+
+  act(action) {
+    if (this.boxOpen() || !this.model.loaded()) return;
+    this.closeMenus();
+    action();
+    this.flush();
+  }
+
+  // --- Message boxes, one after the other ------------------------------------------------
+  boxOpen() {
+    return document.getElementById("messageBox").open;
+  }
+
+  showNextBox() {
+    const box = this.boxes.shift();
+    const dialog = document.getElementById("messageBox");
+    document.getElementById("messageTitle").textContent = box.title;
+    document.getElementById("messagePrompt").textContent = box.prompt.replace(/\r\n/g, "\n");
+    dialog.showModal();
+    document.getElementById("messageOk").focus();
+  }
+
+  closeBox() {
+    const dialog = document.getElementById("messageBox");
+    if (!dialog.open) return;
+    // The browser gives the focus back to where it was before the box; the model decides.
+    this.mirroringFocus = true;
+    dialog.close();
+    this.mirroringFocus = false;
+    if (this.boxes.length > 0) this.showNextBox();
+    else this.mirrorFocus();
+  }
+
+  // --- Reporting what a person does ------------------------------------------------------
+  connectInput() {
+    this.fields.forEach((el, i) => {
+      el.addEventListener("mousedown", (e) => {
+        // Clicking into a field gives it the focus, which selects its whole text; the press
+        // must not then drop the caret where the pointer is.
+        if (this.model.focus() === i || e.button !== 0) return;
+        e.preventDefault();
+        this.act(() => this.model.clickField(i));
+      });
+      el.addEventListener("focus", () => {
+        // The focus reached the field some other way (a screen reader, a touch).
+        if (!this.mirroringFocus && !this.boxOpen() && this.model.focus() !== i)
+          this.act(() => this.model.clickField(i));
+      });
+      el.addEventListener("input", () => {
+        if (this.boxOpen()) return;
+        this.act(() => {
+          if (!this.model.editField(i, el.value, el.selectionStart ?? el.value.length))
+            this.mirrorField(i, "text");
+        });
+      });
+      const reportSelection = () => {
+        if (document.activeElement !== el || this.boxOpen() || !this.model.loaded()) return;
+        this.model.selectInField(i, el.selectionStart, el.selectionEnd - el.selectionStart);
+        this.model.takeChanges();
+      };
+      for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
+    });
+    for (const b of this.design.buttons) {
+      const el = this.controls.get(b.id);
+      // The model moves the focus when the click is reported, not the press.
+      el.addEventListener("mousedown", (e) => e.preventDefault());
+      if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
+      el.addEventListener("click", () => this.act(() => this.model.click(b.id)));
+    }
+    document.addEventListener("keydown", (e) => this.keyDown(e), true);
+    document.addEventListener("mousedown", (e) => {
+      if (!this.menubar.contains(e.target) && this.closeMenus()) this.mirrorFocus();
+    });
+    const dialog = document.getElementById("messageBox");
+    document.getElementById("messageOk").addEventListener("click", () => this.closeBox());
+    dialog.addEventListener("cancel", (e) => {
+      e.preventDefault();
+      this.closeBox();
+    });
+  }
+
+  keyDown(e) {
+    if (!this.model.loaded()) return;
+    const key = e.key;
+    const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
+    if (this.boxOpen()) {
+      // The box takes every key: Enter and Esc close it, the window gets none.
+      if (!e.ctrlKey && !e.altKey && !e.metaKey && (key === "Enter" || key === "Escape" || key === " ")) {
+        e.preventDefault();
+        this.closeBox();
+      } else if (key === "Tab") {
+        e.preventDefault();
+      }
+      return;
+    }
+    if (this.menuKey(e)) return;
+    const letter = /^Key([A-Z])$/.exec(e.code)?.[1] || (key.length === 1 ? key.toUpperCase() : "");
+    if (key === "Tab" && !e.ctrlKey && !e.altKey && !e.metaKey) {
+      this.act(() => this.model.pressTab(e.shiftKey));
+    } else if (key === "Enter" && plain && !e.shiftKey) {
+      this.act(() => this.model.pressEnter());
+    } else if (key === "Escape" && plain && !e.shiftKey) {
+      this.act(() => this.model.pressEscape());
+    } else if (ARROW_KEYS.has(key) && plain && !e.shiftKey && !isField(document.activeElement)) {
+      // In a field the arrows move the caret; on a button the window decides.
+      this.act(() => this.model.pressArrow());
+    } else if (e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey && letter) {
+      const item = this.design.menus.find((m) => m.shortcut === `Ctrl+${letter}`);
+      if (!item) return;
+      this.act(() => this.model.chooseMenu(item.item));
+    } else if (e.altKey && !e.ctrlKey && !e.metaKey && letter) {
+      const button = this.design.buttons.find((b) => accessKeyOf(b.caption) === letter);
+      const menu = this.menus.find((m) => m.key === letter);
+      if (button) this.act(() => this.model.click(button.id));
+      else if (menu) this.toggleMenu(menu, true);
+      else return;
+    } else {
+      return;
+    }
+    e.preventDefault();
+    e.stopPropagation();
+  }
+
+  // Keys inside an open menu: arrows move, Enter chooses, Esc closes. True when handled.
+  menuKey(e) {
+    const open = this.menus.find((m) => !m.popup.hidden);
+    if (!open) return false;
+    if (e.key === "Escape" && !open.popup.contains(document.activeElement)) {
+      this.closeMenus();
+      this.mirrorFocus();
+      e.preventDefault();
+      e.stopPropagation();
+      return true;
+    }
+    if (!open.popup.contains(document.activeElement)) return false;
+    const items = [...open.popup.children];
+    const at = items.indexOf(document.activeElement);
+    if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+      items[(at + (e.key === "ArrowDown" ? 1 : items.length - 1)) % items.length].focus();
+    } else if (e.key === "Enter" || e.key === " ") {
+      document.activeElement.click();
+    } else if (e.key === "Escape" || e.key === "Tab") {
+      this.closeMenus();
+      this.mirrorFocus();
+    } else {
+      return false;
+    }
+    e.preventDefault();
+    e.stopPropagation();
+    return true;
+  }
+}
+
+function layoutOf(requested) {
+  if (requested === "desktop" || requested === "narrow") return { name: requested, fixed: true };
+  return { name: matchMedia("(max-width: 639.98px)").matches ? "narrow" : "desktop", fixed: false };
+}
+
+async function startPage() {
+  const query = new URLSearchParams(location.search);
+  const layout = layoutOf(query.get("layout"));
+  const module = await createLiftcalc(window.liftcalcWasm ? { wasmBinary: window.liftcalcWasm } : {});
+  const page = new CalculatorPage(module, numberFormat(query.get("locale")), layout.name);
+  if (!layout.fixed)
+    matchMedia("(max-width: 639.98px)").addEventListener("change", (m) => {
+      if (page.window.isConnected) page.window.className = m.matches ? "narrow" : "desktop";
+    });
+  document.getElementById("startAgain").addEventListener("click", () => location.reload());
+  window.liftcalcPage = page;
+  if ("serviceWorker" in navigator && location.protocol.startsWith("http"))
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+}
+
+startPage();

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+// The calculator window's elements, built from the window's design tables: fields, labels,
+// buttons, option buttons and menus, at 15 twips to a CSS pixel in the desktop layout and on a
+// grid of rows in the narrow one. What they show is the model's, mirrored by CalculatorPage.
+"use strict";
+
+const TWIPS_PER_PIXEL = 15;
+
+// &H00BBGGRR, red in the low byte; the system colours of the design values map to the page's.
+function cssColour(colour) {
+  if (colour >= 0x80000000) return colour === 0x80000005 ? "rgb(255, 255, 255)" : "rgb(0, 0, 0)";
+  return `rgb(${colour & 0xff}, ${(colour >> 8) & 0xff}, ${(colour >> 16) & 0xff})`;
+}
+
+function px(twips) {
+  return `${twips / TWIPS_PER_PIXEL}px`;
+}
+
+function element(tag, attributes = {}, parent = null) {
+  const e = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) e.setAttribute(name, value);
+  if (parent) parent.appendChild(e);
+  return e;
+}
+
+// A caption with its '&' access key shown underlined.
+function setCaption(target, caption) {
+  target.textContent = "";
+  const at = caption.indexOf("&");
+  if (at < 0 || at + 1 >= caption.length) {
+    target.textContent = caption;
+    return;
+  }
+  target.append(caption.slice(0, at));
+  element("u", {}, target).textContent = caption[at + 1];
+  target.append(caption.slice(at + 2));
+}
+
+function accessKeyOf(caption) {
+  const at = caption.indexOf("&");
+  return at >= 0 && at + 1 < caption.length ? caption[at + 1].toUpperCase() : "";
+}
+
+class WindowDom {
+  // --- Building the window from the design tables ---------------------------------------
+  build(layout) {
+    const d = this.design;
+    this.window = document.getElementById("window");
+    this.window.className = layout;
+    this.menubar = element("div", { role: "menubar", class: "menubar" }, this.window);
+    this.client = element("div", { class: "client", id: "client" }, this.window);
+    this.client.style.width = px(d.client.width);
+    this.client.style.height = px(d.client.height);
+
+    // Rows of the narrow layout: one per distinct field Top, in the order of the window.
+    const tops = [...new Set(d.fields.map((f) => f.place.top))].sort((a, b) => a - b);
+    this.rowOf = (top) => tops.indexOf(top);
+
+    this.labels = d.labels.map((l, i) => {
+      const label = element("div", { id: `Label1_${i}`, class: "label" }, this.client);
+      this.place(label, l.place);
+      if (l.centred) label.classList.add("centred");
+      const fieldTop = l.place.top - 120;
+      const row = this.rowOf(fieldTop);
+      if (row >= 0) {
+        const column = l.place.left < 3540 ? "caption" : l.place.left < 8520 ? "imperial" : "metric";
+        label.classList.add(`unit-${column}`);
+        label.style.gridRow = column === "caption" ? 4 + 2 * row : 5 + 2 * row;
+      } else {
+        label.classList.add(i === 19 ? "heading" : "subtitle");
+      }
+      return label;
+    });
+
+    this.fields = d.fields.map((f, i) => {
+      const field = element(
+        "input",
+        {
+          id: `Text1_${i}`,
+          type: "text",
+          inputmode: "decimal",
+          autocomplete: "off",
+          autocapitalize: "off",
+          spellcheck: "false",
+          "aria-label": f.name,
+        },
+        this.client,
+      );
+      this.place(field, f.place);
+      field.style.gridRow = 5 + 2 * this.rowOf(f.place.top);
+      this.controls.set(i, field);
+      return field;
+    });
+
+    const frame = element("fieldset", { id: "Frame1", class: "frame" }, this.client);
+    this.place(frame, d.frame);
+    for (const b of d.buttons) {
+      if (b.name.startsWith("opt")) {
+        const radio = element("input", { type: "radio", id: b.name, name: "units" }, frame);
+        const label = element("label", { for: b.name }, frame);
+        setCaption(label, b.caption);
+        this.place(radio, { ...b.place, width: 300, height: b.place.height });
+        this.place(label, { ...b.place, left: b.place.left + 390, width: b.place.width - 390 });
+        radio.optionLabel = label;
+        this.controls.set(b.id, radio);
+      } else {
+        const button = element("button", { id: b.name, type: "button", class: "command" }, this.client);
+        setCaption(button, b.caption);
+        if (b.toolTip) button.title = b.toolTip;
+        this.place(button, b.place);
+        this.controls.set(b.id, button);
+      }
+    }
+    this.buildMenus();
+  }
+
+  place(target, rect) {
+    target.style.left = px(rect.left);
+    target.style.top = px(rect.top);
+    target.style.width = px(rect.width);
+    target.style.height = px(rect.height);
+  }
+
+  buildMenus() {
+    this.menuItems = new Map(); // MenuItem -> element
+    this.menus = [];
+    for (const m of this.design.menus) {
+      if (m.parent >= 0) continue;
+      const menu = element("div", { class: "menu" }, this.menubar);
+      const title = element(
+        "button",
+        { id: m.name, type: "button", role: "menuitem", "aria-haspopup": "menu", "aria-expanded": "false", tabindex: "-1" },
+        menu,
+      );
+      setCaption(title, m.caption);
+      const popup = element("div", { role: "menu", class: "popup", "aria-label": m.caption.replace("&", "") }, menu);
+      popup.hidden = true;
+      for (const item of this.design.menus.filter((i) => i.parent === m.item)) {
+        const isCheck = item.name !== "mnuConversions";
+        const entry = element(
+          "div",
+          { id: item.name, role: isCheck ? "menuitemcheckbox" : "menuitem", tabindex: "-1" },
+          popup,
+        );
+        if (isCheck) entry.setAttribute("aria-checked", "false");
+        setCaption(element("span", { class: "caption" }, entry), item.caption);
+        element("span", { class: "shortcut" }, entry).textContent = item.shortcut;
+        entry.addEventListener("click", () => this.act(() => this.model.chooseMenu(item.item)));
+        this.menuItems.set(item.item, entry);
+      }
+      this.menus.push({ design: m, title, popup, key: accessKeyOf(m.caption) });
+      title.addEventListener("click", () => this.toggleMenu(this.menus.find((x) => x.title === title)));
+    }
+    // Choosing from a menu with the mouse leaves the focus where it is.
+    this.menubar.addEventListener("mousedown", (e) => e.preventDefault());
+  }
+
+  toggleMenu(menu, focusFirst = false) {
+    const open = menu.popup.hidden;
+    this.closeMenus();
+    if (!open) return;
+    menu.popup.hidden = false;
+    menu.title.setAttribute("aria-expanded", "true");
+    if (focusFirst) menu.popup.firstElementChild.focus();
+  }
+
+  closeMenus() {
+    let wasOpen = false;
+    for (const m of this.menus) {
+      wasOpen ||= !m.popup.hidden;
+      m.popup.hidden = true;
+      m.title.setAttribute("aria-expanded", "false");
+    }
+    return wasOpen;
+  }
+}
