@@ -8,17 +8,14 @@
 
 usage: web_bench.py SITE_DIR [RUNS]
 """
-import functools
 import gzip
-import http.server
 import statistics
 import sys
-import tempfile
-import threading
 from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "web"))
+from headless import Site, browser  # noqa: E402
+
 
 # Records when the first field takes the focus, in milliseconds from the navigation.
 FIRST_FOCUS = """
@@ -78,23 +75,6 @@ return results;
 """
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
-
-    def log_message(self, *args):
-        pass
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    for flag in ("--headless --no-sandbox --disable-gpu --disable-background-networking "
-                 "--disable-component-update --disable-sync --no-first-run").split():
-        options.add_argument(flag)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="liftcalc-bench-"))
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def bare_page(driver, site, url):
     """The page's DOM once started, without any script, the first field autofocused."""
     driver.get(url + "index.html?layout=desktop")
@@ -118,10 +98,8 @@ def first_focus(driver, url):
 def main():
     site = Path(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-    handler = functools.partial(QuietHandler, directory=str(site))
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server = Site(site)
+    url = server.url
     driver = browser()
     try:
         driver.set_window_size(1280, 900)
@@ -143,7 +121,7 @@ def main():
             "window.liftcalcModule = window.liftcalcPage.module;" + CALCULATIONS, 5000)
     finally:
         driver.quit()
-        server.shutdown()
+        server.stop()
         (site / "bare.html").unlink(missing_ok=True)
 
     page, bare = statistics.median(times["page"]), statistics.median(times["bare"])

@@ -9,18 +9,14 @@ server stopped, the single-file page works from disk, and a screenshot of each l
 
 usage: page_test.py SITE_DIR REPLAY_COMMAND SCENARIO_DIR SCREENSHOT_DIR
 """
-import functools
-import http.server
 import json
 import subprocess
 import sys
-import tempfile
-import threading
 import time
 from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from headless import Site, browser
+
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -62,38 +58,6 @@ return {loaded, focus, fields, menus,
 
 COLOURS = {16777215: "rgb(255, 255, 255)", 65535: "rgb(255, 255, 0)", 255: "rgb(255, 0, 0)",
            0: "rgb(0, 0, 0)"}
-
-
-class Site:
-    """The site served on 127.0.0.1, stoppable for the offline check."""
-
-    def __init__(self, directory):
-        handler = functools.partial(QuietHandler, directory=str(directory))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
-
-    def log_message(self, *args):
-        pass
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    for flag in ("--headless --no-sandbox --disable-gpu --disable-background-networking "
-                 "--disable-component-update --disable-sync --no-first-run").split():
-        options.add_argument(flag)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="liftcalc-chromium-"))
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def scenario_actions(path):
@@ -360,7 +324,7 @@ def check_single_file(driver, site_dir, folder):
 def main():
     site_dir, replay, scenarios, shots = map(Path, sys.argv[1:5])
     shots.mkdir(parents=True, exist_ok=True)
-    driver = browser()
+    driver = browser(keep_console=True)
     site = Site(site_dir)
     try:
         failures = play_scenarios(driver, site, str(replay), scenarios)
