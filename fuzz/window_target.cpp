@@ -7,10 +7,10 @@
 #include "fuzz/window_invariants.h"
 #include "platform/locale_format.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 namespace liftcalc::fuzz {
 namespace {
@@ -34,13 +34,6 @@ const NumberFormat &formatNamed(const char *locale) {
     fail(what);
 }
 
-std::array<std::string, kFieldCount> texts(const Window &w) {
-    std::array<std::string, kFieldCount> all;
-    for (int i = 0; i < kFieldCount; ++i)
-        all[i] = w.Text1(i).Text;
-    return all;
-}
-
 } // namespace
 } // namespace liftcalc::fuzz
 
@@ -55,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (auto broken = brokenInvariant(window); !broken.empty())
         report(script, 0, "after start-up: " + broken);
 
-    std::optional<std::array<std::string, kFieldCount>> whenGone;
+    std::optional<FieldTexts> whenGone;
     for (std::size_t i = 0; i < script.actions.size(); ++i) {
         perform(window, script.actions[i]);
         if (!host.problem.empty())
@@ -65,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Once the window is gone nothing a person does reaches it.
         if (!window.loaded()) {
             if (!whenGone)
-                whenGone = texts(window);
-            else if (*whenGone != texts(window))
+                whenGone = window.texts();
+            else if (*whenGone != window.texts())
                 report(script, i + 1, "a field changed after the window was gone");
         }
     }

@@ -61,9 +61,10 @@ std::optional<Action> keyAction(std::string_view key) {
         return PressKey{PressKey::Enter};
     if (key == "Esc")
         return PressKey{PressKey::Esc};
-    constexpr std::pair<std::string_view, PressKey::Key> kArrows[] = {
-        {"Left", PressKey::Left}, {"Right", PressKey::Right}, {"Up", PressKey::Up},
-        {"Down", PressKey::Down}};
+    constexpr std::pair<std::string_view, PressKey::Key> kArrows[] = {{"Left", PressKey::Left},
+                                                                      {"Right", PressKey::Right},
+                                                                      {"Up", PressKey::Up},
+                                                                      {"Down", PressKey::Down}};
     for (auto [name, arrow] : kArrows)
         if (key == name)
             return PressKey{arrow};

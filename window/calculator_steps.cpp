@@ -9,9 +9,7 @@
 namespace liftcalc {
 namespace {
 
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 bool contains(std::span<const int> list, int field) {
@@ -60,11 +58,8 @@ void Window::setUp(const Calculator &calculator) {
 // through the change rule. A refusal shows the message with the calculator's title, then the
 // focus goes to the first input that is 0 or less. Nothing written before it is undone.
 void Window::calculate(const Calculator &calculator, UnitSystem units) {
-    FieldTexts texts;
-    for (int i = 0; i < kFieldCount; ++i)
-        texts[i] = Text1(i).Text;
     const UnitColumn &column = calculator.column(units);
-    const Outcome outcome = column.calculate(texts, format_);
+    const Outcome outcome = column.calculate(texts(), format_);
 
     for (const Effect &effect : outcome.effects)
         std::visit(
@@ -78,9 +73,7 @@ void Window::calculate(const Calculator &calculator, UnitSystem units) {
         return;
 
     showMessage({std::string(calculator.failureTitle), std::string(kInvalidNumberPrompt), 0});
-    for (int i = 0; i < kFieldCount; ++i)
-        texts[i] = Text1(i).Text;
-    if (const auto first = firstNotAboveZero(column.inputs, texts, format_))
+    if (const auto first = firstNotAboveZero(column.inputs, texts(), format_))
         SetFocus(*first);
 }
 

@@ -13,6 +13,13 @@ Window::Window(WindowHost &host, NumberFormat format) : host_(host), format_(std
         menuChecked_[static_cast<int>(menu.item)] = menu.checkedAtDesign;
 }
 
+FieldTexts Window::texts() const {
+    FieldTexts all;
+    for (int i = 0; i < kFieldCount; ++i)
+        all[i] = fields_[i].Text;
+    return all;
+}
+
 void Window::setText(int index, std::string_view text) {
     Field &f = field(index);
     if (f.Text == text)

@@ -97,6 +97,8 @@ public:
 
     // --- What the window shows ----------------------------------------------------------
     const Field &Text1(int index) const { return fields_.at(index); }
+    // The texts of all thirteen fields, as a calculation reads them.
+    FieldTexts texts() const;
     const Label &Label1(int index) const { return labels_.at(index); }
     bool checked(MenuItem item) const { return menuChecked_[static_cast<int>(item)]; }
     const OptionButton &optImperial() const { return options_[0]; }
