@@ -2,7 +2,6 @@
 #include "calculators/float_text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -10,7 +9,7 @@
 
 namespace liftcalc {
 
-namespace portable_text {
+namespace float_text {
 namespace {
 
 constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -115,36 +114,6 @@ SignificantDigits fifteenDigits(double magnitude) {
     return result;
 }
 
-} // namespace portable_text
-
-#if defined(LIFTCALC_HAS_FLOAT_CHARCONV)
-namespace charconv_text {
-
-std::optional<double> nearestDouble(std::string_view digits, long long exponent) {
-    const std::string text = std::string(digits.substr(0, 1)) + "." +
-                             std::string(digits.substr(1)) + "e" + std::to_string(exponent);
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (exponent > 0)
-            return std::nullopt;
-        value = 0;
-    }
-    return value;
-}
-
-SignificantDigits fifteenDigits(double magnitude) {
-    std::array<char, 32> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, 14);
-    std::string_view text(buffer.data(), end - buffer.data());
-    std::size_t e = text.find('e');
-    SignificantDigits result{std::string(1, text[0]) + std::string(text.substr(2, e - 2)), 0};
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, result.exponent);
-    return result;
-}
-
-} // namespace charconv_text
-#endif
+} // namespace float_text
 
 } // namespace liftcalc
