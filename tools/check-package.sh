@@ -2,7 +2,7 @@
 # Builds the Debian package from a finished build, checks it as Debian and the desktops would
 # (lintian with no error or warning, valid AppStream metadata and desktop entry, the icon at
 # every size of the icon theme), unpacks it into a temporary root and checks that the installed
-# program answers --version.
+# program answers --version and opens its window (offscreen) from the module it installed.
 # Usage: check-package.sh BUILD_DIR VERSION
 set -eu
 build=$(cd "$1" && pwd)
@@ -50,5 +50,10 @@ desktop-file-validate "$root/usr/share/applications/liftcalc.desktop" ||
 
 answer=$("$root/usr/bin/liftcalc" --version)
 [ "$answer" = "liftcalc $version" ] || fail "--version said '$answer'"
+# The window runs until it is stopped; a module it cannot load ends it at once.
+status=0
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch timeout 3 "$root/usr/bin/liftcalc" \
+    >"$scratch/window.log" 2>&1 || status=$?
+[ $status -eq 124 ] || { cat "$scratch/window.log"; fail "the window did not open (status $status)"; }
 [ $failed -eq 0 ] && echo "package $(basename "$deb") checked"
 exit $failed

@@ -59,11 +59,6 @@ for form in "" --csv --json; do
         sweep "$rows" $form
     done
 done
-echo "== the same 100,000-row sweeps without Qt Widgets ($build/bench/cli_only)"
-desktop="$build/bench/cli_only"
-for form in "" --csv --json; do
-    sweep 100000 $form
-done
 fi
 
 # The web page, side by side with a bare page of the same controls in headless Chromium.

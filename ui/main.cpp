@@ -1,13 +1,40 @@
 // SPDX-License-Identifier: MIT
-// The program: answers --help and --version on the terminal, or opens the calculator window.
+// The program: answers --help and --version and runs calculations on the terminal, or loads
+// the window module and opens the calculator window.
 #include "cli/cli.h"
 #include "platform/locale_format.h"
-#include "ui/calculator_form.h"
 #include "ui/command_line.h"
-#include "ui/message_box_host.h"
+#include "ui/window_module.h"
 
-#include <QApplication>
+#include <QLocale>
+#include <dlfcn.h>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
+
+namespace {
+
+// The module lies where it is installed relative to the program (LIFTCALC_WINDOW_MODULE), in
+// the build folder as after installation.
+int runWindow(int argc, char *argv[]) {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const auto module = program.parent_path() / LIFTCALC_WINDOW_MODULE;
+    void *handle = error ? nullptr : dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    const auto run = handle ? reinterpret_cast<decltype(&liftcalcRunWindow)>(
+                                  dlsym(handle, liftcalc::kRunWindowSymbol))
+                            : nullptr;
+    if (!run) {
+        std::cerr << "liftcalc: cannot open the window: "
+                  << (error ? "the program's own path is unknown (" + error.message() + ")"
+                            : std::string(dlerror()))
+                  << "\n";
+        return 1;
+    }
+    return run(&argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     using namespace liftcalc;
@@ -28,15 +55,5 @@ int main(int argc, char *argv[]) {
     case CommandLine::OpenWindow:
         break;
     }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("liftcalc"));
-    QApplication::setDesktopFileName(QStringLiteral("liftcalc"));
-    MessageBoxHost host;
-    Window window(host, numberFormatOf(QLocale::system()));
-    CalculatorForm form(window);
-    host.setWindow(&form);
-    window.start();
-    form.showCentred();
-    return QApplication::exec();
+    return runWindow(argc, argv);
 }
