@@ -9,8 +9,11 @@ struct CalculationError {};
 } // namespace
 
 double Calculation::value(int field) const {
-    if (auto v = strictValue(text(field), format_))
-        return *v;
+    auto &value = values_.at(field);
+    if (!value)
+        value = strictValue(text(field), format_);
+    if (value)
+        return *value;
     throw CalculationError{};
 }
 
@@ -72,6 +75,7 @@ void Calculation::writePlain(int field, double x) {
 
 void Calculation::write(int field, std::string text) {
     texts_.at(field) = text;
+    values_[field].reset();
     outcome_.effects.emplace_back(FieldWrite{field, std::move(text)});
 }
 

@@ -80,7 +80,9 @@ struct Outcome {
 class Calculation {
 public:
     Calculation(const FieldTexts &texts, const NumberFormat &format)
-        : texts_(texts), format_(format) {}
+        : texts_(texts), format_(format) {
+        outcome_.effects.reserve(fields::count);
+    }
 
     const std::string &text(int field) const { return texts_.at(field); }
     // The field's text as a whole number in the regional format, or a conversion error.
@@ -123,6 +125,8 @@ private:
     void write(int field, std::string text);
 
     FieldTexts texts_;
+    // Each field's value once read; a field's write forgets it.
+    mutable std::array<std::optional<double>, fields::count> values_;
     const NumberFormat &format_;
     Outcome outcome_;
 };

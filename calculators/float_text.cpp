@@ -56,19 +56,16 @@ std::optional<SignificantDigits> fifteenDigitsQuickly(double magnitude) {
     const double fraction = std::frexp(magnitude, &binaryExponent);
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
     const int shift = 53 - binaryExponent; // magnitude = mantissa / 2^shift, shift 3 to 70
-    int decimalExponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // The magnitude lies in [2^(e-1), 2^e), so its first digit's power of ten is the estimate
+    // from the binary exponent or one above it.
+    int decimalExponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    for (int attempt = 0; attempt < 2; ++attempt) {
         const int scale = 14 - decimalExponent;
         if (scale < 0 || scale >= static_cast<int>(kPowersOfTen.size()))
             return std::nullopt;
         __extension__ typedef unsigned __int128 Wide;
         const Wide product = static_cast<Wide>(mantissa) * kPowersOfTen[scale];
         Wide digits = product >> shift;
-        // The logarithm's estimate of the first digit's power can be one off either way.
-        if (digits < kPowersOfTen[14]) {
-            --decimalExponent;
-            continue;
-        }
         if (digits >= kPowersOfTen[15]) {
             ++decimalExponent;
             continue;

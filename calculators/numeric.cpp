@@ -107,7 +107,7 @@ double lenientRadixValue(std::string_view s, int radix) {
 }
 
 bool startsWith(std::string_view s, std::size_t at, std::string_view what) {
-    return !what.empty() && s.substr(at, what.size()) == what;
+    return !what.empty() && at < s.size() && s[at] == what[0] && s.substr(at, what.size()) == what;
 }
 
 // The grouping separators accepted between digits: the regional one, and where that is a kind
@@ -154,6 +154,38 @@ void incrementDigits(std::string &digits) {
         *it = '0';
     }
     digits.insert(digits.begin(), '1');
+}
+
+// Plain digits with at most one decimal separator among them, fifteen digits at most: the
+// figures a person types and the calculators write. Such digits are a whole number a double
+// holds exactly, so one division by a power of ten gives the nearest double, as the full
+// reading below does. Anything else, and any regional format in which the separator could also
+// group or begin a minus sign, is left to the full reading.
+std::optional<double> plainDecimalQuickly(std::string_view text, const NumberFormat &format) {
+    static constexpr std::array<double, 16> kPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const std::string_view decimal = format.decimal;
+    if ((decimal != "." && decimal != ",") || format.group.find(decimal[0]) != std::string::npos ||
+        startsWith(text, 0, format.minus))
+        return std::nullopt;
+    std::uint64_t whole = 0;
+    std::size_t digits = 0, fractionDigits = 0;
+    bool point = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            if (++digits > 15)
+                return std::nullopt;
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            fractionDigits += point ? 1 : 0;
+        } else if (c == decimal[0] && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return static_cast<double>(whole) / kPowersOfTen[fractionDigits];
 }
 
 } // namespace
@@ -216,6 +248,8 @@ std::optional<double> strictValue(std::string_view text, const NumberFormat &for
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
+    if (auto quick = plainDecimalQuickly(text, format))
+        return quick;
 
     std::size_t i = 0;
     bool negative = false;

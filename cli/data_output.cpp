@@ -11,13 +11,11 @@ namespace liftcalc::cli {
 namespace {
 
 // The shortest text that reads back as the same double, with a point and no grouping.
-void appendNumber(std::string &line, std::optional<double> value, std::string_view none) {
-    if (!value) {
-        line += none;
-        return;
-    }
+std::string numberText(std::optional<double> value, std::string_view none) {
+    if (!value)
+        return std::string(none);
     char text[32];
-    line.append(text, std::to_chars(text, text + sizeof text, *value).ptr);
+    return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
 }
 
 // Quoted when it holds a separator, a quote or a line break, with quotes doubled.
@@ -45,13 +43,14 @@ std::string jsonHead(const Request &request) {
 
 } // namespace
 
-std::optional<double> DataWriter::valueOf(std::size_t column, const std::string &text) {
+const std::string &DataWriter::numberOf(std::size_t column, const std::string &text,
+                                        std::string_view none) {
     if (lastRead_.size() <= column)
-        lastRead_.resize(column + 1, {"", std::nullopt});
-    auto &[lastText, value] = lastRead_[column];
+        lastRead_.resize(column + 1, {"", std::string(none)});
+    auto &[lastText, number] = lastRead_[column];
     if (text != lastText)
-        lastText = text, value = strictValue(text, format_);
-    return value;
+        lastText = text, number = numberText(strictValue(text, format_), none);
+    return number;
 }
 
 // The keys are the command line's own names, which need no escaping.
@@ -61,7 +60,7 @@ void DataWriter::appendJsonRow(const Outcome &outcome) {
         line_ += '"';
         line_ += outcome.columns[i].key;
         line_ += "\":";
-        appendNumber(line_, valueOf(i, outcome.texts[i]), "null");
+        line_ += numberOf(i, outcome.texts[i], "null");
         line_ += ',';
     }
     line_ += "\"refused\":";
@@ -71,7 +70,7 @@ void DataWriter::appendJsonRow(const Outcome &outcome) {
 
 void DataWriter::appendCsvRow(const Outcome &outcome) {
     for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-        appendNumber(line_, valueOf(i, outcome.texts[i]), "");
+        line_ += numberOf(i, outcome.texts[i], "");
         line_ += ',';
     }
     if (outcome.refused())

@@ -7,7 +7,8 @@
 #include "cli/request.h"
 
 #include <iosfwd>
-#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,17 +32,17 @@ public:
 private:
     void appendJsonRow(const Outcome &outcome);
     void appendCsvRow(const Outcome &outcome);
-    // The column's figure as a number; nothing where it has none.
-    std::optional<double> valueOf(std::size_t column, const std::string &text);
+    // The column's figure written as a number, or NONE where it has none.
+    const std::string &numberOf(std::size_t column, const std::string &text, std::string_view none);
 
     std::ostream &out_;
     const Request &request_;
     const NumberFormat &format_;
     bool begun_ = false;
     std::string line_; // the row being written
-    // The last text read in each column and its value: in a sweep most columns repeat the row
-    // before.
-    std::vector<std::pair<std::string, std::optional<double>>> lastRead_;
+    // The last text read in each column and the number written for it: in a sweep most
+    // columns repeat the row before.
+    std::vector<std::pair<std::string, std::string>> lastRead_;
 };
 
 } // namespace liftcalc::cli

@@ -14,11 +14,15 @@ const Quantity &quantityOfField(int field) {
 
 } // namespace
 
-std::vector<std::string_view> CalculatorCommand::inputs() const {
-    std::vector<std::string_view> options;
-    for (int field : calculator->imperial.inputs)
-        options.push_back(quantityOfField(field).option);
-    return options;
+std::span<const std::string_view> CalculatorCommand::inputs() const {
+    static const auto all = [] {
+        std::array<std::vector<std::string_view>, kCommands.size()> options;
+        for (std::size_t i = 0; i < kCommands.size(); ++i)
+            for (int field : kCommands[i].calculator->imperial.inputs)
+                options[i].push_back(quantityOfField(field).option);
+        return options;
+    }();
+    return all.at(static_cast<std::size_t>(this - kCommands.data()));
 }
 
 std::vector<const Quantity *> CalculatorCommand::shown() const {

@@ -43,7 +43,7 @@ struct CalculatorCommand {
     bool diameterAtLeastOne = false;
 
     // The options of its inputs, in the order they are typed.
-    std::vector<std::string_view> inputs() const;
+    std::span<const std::string_view> inputs() const;
     // Every quantity the calculator shows, in the order of the window's rows.
     std::vector<const Quantity *> shown() const;
     // The flow rate and displacement calculators also give the displacement of all plungers.
