@@ -76,8 +76,11 @@ std::optional<SignificantDigits> fifteenDigitsQuickly(double magnitude) {
             ++digits;
         if (digits == kPowersOfTen[15])
             return SignificantDigits{"100000000000000", decimalExponent + 1};
-        return SignificantDigits{std::to_string(static_cast<std::uint64_t>(digits)),
-                                 decimalExponent};
+        SignificantDigits result{std::string(15, '0'), decimalExponent};
+        auto whole = static_cast<std::uint64_t>(digits);
+        for (auto it = result.digits.rbegin(); it != result.digits.rend(); ++it, whole /= 10)
+            *it = static_cast<char>('0' + whole % 10);
+        return result;
     }
     return std::nullopt;
 }

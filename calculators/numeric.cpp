@@ -156,34 +156,51 @@ void incrementDigits(std::string &digits) {
     digits.insert(digits.begin(), '1');
 }
 
-// Plain digits with at most one decimal separator among them, fifteen digits at most: the
+// Digits, grouped in threes or not, with at most one decimal separator and fifteen digits: the
 // figures a person types and the calculators write. Such digits are a whole number a double
 // holds exactly, so one division by a power of ten gives the nearest double, as the full
-// reading below does. Anything else, and any regional format in which the separator could also
-// group or begin a minus sign, is left to the full reading.
-std::optional<double> plainDecimalQuickly(std::string_view text, const NumberFormat &format) {
+// reading below does. Anything else (a sign, an exponent, a grouping the full reading might
+// refuse, a regional format in which the decimal separator could also group) is left to it.
+std::optional<double> figureQuickly(std::string_view text, const NumberFormat &format) {
     static constexpr std::array<double, 16> kPowersOfTen{
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const std::string_view decimal = format.decimal;
     if ((decimal != "." && decimal != ",") || format.group.find(decimal[0]) != std::string::npos ||
         startsWith(text, 0, format.minus))
         return std::nullopt;
+    const auto separators = groupSeparators(format);
     std::uint64_t whole = 0;
-    std::size_t digits = 0, fractionDigits = 0;
-    bool point = false;
-    for (char c : text) {
-        if (isDigit(c)) {
+    std::size_t digits = 0, fractionDigits = 0, groupStart = 0;
+    bool point = false, grouped = false;
+    // A group ending here is well formed: the first one to three digits not starting with 0,
+    // every later one three digits.
+    auto groupEnds = [&](std::size_t at) {
+        const std::size_t length = at - groupStart;
+        return grouped ? length == 3 : length > 0 && length <= 3 && text[groupStart] != '0';
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        if (isDigit(text[i])) {
             if (++digits > 15)
                 return std::nullopt;
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
             fractionDigits += point ? 1 : 0;
-        } else if (c == decimal[0] && !point) {
+            ++i;
+        } else if (const std::size_t sep = point ? 0 : groupSeparatorAt(text, i, separators)) {
+            if (!groupEnds(i))
+                return std::nullopt;
+            grouped = true;
+            i += sep;
+            groupStart = i;
+        } else if (text[i] == decimal[0] && !point) {
+            if (grouped && !groupEnds(i))
+                return std::nullopt;
             point = true;
+            ++i;
         } else {
             return std::nullopt;
         }
     }
-    if (digits == 0)
+    if (digits == 0 || (grouped && !point && !groupEnds(text.size())))
         return std::nullopt;
     return static_cast<double>(whole) / kPowersOfTen[fractionDigits];
 }
@@ -248,7 +265,7 @@ std::optional<double> strictValue(std::string_view text, const NumberFormat &for
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
-    if (auto quick = plainDecimalQuickly(text, format))
+    if (auto quick = figureQuickly(text, format))
         return quick;
 
     std::size_t i = 0;
