@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """The web page's figures, side by side in one headless Chromium run:
 - navigation to the first field taking the focus, for the page and for a bare HTML page with
-  the same controls and no script (the page's own DOM once started, with autofocus);
+  the same controls and no script (the page's own DOM once started, with autofocus, without
+  the page's scripts and the core they load);
 - the transfer size (gzip) of everything the page loads;
 - Calculate's cost in WebAssembly, every calculator in both unit systems.
 
@@ -80,9 +81,10 @@ def bare_page(driver, site, url):
     driver.get(url + "index.html?layout=desktop")
     driver.execute_async_script("const done = arguments[0]; (function wait() {"
                                 " window.liftcalcPage ? done() : setTimeout(wait, 20); })();")
+    # Without the page's scripts and without the preload of the core, which only they use.
     html = driver.execute_script("""
         const copy = document.documentElement.cloneNode(true);
-        copy.querySelectorAll('script').forEach((s) => s.remove());
+        copy.querySelectorAll('script, link[rel=preload]').forEach((s) => s.remove());
         copy.querySelector('#Text1_0').setAttribute('autofocus', '');
         return '<!DOCTYPE html>\\n' + copy.outerHTML;""")
     (site / "bare.html").write_text(html)

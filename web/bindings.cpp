@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the page's script sees of the window: the person actions, the model's properties, the
 // changes and message boxes to mirror, and the design tables the page is built from.
+#include "web/design_json.h"
 #include "web/page_window.h"
 #include "window/menus.h"
 
@@ -11,75 +12,6 @@ namespace liftcalc::web {
 namespace {
 
 using emscripten::val;
-
-val rectOf(const Rect &r) {
-    val out = val::object();
-    out.set("left", r.left);
-    out.set("top", r.top);
-    out.set("width", r.width);
-    out.set("height", r.height);
-    return out;
-}
-
-std::string text(std::string_view s) {
-    return std::string(s);
-}
-
-// The window as the desktop lays it out, for the page to build its controls from.
-val design() {
-    val fields = val::array();
-    for (const FieldDesign &f : kFields) {
-        val d = val::object();
-        d.set("place", rectOf(f.place));
-        // What a screen reader announces for a field: its row and its unit.
-        d.set("name", f.unit.empty() ? text(f.quantity) : text(f.quantity) + " " + text(f.unit));
-        fields.call<void>("push", d);
-    }
-    val labels = val::array();
-    for (const LabelDesign &l : kLabels) {
-        val d = val::object();
-        d.set("place", rectOf(l.place));
-        d.set("centred", l.centred);
-        labels.call<void>("push", d);
-    }
-    val buttons = val::array();
-    for (const ButtonDesign &b : kButtons) {
-        val d = val::object();
-        d.set("id", static_cast<int>(b.id));
-        d.set("name", text(b.name));
-        d.set("caption", text(b.caption));
-        d.set("place", rectOf(b.place));
-        d.set("toolTip", text(b.toolTip));
-        buttons.call<void>("push", d);
-    }
-    val menus = val::array();
-    for (const MenuDesign &m : kMenus) {
-        val d = val::object();
-        d.set("item", static_cast<int>(m.item));
-        d.set("name", text(m.name));
-        d.set("parent", m.parent ? static_cast<int>(*m.parent) : -1);
-        d.set("caption", text(m.caption));
-        d.set("shortcut", text(m.shortcut));
-        d.set("action", m.choosable());
-        menus.call<void>("push", d);
-    }
-    val out = val::object();
-    out.set("fields", fields);
-    out.set("labels", labels);
-    out.set("buttons", buttons);
-    out.set("menus", menus);
-    out.set("frame", rectOf(kFrame1));
-    out.set("client", rectOf({0, 0, kClientWidth, kClientHeight}));
-    val controls = val::array();
-    for (auto name : kPageControlNames)
-        controls.call<void>("push", text(name));
-    val properties = val::array();
-    for (auto name : kPagePropertyNames)
-        properties.call<void>("push", text(name));
-    out.set("changeControls", controls);
-    out.set("changeProperties", properties);
-    return out;
-}
 
 val field(const PageWindow &p, int index) {
     const Field &f = p.window().Text1(index);
@@ -197,7 +129,7 @@ PageWindow *create(const std::string &decimal, const std::string &group, const s
 EMSCRIPTEN_BINDINGS(liftcalc) {
     using namespace liftcalc::web;
     using emscripten::allow_raw_pointers;
-    emscripten::function("design", &design);
+    emscripten::function("design", &designJson);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor(&create, allow_raw_pointers())
         .function("start", &start)

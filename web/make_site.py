@@ -51,15 +51,17 @@ def inline_script(code):
 
 def single_file(page, style, module_js, wasm, scripts, icon):
     """index.html with its style, scripts, module and icon inlined; no manifest or worker."""
-    wasm_text = base64.b64encode(wasm).decode()
     html = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     html = html.replace('<link rel="apple-touch-icon" href="icon-192.png">\n', "")
     html = html.replace('<link rel="preload" href="liftcalc.wasm" as="fetch" type="application/wasm" crossorigin>\n', "")
+    fetched = re.search(r'window\.liftcalcCore = .*?;\n', html, re.DOTALL)
+    if not fetched:
+        raise SystemExit("index.html: no liftcalcCore to inline the module into")
+    html = html.replace(fetched.group(0), 'window.liftcalcCore = WebAssembly.compile(Uint8Array.from(atob("'
+                        + base64.b64encode(wasm).decode() + '"), (c) => c.charCodeAt(0)));\n')
     html = html.replace('href="icon-32.png"', 'href="data:image/png;base64,' + base64.b64encode(icon).decode() + '"')
     html = html.replace('<link rel="stylesheet" href="page.css">', "<style>\n" + style + "</style>")
-    loader = ('window.liftcalcWasm = Uint8Array.from(atob("' + wasm_text + '"), (c) => c.charCodeAt(0));\n'
-              + module_js)
-    html = html.replace('<script src="liftcalc.js"></script>', inline_script(loader))
+    html = html.replace('<script src="liftcalc.js"></script>', inline_script(module_js))
     for name, code in scripts.items():
         html = html.replace(f'<script src="{name}"></script>', inline_script(code))
     return html

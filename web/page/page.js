@@ -36,7 +36,7 @@ class CalculatorPage extends WindowDom {
   constructor(module, format, layout) {
     super();
     this.module = module;
-    this.design = module.design();
+    this.design = JSON.parse(module.design());
     this.model = new module.PageWindow(format.decimal, format.group, format.minus);
     this.boxes = [];
     this.controls = new Map(); // ControlId -> element
@@ -59,9 +59,8 @@ class CalculatorPage extends WindowDom {
     else this.mirrorAll();
   }
 
-  mirrorField(i, property) {
+  mirrorField(i, property, f = this.model.field(i)) {
     const el = this.fields[i];
-    const f = this.model.field(i);
     switch (property) {
       case "text":
         if (el.value !== f.text) el.value = f.text;
@@ -141,8 +140,10 @@ class CalculatorPage extends WindowDom {
   }
 
   mirrorAll() {
-    for (let i = 0; i < FIELD_COUNT; ++i)
-      for (const p of ["text", "visible", "locked", "tabStop", "backColor", "left"]) this.mirrorField(i, p);
+    for (let i = 0; i < FIELD_COUNT; ++i) {
+      const f = this.model.field(i);
+      for (const p of ["text", "visible", "locked", "tabStop", "backColor", "left"]) this.mirrorField(i, p, f);
+    }
     this.labels.forEach((_, i) => this.mirrorLabel(i));
     for (const item of this.menuItems.keys()) this.mirrorMenu(item);
     for (const b of this.design.buttons) if (b.name.startsWith("opt")) this.mirrorOption(b.id);
@@ -321,10 +322,17 @@ function layoutOf(requested) {
   return { name: matchMedia("(max-width: 639.98px)").matches ? "narrow" : "desktop", fixed: false };
 }
 
+// The core's code, compiled while the page was still loading (liftcalcCore, at the top of the
+// page), is instantiated with the imports of the module's runtime.
+function instantiateWasm(imports, receive) {
+  liftcalcCore.then((core) => WebAssembly.instantiate(core, imports)).then((instance) => receive(instance));
+  return {};
+}
+
 async function startPage() {
   const query = new URLSearchParams(location.search);
   const layout = layoutOf(query.get("layout"));
-  const module = await createLiftcalc(window.liftcalcWasm ? { wasmBinary: window.liftcalcWasm } : {});
+  const module = await createLiftcalc({ instantiateWasm });
   const page = new CalculatorPage(module, numberFormat(query.get("locale")), layout.name);
   if (!layout.fixed)
     matchMedia("(max-width: 639.98px)").addEventListener("change", (m) => {
