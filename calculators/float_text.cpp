@@ -30,20 +30,13 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
 // microseconds a number; figures a person types and the calculators write take these exact
 // shortcuts instead.
 
-// Up to 15 digits are a whole number a double holds exactly, and so are the powers of ten up to
-// 10^22: one multiplication or division of the two is correctly rounded.
 std::optional<double> nearestDoubleQuickly(std::string_view digits, long long exponent) {
     if (digits.size() > 15)
         return std::nullopt;
     std::uint64_t whole = 0;
     for (char c : digits)
         whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-    const long long power = exponent - static_cast<long long>(digits.size()) + 1;
-    if (power >= 0 && power <= 22)
-        return static_cast<double>(whole) * kExactPowersOfTen[power];
-    if (power < 0 && power >= -22)
-        return static_cast<double>(whole) / kExactPowersOfTen[-power];
-    return std::nullopt;
+    return scaledWhole(whole, exponent - static_cast<long long>(digits.size()) + 1);
 }
 
 // From 10^-5 up to 10^15 the magnitude times the power of ten that gives it 15 whole digits is
@@ -86,6 +79,14 @@ std::optional<SignificantDigits> fifteenDigitsQuickly(double magnitude) {
 }
 
 } // namespace
+
+std::optional<double> scaledWhole(std::uint64_t whole, long long power) {
+    if (power >= 0 && power <= 22)
+        return static_cast<double>(whole) * kExactPowersOfTen[power];
+    if (power < 0 && power >= -22)
+        return static_cast<double>(whole) / kExactPowersOfTen[-power];
+    return std::nullopt;
+}
 
 std::optional<double> nearestDouble(std::string_view digits, long long exponent) {
     if (auto quick = nearestDoubleQuickly(digits, exponent))

@@ -9,6 +9,7 @@
 // it with <charconv> where the standard library has it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ struct SignificantDigits {
 };
 
 namespace float_text {
+// The double nearest to WHOLE times ten to POWER, for a whole number below 10^15: it and the
+// powers of ten up to 10^22 are exact in a double, so one multiplication or division is
+// correctly rounded. Nothing for a power beyond 22 either way.
+std::optional<double> scaledWhole(std::uint64_t whole, long long power);
 // The double nearest to D.DDD... times ten to the exponent, for non-empty digits with no
 // leading zero; nothing beyond the double range, zero below the smallest double.
 std::optional<double> nearestDouble(std::string_view digits, long long exponent);

@@ -162,8 +162,6 @@ void incrementDigits(std::string &digits) {
 // reading below does. Anything else (a sign, an exponent, a grouping the full reading might
 // refuse, a regional format in which the decimal separator could also group) is left to it.
 std::optional<double> figureQuickly(std::string_view text, const NumberFormat &format) {
-    static constexpr std::array<double, 16> kPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const std::string_view decimal = format.decimal;
     if ((decimal != "." && decimal != ",") || format.group.find(decimal[0]) != std::string::npos ||
         startsWith(text, 0, format.minus))
@@ -202,7 +200,7 @@ std::optional<double> figureQuickly(std::string_view text, const NumberFormat &f
     }
     if (digits == 0 || (grouped && !point && !groupEnds(text.size())))
         return std::nullopt;
-    return static_cast<double>(whole) / kPowersOfTen[fractionDigits];
+    return float_text::scaledWhole(whole, -static_cast<long long>(fractionDigits));
 }
 
 } // namespace

@@ -8,6 +8,15 @@
 
 namespace liftcalc::float_text {
 
+std::optional<double> scaledWhole(std::uint64_t whole, long long power) {
+    if (power > 22 || power < -22)
+        return std::nullopt;
+    const std::string text = std::to_string(whole) + "e" + std::to_string(power);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 std::optional<double> nearestDouble(std::string_view digits, long long exponent) {
     const std::string text = std::string(digits.substr(0, 1)) + "." +
                              std::string(digits.substr(1)) + "e" + std::to_string(exponent);
