@@ -12,8 +12,16 @@
 namespace liftcalc {
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\u00A0";
-constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+// Families of grouping marks: a person types one member where the regional settings write
+// another (a Swiss keyboard's apostrophe for the typographic one, a plain space for the narrow
+// no-break one), and other programs put any of them between groups. The thin space is read with
+// the spaces but is no locale's own mark.
+struct GroupMarkFamily {
+    std::array<std::string_view, 3> regional;
+    std::string_view alsoRead;
+};
+constexpr GroupMarkFamily kSpaces{{" ", "\u00A0", "\u202F"}, "\u2009"};
+constexpr GroupMarkFamily kApostrophes{{"'", "\u2019", "\u02BC"}, {}};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -110,17 +118,22 @@ bool startsWith(std::string_view s, std::size_t at, std::string_view what) {
     return !what.empty() && at < s.size() && s[at] == what[0] && s.substr(at, what.size()) == what;
 }
 
-// The grouping separators accepted between digits: the regional one, and where that is a kind
-// of space, every kind of space a person or another program may have typed for it.
-std::array<std::string_view, 3> groupSeparators(const NumberFormat &format) {
-    std::string_view g = format.group;
-    if (g == " " || g == kNoBreakSpace || g == kNarrowNoBreakSpace)
-        return {" ", kNoBreakSpace, kNarrowNoBreakSpace};
-    return {g, {}, {}};
+using GroupMarks = std::array<std::string_view, 4>;
+
+// The grouping marks read between digits: the regional one, and where that is a space or an
+// apostrophe, every member of its family. A point or a comma has no look-alikes: an apostrophe
+// in German is still no number.
+GroupMarks groupSeparators(const NumberFormat &format) {
+    const std::string_view g = format.group;
+    for (const auto &family : {kSpaces, kApostrophes}) {
+        const auto &[a, b, c] = family.regional;
+        if (g == a || g == b || g == c)
+            return {a, b, c, family.alsoRead};
+    }
+    return {g, {}, {}, {}};
 }
 
-std::size_t groupSeparatorAt(std::string_view s, std::size_t at,
-                             const std::array<std::string_view, 3> &separators) {
+std::size_t groupSeparatorAt(std::string_view s, std::size_t at, const GroupMarks &separators) {
     for (auto sep : separators)
         if (startsWith(s, at, sep))
             return sep.size();

@@ -36,7 +36,9 @@ double lenientValue(std::string_view text, const NumberFormat &format);
 // in threes after a first group of one to three digits that does not start with 0 ("1,500",
 // "12,345,678"); an optional decimal separator with digits; an optional exponent. Refuses empty
 // text, any other character, a grouping separator anywhere else ("5,5", "0,508") and magnitudes
-// beyond the double range.
+// beyond the double range. Where the regional separator is a space or an apostrophe, each of its
+// look-alikes groups too, mixed as they come: a plain, no-break, narrow no-break or thin space;
+// an ASCII, typographic (U+2019) or modifier-letter (U+02BC) apostrophe.
 std::optional<double> strictValue(std::string_view text, const NumberFormat &format);
 
 // Plain number text: at most 15 significant digits, no grouping, no trailing zeros, exponent

@@ -21,7 +21,7 @@ namespace liftcalc::fuzz {
 namespace {
 
 // The regional settings the program meets in practice: comma and point grouping, the narrow
-// no-break space, the apostrophe, and a no-break space with a typographic minus sign.
+// no-break space, the typographic apostrophe, and a no-break space with a typographic minus sign.
 const std::vector<NumberFormat> &supportedFormats() {
     static const std::vector<NumberFormat> formats = [] {
         std::vector<NumberFormat> all;
@@ -73,14 +73,26 @@ bool contains(std::string_view text, std::string_view part) {
     return !part.empty() && text.find(part) != std::string_view::npos;
 }
 
+// The separators that group in this format: where the group is a kind of space, every kind a
+// person or a program puts between groups (the thin space too); where it is an apostrophe, the
+// ASCII, typographic and modifier-letter ones. A point or a comma stands alone.
+std::vector<std::string_view> groupSeparatorsOf(const NumberFormat &f) {
+    const std::vector<std::vector<std::string_view>> families = {
+        {" ", "\u00A0", "\u202F", "\u2009"}, {"'", "\u2019", "\u02BC"}};
+    for (const auto &family : families)
+        if (f.group != "\u2009" && std::find(family.begin(), family.end(), f.group) != family.end())
+            return family;
+    return {f.group};
+}
+
 // Whether the text holds anything the lenient reading treats differently from the strict one:
-// grouping (any kind of space counts where the group is one), a minus sign other than the
-// hyphen, or a carriage return, which only the strict reading takes as a blank.
+// grouping (but a plain space, which the lenient reading drops as a blank), a minus sign other
+// than the hyphen, or a carriage return, which only the strict reading takes as a blank.
 bool readsAlikeBothWays(std::string_view text, const NumberFormat &f) {
-    const bool spaceGroup = f.group == " " || f.group == "\u00A0" || f.group == "\u202F";
+    for (auto g : groupSeparatorsOf(f))
+        if (g != " " && contains(text, g))
+            return false;
     if (contains(text, f.group) || contains(text, "\r"))
-        return false;
-    if (spaceGroup && (contains(text, "\u00A0") || contains(text, "\u202F")))
         return false;
     return f.minus == "-" || !contains(text, f.minus);
 }
@@ -111,13 +123,6 @@ bool isAnswerShape(std::string_view text, const NumberFormat &f) {
         text.remove_suffix(f.group.size());
     }
     return allDigits(text);
-}
-
-// The separators that group in this format: where the group is a kind of space, every kind.
-std::vector<std::string_view> groupSeparatorsOf(const NumberFormat &f) {
-    if (f.group == " " || f.group == "\u00A0" || f.group == "\u202F")
-        return {" ", "\u00A0", "\u202F"};
-    return {f.group};
 }
 
 // The text with every grouping separator taken out; nothing when it holds none.
@@ -304,6 +309,20 @@ void checkAnswerText(double v, const NumberFormat &f) {
     if (*back == 0)
         LIFTCALC_EXPECT(!text.starts_with(f.minus), shown + ": zero with a sign");
     LIFTCALC_EXPECT(answerText(*back, f) == text, shown + " is not written again the same");
+    // Typed again with a look-alike of the grouping mark in each place, it reads the same.
+    for (auto member : groupSeparatorsOf(f)) {
+        std::string retyped;
+        for (std::size_t i = 0; i < text.size();)
+            if (text.compare(i, f.group.size(), f.group) == 0) {
+                retyped += member;
+                i += f.group.size();
+            } else {
+                retyped += text[i++];
+            }
+        const auto again = strictValue(retyped, f);
+        LIFTCALC_EXPECT(again && *again == *back, "strict reads " + quoted(retyped) +
+                                                      " unlike " + shown);
+    }
 
     // Rounding to three decimals is reading the answer text back, and doing it twice changes
     // nothing; the rounded figure, written plain, has at most three decimals.

@@ -14,6 +14,7 @@ inline const NumberFormat kEnglish{".", ",", "-"};
 inline const NumberFormat kGerman{",", ".", "-"};
 inline const NumberFormat kFrench{",", "\u202F", "-"}; // narrow no-break space groups
 inline const NumberFormat kSwiss{".", "\u2019", "-"};  // typographic apostrophe groups
+inline const NumberFormat kSwissAscii{".", "'", "-"};   // as a browser writes Swiss German
 inline const NumberFormat kTypographicMinus{",", "\u00A0", "\u2212"}; // no-break space, U+2212
 
 struct NamedFormat {
@@ -21,11 +22,12 @@ struct NamedFormat {
     const NumberFormat *format;
 };
 
-inline const std::array<NamedFormat, 5> kAllFormats{{
+inline const std::array<NamedFormat, 6> kAllFormats{{
     {"English", &kEnglish},
     {"German", &kGerman},
     {"French", &kFrench},
     {"Swiss", &kSwiss},
+    {"SwissAscii", &kSwissAscii},
     {"TypographicMinus", &kTypographicMinus},
 }};
 

@@ -167,7 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"FrenchGroupAtEnd", &kFrench, "1\u202F", kRefused},
         StrictCase{"FrenchPointIsNoSeparator", &kFrench, "1.5", kRefused},
         StrictCase{"SwissApostrophe", &kSwiss, "1\u2019234.5", 1234.5},
-        StrictCase{"SwissAsciiApostrophe", &kSwiss, "1'234.5", kRefused},
         StrictCase{"TypographicMinus", &kTypographicMinus, "\u22125", -5.0},
         StrictCase{"HyphenMinusStillAccepted", &kTypographicMinus, "-5", -5.0},
         StrictCase{"LoneTypographicMinus", &kTypographicMinus, "\u2212", kRefused},
@@ -211,6 +210,46 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"SwissShortGroup", &kSwiss, "1\u201950.5", kRefused},
         StrictCase{"NoBreakSpaceGroup", &kTypographicMinus, "\u22121\u00A0500", -1500.0},
         StrictCase{"NoBreakSpaceShortGroup", &kTypographicMinus, "2\u00A05", kRefused}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Where the regional mark is an apostrophe or a space, its look-alikes group as it does, mixed
+// as they come and under the same rule of threes: what a keyboard types, what another program
+// or another face wrote. A point or a comma has no look-alikes.
+INSTANTIATE_TEST_SUITE_P(
+    GroupMarkFamilies, StrictReading,
+    ::testing::Values(
+        StrictCase{"SwissKeyboardApostrophe", &kSwiss, "20'000", 20000.0},
+        StrictCase{"SwissModifierApostrophe", &kSwiss, "20\u02BC000", 20000.0},
+        StrictCase{"SwissMixedApostrophes", &kSwiss, "1'234\u2019567.5", 1234567.5},
+        StrictCase{"SwissAllThreeMixed", &kSwiss, "-1\u02BC234'567\u2019890", -1234567890.0},
+        StrictCase{"SwissAsciiReadsTypographic", &kSwissAscii, "1\u2019234.5", 1234.5},
+        StrictCase{"SwissAsciiReadsModifier", &kSwissAscii, "1\u02BC234'567", 1234567.0},
+        StrictCase{"SwissAsciiOwnMark", &kSwissAscii, "12'345.678", 12345.678},
+        StrictCase{"SwissSpaceIsNoApostrophe", &kSwiss, "20 000", kRefused},
+        StrictCase{"SwissApostropheShortGroup", &kSwiss, "1'50", kRefused},
+        StrictCase{"SwissModifierLongGroup", &kSwiss, "1\u02BC5000", kRefused},
+        StrictCase{"SwissApostropheZeroFirst", &kSwiss, "0'508", kRefused},
+        StrictCase{"SwissApostropheFirstTooLong", &kSwissAscii, "1234\u2019567", kRefused},
+        StrictCase{"SwissApostropheAtEnd", &kSwiss, "1'", kRefused},
+        StrictCase{"SwissApostropheAtStart", &kSwissAscii, "\u2019123", kRefused},
+        StrictCase{"SwissApostropheInFraction", &kSwiss, "1.500'000", kRefused},
+        StrictCase{"SwissDoubledApostrophe", &kSwiss, "1'\u2019000", kRefused},
+        StrictCase{"FrenchThinSpace", &kFrench, "20\u2009000", 20000.0},
+        StrictCase{"FrenchAllFourSpacesMixed", &kFrench, "1 234\u2009567\u00A0890\u202F123,5",
+                   1234567890123.5},
+        StrictCase{"FrenchThinSpaceShortGroup", &kFrench, "1\u200950", kRefused},
+        StrictCase{"FrenchThinSpaceZeroFirst", &kFrench, "0\u2009508", kRefused},
+        StrictCase{"FrenchThinSpaceAtEnd", &kFrench, "1\u2009", kRefused},
+        StrictCase{"FrenchApostropheIsNoSpace", &kFrench, "20'000", kRefused},
+        StrictCase{"SwedishThinSpace", &kTypographicMinus, "\u22121\u2009500", -1500.0},
+        StrictCase{"SwedishNarrowSpace", &kTypographicMinus, "1\u202F500,25", 1500.25},
+        StrictCase{"SwedishThinSpaceInFraction", &kTypographicMinus, "1,500\u2009000", kRefused},
+        StrictCase{"GermanApostrophe", &kGerman, "20'000", kRefused},
+        StrictCase{"GermanTypographicApostrophe", &kGerman, "20\u2019000", kRefused},
+        StrictCase{"GermanThinSpace", &kGerman, "20\u2009000", kRefused},
+        StrictCase{"EnglishApostrophe", &kEnglish, "20'000", kRefused},
+        StrictCase{"EnglishModifierApostrophe", &kEnglish, "1\u02BC000.5", kRefused},
+        StrictCase{"EnglishThinSpace", &kEnglish, "1\u2009000", kRefused}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A pasted megabyte of digits is read without hanging, in both readings.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -129,6 +130,41 @@ TEST(OutputReadBack, StrictReadsBothOutputForms) {
             const auto answerBack = strictValue(answer, *format);
             ASSERT_TRUE(answerBack.has_value()) << "answer text \"" << answer << "\" refused";
             EXPECT_EQ(answerText(*answerBack, *format), answer) << "value " << v;
+        }
+    }
+}
+
+// A figure written with a space or an apostrophe for grouping reads back the same with any of
+// its look-alikes put in place of each mark, as a person retypes it or another face wrote it.
+TEST(OutputReadBack, EveryLookAlikeOfTheMarkReadsTheSame) {
+    const std::vector<std::string> spaces = {" ", "\u00A0", "\u202F", "\u2009"};
+    const std::vector<std::string> apostrophes = {"'", "\u2019", "\u02BC"};
+    const auto values = sampleValues();
+    for (const auto &[name, format] : kAllFormats) {
+        SCOPED_TRACE(std::string(name));
+        const auto &family =
+            std::find(spaces.begin(), spaces.end(), format->group) != spaces.end() ? spaces
+            : std::find(apostrophes.begin(), apostrophes.end(), format->group) != apostrophes.end()
+                ? apostrophes
+                : std::vector<std::string>{format->group};
+        for (double v : values) {
+            const std::string answer = answerText(v, *format);
+            const auto expected = strictValue(answer, *format);
+            ASSERT_TRUE(expected.has_value()) << answer;
+            for (std::size_t k = 0; k < family.size(); ++k) {
+                // Each mark in turn by the next member of the family, so a text mixes them.
+                std::string text;
+                std::size_t member = k;
+                for (std::size_t at = 0; at < answer.size();) {
+                    if (answer.compare(at, format->group.size(), format->group) == 0) {
+                        text += family[member++ % family.size()];
+                        at += format->group.size();
+                    } else {
+                        text += answer[at++];
+                    }
+                }
+                EXPECT_EQ(strictValue(text, *format), expected) << "\"" << text << "\"";
+            }
         }
     }
 }

@@ -63,6 +63,34 @@ INSTANTIATE_TEST_SUITE_P(
                    R"("flow_gpm":100,"flow_lps":6.309,"refused":null}})"}),
     [](const auto &info) { return info.param.name; });
 
+// A grouping mark's look-alikes are read as it where it is an apostrophe or a space, in the
+// locales that group so; elsewhere an apostrophe is no number.
+TEST(Cli, ReadsTheLookAlikesOfTheGroupingMark) {
+    const std::string pressure = R"("pressure_psi":254.648,"pressure_bar":17.558,"refused":null}})";
+    const std::string refused = R"("pressure_psi":null,"pressure_bar":null,"refused":"--load )";
+    struct Case {
+        std::string locale, load, ends;
+    };
+    const std::vector<Case> cases{
+        {"de_CH", "20'000", pressure},
+        {"de_CH", "20\u02BC000", pressure},
+        {"it_CH", "20'000", pressure},
+        {"de_CH", "2'0000", refused},
+        {"fr_FR", "20\u2009000", pressure},
+        {"sv_SE", "20\u2009000", pressure},
+        {"sv_SE", "20 000", pressure},
+        {"fr_FR", "20'000", refused},
+        {"de_DE", "20'000", refused},
+        {"en_US", "20'000", refused},
+        {"en_US", "20\u2019000", refused},
+    };
+    for (const auto &[locale, load, ends] : cases) {
+        Result r = runCommand({"pressure", "--locale", locale, "--diameter", "10", "--plungers",
+                               "1", "--load", load, "--json"});
+        EXPECT_NE(r.out.find(ends), std::string::npos) << locale << " " << load << ": " << r.out;
+    }
+}
+
 struct UsageCase {
     std::vector<std::string> args;
     std::string says;
