@@ -2,7 +2,6 @@
 #include "cli/calculate.h"
 
 #include "cli/refusal.h"
-#include "window/controls.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,11 +17,10 @@ std::string lowerCase(std::string_view text) {
 }
 
 Column columnOf(const Quantity &quantity, int field) {
-    const FieldDesign &design = kFields[field];
-    std::string key(quantity.key);
-    if (!design.unit.empty())
-        key += "_" + lowerCase(design.unit);
-    return {key, design.quantity, design.unit, field};
+    std::string key(quantity.option);
+    if (!unitOf(field).empty())
+        key += "_" + lowerCase(unitOf(field));
+    return {key, quantity.name, unitOf(field), field};
 }
 
 std::vector<Column> buildColumns(const CalculatorCommand &command) {
@@ -57,7 +55,8 @@ Outcome calculate(const CalculatorCommand &command, bool imperial,
     // inputs as a text box holds them, every other field empty.
     FieldTexts texts;
     for (std::string_view option : command.inputs())
-        texts[quantityNamed(option)->field(imperial)] = validUtf8(inputs.at(std::string(option)));
+        texts[quantityCalled(option)->field(unitsOf(imperial))] =
+            validUtf8(inputs.at(std::string(option)));
 
     const UnitColumn &column =
         command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);

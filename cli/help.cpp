@@ -2,16 +2,14 @@
 #include "cli/help.h"
 
 #include "cli/cli.h"
-#include "window/controls.h"
 
 namespace liftcalc::cli {
 namespace {
 
 std::string unitsOf(const Quantity &quantity) {
-    const auto &imperial = kFields[quantity.imperialField].unit;
-    if (!quantity.metricField)
+    if (quantity.isCount())
         return "a whole number";
-    return std::string(imperial) + " or " + std::string(kFields[*quantity.metricField].unit);
+    return std::string(quantity.imperialUnit) + " or " + std::string(quantity.metricUnit);
 }
 
 } // namespace
@@ -49,9 +47,9 @@ std::string calculatorHelp(const CalculatorCommand &command) {
     text += " [--json|--csv] [--locale NAME]\n\n" + std::string(command.title) +
             ": works out every quantity below from the three inputs, in both unit systems.\n\n";
     for (std::string_view input : command.inputs()) {
-        const Quantity &q = *quantityNamed(input);
+        const Quantity &q = *quantityCalled(input);
         text += "  --" + std::string(input) + std::string(14 - input.size(), ' ') +
-                std::string(kFields[q.imperialField].quantity) + " (" + unitsOf(q) + ")\n";
+                std::string(q.name) + " (" + unitsOf(q) + ")\n";
     }
     text += "\nValues are in imperial units unless --metric is given. One input may be a range\n"
             "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"

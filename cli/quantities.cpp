@@ -7,9 +7,7 @@ namespace liftcalc::cli {
 namespace {
 
 const Quantity &quantityOfField(int field) {
-    return *std::find_if(kQuantities.begin(), kQuantities.end(), [field](const Quantity &q) {
-        return q.imperialField == field || q.metricField == field;
-    });
+    return quantityOf(field);
 }
 
 } // namespace

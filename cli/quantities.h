@@ -12,28 +12,6 @@
 
 namespace liftcalc::cli {
 
-struct Quantity {
-    std::string_view option; // "diameter": given as --diameter
-    std::string_view key;    // "diameter": column and JSON names add the unit
-    int imperialField;
-    std::optional<int> metricField; // the number of plungers has one field for both
-
-    int field(bool imperial) const {
-        return imperial ? imperialField : metricField.value_or(imperialField);
-    }
-};
-
-// In the order of the window's rows.
-constexpr std::array<Quantity, 7> kQuantities{{
-    {"diameter", "diameter", fields::diameterIn, fields::diameterMm},
-    {"plungers", "plungers", fields::plungers, std::nullopt},
-    {"load", "load", fields::loadLb, fields::loadKg},
-    {"pressure", "pressure", fields::pressurePsi, fields::pressureBar},
-    {"speed", "speed", fields::speedFpm, fields::speedMps},
-    {"flow", "flow", fields::flowGpm, fields::flowLps},
-    {"displacement", "displacement", fields::displacementGpf, fields::displacementLpm},
-}};
-
 // A calculator as the command line names it; its inputs and figures come from its row.
 struct CalculatorCommand {
     std::string_view name;
@@ -60,7 +38,11 @@ inline const std::array<CalculatorCommand, 6> kCommands{{
     {"speed", "Up speed at rated load", &calculators::upSpeed},
 }};
 
-constexpr const Quantity *quantityNamed(std::string_view option) {
+constexpr UnitSystem unitsOf(bool imperial) {
+    return imperial ? UnitSystem::imperial : UnitSystem::metric;
+}
+
+constexpr const Quantity *quantityCalled(std::string_view option) {
     for (const auto &q : kQuantities)
         if (q.option == option)
             return &q;

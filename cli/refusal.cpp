@@ -2,7 +2,6 @@
 #include "cli/refusal.h"
 
 #include "cli/request.h"
-#include "window/controls.h"
 
 #include <cmath>
 
@@ -35,7 +34,7 @@ std::string reasonFor(const CalculatorCommand &command, int field, const std::st
         return "is 0 or less";
     const bool diameter = field == fields::diameterIn || field == fields::diameterMm;
     if (diameter && command.diameterAtLeastOne && *value < 1)
-        return "is below 1 " + std::string(kFields[field].unit) + ", which the " +
+        return "is below 1 " + std::string(unitOf(field)) + ", which the " +
                std::string(command.name) + " calculator refuses";
     return "";
 }
@@ -49,7 +48,7 @@ std::vector<std::string> refusalReasons(const CalculatorCommand &command, bool i
     const auto inputs = command.inputs();
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const std::string option = "--" + std::string(inputs[i]);
-        const int field = quantityNamed(inputs[i])->field(imperial);
+        const int field = quantityCalled(inputs[i])->field(unitsOf(imperial));
         if (const std::string why = reasonFor(command, field, typed[field], format); !why.empty())
             reasons.push_back(option + " " + quoted(typed[field]) + " " + why);
         options += (i == 0 ? "" : i + 1 < inputs.size() ? ", " : " and ") + option;

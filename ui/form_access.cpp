@@ -64,14 +64,14 @@ void CalculatorForm::describeAnswers() {
         const Field &f = model_.Text1(i);
         if (!f.Visible || !f.Locked || f.Text.empty())
             continue;
-        const QString value = kFields[i].unit.empty()
-                                  ? text(f.Text)
-                                  : text(f.Text) + QLatin1Char(' ') + text(kFields[i].unit);
-        if (!rows.isEmpty() && kFields[i].quantity == quantity)
+        const std::string_view unit = unitOf(i);
+        const QString value =
+            unit.empty() ? text(f.Text) : text(f.Text) + QLatin1Char(' ') + text(unit);
+        if (!rows.isEmpty() && quantityOf(i).name == quantity)
             rows.last() += QStringLiteral(", ") + value;
         else
-            rows.append(text(kFields[i].quantity) + QStringLiteral(": ") + value);
-        quantity = kFields[i].quantity;
+            rows.append(text(quantityOf(i).name) + QStringLiteral(": ") + value);
+        quantity = quantityOf(i).name;
     }
     const QString answers = rows.join(QStringLiteral("; "));
     if (accessibleDescription() == answers)

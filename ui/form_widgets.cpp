@@ -20,12 +20,6 @@ QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
 
-// What a screen reader announces for a field: its row and its unit, "Load on Plunger(s) LB".
-QString accessibleNameOf(const FieldDesign &design) {
-    return design.unit.empty() ? text(design.quantity)
-                               : text(design.quantity) + QLatin1Char(' ') + text(design.unit);
-}
-
 } // namespace
 
 // Sizes, places and fonts come later, once the screen is known (placeWidgets).
@@ -43,10 +37,9 @@ void CalculatorForm::createWidgets() {
 
 void CalculatorForm::createFields(QWidget *client) {
     for (int i = 0; i < kFieldCount; ++i) {
-        const FieldDesign &design = kFields[i];
         auto *field = new QLineEdit(client);
         field->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        field->setAccessibleName(accessibleNameOf(design));
+        field->setAccessibleName(QString::fromStdString(fieldName(i)));
         // A field holds whatever the model holds, not Qt's default of 32,767 characters, so
         // that a long paste gives the figures the other front ends give for the same text.
         field->setMaxLength(std::numeric_limits<int>::max());

@@ -98,12 +98,13 @@ template <typename Names> void names(JsonWriter &json, std::string_view key, con
 std::string designJson() {
     JsonWriter json;
     json.open('{').key("fields").open('[');
-    for (const FieldDesign &f : kFields) {
+    for (int i = 0; i < kFieldCount; ++i) {
         // What a screen reader announces for a field: its row and its unit.
-        const std::string name = f.unit.empty()
-                                     ? std::string(f.quantity)
-                                     : std::string(f.quantity) + " " + std::string(f.unit);
-        json.open('{').rect("place", f.place).member("name", std::string_view(name)).close('}');
+        const std::string name = fieldName(i);
+        json.open('{')
+            .rect("place", kFields[i].place)
+            .member("name", std::string_view(name))
+            .close('}');
     }
     json.close(']').key("labels").open('[');
     for (const LabelDesign &l : kLabels)

@@ -7,10 +7,12 @@
 #pragma once
 
 #include "calculators/calculation.h"
+#include "calculators/quantities.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace liftcalc {
@@ -56,70 +58,94 @@ struct Rect {
     int left, top, width, height;
 };
 
+// Where a field stands and how Tab reaches it; what it holds (its quantity and unit) is in the
+// table of quantities.
 struct FieldDesign {
     Rect place;
     int tabIndex;
     std::optional<int> counterpart; // the same quantity in the other unit system
-    std::string_view quantity;      // row caption without its colon, for screen readers
-    std::string_view unit;
 };
 
 // Width 1815 and height 495 for all; the left column is imperial, the right one metric.
 constexpr std::array<FieldDesign, kFieldCount> kFields{{
-    {{3540, 1200, 1815, 495}, 0, 6, "Diameter of Plunger(s)", "IN"},
-    {{3540, 1935, 1815, 495}, 2, std::nullopt, "Number of Plungers", ""},
-    {{3540, 2670, 1815, 495}, 3, 7, "Load on Plunger(s)", "LB"},
-    {{3540, 3390, 1815, 495}, 5, 8, "Static Pressure", "PSI"},
-    {{3540, 4905, 1815, 495}, 9, 9, "Flow Rate", "GPM"},
-    {{3540, 5640, 1815, 495}, 11, 10, "Plunger Displacement", "GPF"},
-    {{6540, 1200, 1815, 495}, 1, 0, "Diameter of Plunger(s)", "MM"},
-    {{6540, 2670, 1815, 495}, 4, 2, "Load on Plunger(s)", "KG"},
-    {{6540, 3390, 1815, 495}, 6, 3, "Static Pressure", "BAR"},
-    {{6540, 4905, 1815, 495}, 10, 4, "Flow Rate", "LPS"},
-    {{6540, 5640, 1815, 495}, 12, 5, "Plunger Displacement", "LPM"},
-    {{3540, 4140, 1815, 495}, 7, 12, "Up Speed/Rated Load", "FPM"},
-    {{6540, 4140, 1815, 495}, 8, 11, "Up Speed/Rated Load", "MPS"},
+    {{3540, 1200, 1815, 495}, 0, 6},
+    {{3540, 1935, 1815, 495}, 2, std::nullopt},
+    {{3540, 2670, 1815, 495}, 3, 7},
+    {{3540, 3390, 1815, 495}, 5, 8},
+    {{3540, 4905, 1815, 495}, 9, 9},
+    {{3540, 5640, 1815, 495}, 11, 10},
+    {{6540, 1200, 1815, 495}, 1, 0},
+    {{6540, 2670, 1815, 495}, 4, 2},
+    {{6540, 3390, 1815, 495}, 6, 3},
+    {{6540, 4905, 1815, 495}, 10, 4},
+    {{6540, 5640, 1815, 495}, 12, 5},
+    {{3540, 4140, 1815, 495}, 7, 12},
+    {{6540, 4140, 1815, 495}, 8, 11},
 }};
 
 struct LabelDesign {
+    // A row's caption shows the quantity of a field of its row, a unit label the unit of its
+    // field; the other labels show their own text.
+    enum class Shows { text, quantity, unit };
     Rect place;
-    std::string_view caption;
+    Shows shows;
+    int field; // of the row or the unit; -1 for a label with its own text
+    std::string_view text;
     std::string_view toolTip;
     bool centred;
 };
 
+constexpr LabelDesign rowCaption(Rect place, int field, std::string_view toolTip = "") {
+    return {place, LabelDesign::Shows::quantity, field, "", toolTip, false};
+}
+constexpr LabelDesign unitLabel(Rect place, int field, std::string_view toolTip) {
+    return {place, LabelDesign::Shows::unit, field, "", toolTip, false};
+}
+constexpr LabelDesign titleLabel(Rect place, std::string_view text) {
+    return {place, LabelDesign::Shows::text, -1, text, "", true};
+}
+
 // Row captions stand at Left 240, imperial units at 5520, metric units at 8520, each at its
 // field's Top plus 120. Labels take TabIndex 16 + index but never the focus.
 constexpr std::array<LabelDesign, kLabelCount> kLabels{{
-    {{240, 1320, 3255, 375}, "Diameter of Plunger(s):", "", false},
-    {{240, 2055, 3255, 375}, "Number of Plungers:", "", false},
-    {{240, 2790, 3255, 375},
-     "Load on Plunger(s):",
-     "  Rated load + the weight of the complete car + the weight of the plunger(s) or "
-     "cylinder(s) ",
-     false},
-    {{240, 3510, 3255, 375}, "Static Pressure:", "", false},
-    {{240, 5025, 3255, 375}, "Flow Rate:", "", false},
-    {{240, 5760, 3255, 375}, "Plunger Displacement:", kOnePlungerTip, false},
-    {{5520, 1320, 795, 375}, "IN", " Inches ", false},
-    {{5520, 2790, 795, 375}, "LB", " Pounds ", false},
-    {{5520, 3510, 795, 375}, "PSI", " Pounds per square inch ", false},
-    {{5520, 5025, 795, 375}, "GPM", " Gallons per minute ", false},
-    {{5520, 5760, 795, 375}, "GPF", " Gallons per foot ", false},
-    {{8520, 1320, 795, 375}, "MM", " Millimeters ", false},
-    {{8520, 2790, 795, 375}, "KG", " Kilograms ", false},
-    {{8520, 3510, 795, 375}, "BAR", " Bars ", false},
-    {{8520, 5025, 795, 375}, "LPS", " Liters per second ", false},
-    {{8520, 5760, 795, 375}, "LPM", " Liters per meter ", false},
-    {{240, 4260, 3255, 375},
-     "Up Speed/Rated Load:",
-     " Up speed with rated load...verify with tachometer or other device ",
-     false},
-    {{5520, 4260, 795, 375}, "FPM", " Feet per minute ", false},
-    {{8520, 4260, 795, 375}, "MPS", " Meters per second ", false},
-    {{1620, 0, 6135, 375}, "Static Pressure Calculator", "", true},
-    {{2310, 420, 4755, 255}, "--> Direct Acting Applications <--", "", true},
+    rowCaption({240, 1320, 3255, 375}, fields::diameterIn),
+    rowCaption({240, 2055, 3255, 375}, fields::plungers),
+    rowCaption({240, 2790, 3255, 375}, fields::loadLb,
+               "  Rated load + the weight of the complete car + the weight of the plunger(s) or "
+               "cylinder(s) "),
+    rowCaption({240, 3510, 3255, 375}, fields::pressurePsi),
+    rowCaption({240, 5025, 3255, 375}, fields::flowGpm),
+    rowCaption({240, 5760, 3255, 375}, fields::displacementGpf, kOnePlungerTip),
+    unitLabel({5520, 1320, 795, 375}, fields::diameterIn, " Inches "),
+    unitLabel({5520, 2790, 795, 375}, fields::loadLb, " Pounds "),
+    unitLabel({5520, 3510, 795, 375}, fields::pressurePsi, " Pounds per square inch "),
+    unitLabel({5520, 5025, 795, 375}, fields::flowGpm, " Gallons per minute "),
+    unitLabel({5520, 5760, 795, 375}, fields::displacementGpf, " Gallons per foot "),
+    unitLabel({8520, 1320, 795, 375}, fields::diameterMm, " Millimeters "),
+    unitLabel({8520, 2790, 795, 375}, fields::loadKg, " Kilograms "),
+    unitLabel({8520, 3510, 795, 375}, fields::pressureBar, " Bars "),
+    unitLabel({8520, 5025, 795, 375}, fields::flowLps, " Liters per second "),
+    unitLabel({8520, 5760, 795, 375}, fields::displacementLpm, " Liters per meter "),
+    rowCaption({240, 4260, 3255, 375}, fields::speedFpm,
+               " Up speed with rated load...verify with tachometer or other device "),
+    unitLabel({5520, 4260, 795, 375}, fields::speedFpm, " Feet per minute "),
+    unitLabel({8520, 4260, 795, 375}, fields::speedMps, " Meters per second "),
+    titleLabel({1620, 0, 6135, 375}, "Static Pressure Calculator"),
+    titleLabel({2310, 420, 4755, 255}, "--> Direct Acting Applications <--"),
 }};
+
+// The caption a label has at design: "Load on Plunger(s):", "LB", or its own text.
+inline std::string designCaption(const LabelDesign &label) {
+    switch (label.shows) {
+    case LabelDesign::Shows::quantity:
+        return std::string(quantityOf(label.field).name) + ":";
+    case LabelDesign::Shows::unit:
+        return std::string(unitOf(label.field));
+    case LabelDesign::Shows::text:
+        break;
+    }
+    return std::string(label.text);
+}
 
 constexpr int kHeadingLabel = 19;
 constexpr int kSubtitleLabel = 20;

@@ -8,7 +8,7 @@ Window::Window(WindowHost &host, NumberFormat format) : host_(host), format_(std
     for (int i = 0; i < kFieldCount; ++i)
         fields_[i].Left = kFields[i].place.left;
     for (int i = 0; i < kLabelCount; ++i)
-        labels_[i] = Label{std::string(kLabels[i].caption), std::string(kLabels[i].toolTip)};
+        labels_[i] = Label{designCaption(kLabels[i]), std::string(kLabels[i].toolTip)};
     for (const auto &menu : kMenus)
         menuChecked_[static_cast<int>(menu.item)] = menu.checkedAtDesign;
 }
