@@ -98,12 +98,4 @@ Outcome calculate(const FieldTexts &texts, const NumberFormat &format,
     return std::move(calculation.outcome_);
 }
 
-std::optional<int> firstNotAboveZero(std::span<const int> inputs, const FieldTexts &texts,
-                                     const NumberFormat &format) {
-    for (int field : inputs)
-        if (!(lenientValue(texts.at(field), format) > 0))
-            return field;
-    return std::nullopt;
-}
-
 } // namespace liftcalc

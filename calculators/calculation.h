@@ -15,7 +15,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -133,10 +132,5 @@ private:
 
 // Runs a calculation's body under its error trap.
 Outcome calculate(const FieldTexts &texts, const NumberFormat &format, void (*body)(Calculation &));
-
-// The first of the inputs, in the order given, whose lenient value is 0 or less: where the
-// focus goes after a refusal.
-std::optional<int> firstNotAboveZero(std::span<const int> inputs, const FieldTexts &texts,
-                                     const NumberFormat &format);
 
 } // namespace liftcalc

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The six calculators of the Calculators menu. Each is defined in its own file; flow rate and
-// plunger displacement share one body of work and one file.
+// The calculators of the Calculators menu, each defined in its own file (flow rate and plunger
+// displacement share one body of work and one file), and the one table that lists them.
 #pragma once
 
 #include "calculators/calculator.h"
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace liftcalc::calculators {
 
@@ -16,15 +18,68 @@ extern const Calculator loadOnPlungers;
 extern const Calculator plungerDiameter;
 extern const Calculator upSpeed;
 
-// In the order Calculate tests which one is current.
-constexpr std::array<const Calculator *, 6> kAll{
-    &staticPressure, &flowRate, &plungerDisplacement, &loadOnPlungers, &plungerDiameter, &upSpeed,
+// Every calculator once. The window goes through them in three orders, each of them behaviour:
+// Calculate tests which one is current in the order of this table; the unit switch and the
+// change rule test them in their arranging order (load before plunger displacement); the
+// Calculators menu lists them in their menu order.
+struct Listing {
+    const Calculator *calculator;
+    int arranging;
+    int menu;
 };
+// clang-format off
+inline constexpr Listing kTable[] = {
+    // calculator            arranging  menu
+    {&staticPressure,        0,         4},
+    {&flowRate,              1,         1},
+    {&plungerDisplacement,   3,         3},
+    {&loadOnPlungers,        2,         2},
+    {&plungerDiameter,       4,         0},
+    {&upSpeed,               5,         5},
+};
+// clang-format on
+inline constexpr std::size_t kCount = std::size(kTable);
 
-// The unit switch and the change rule test them in this order: load before plunger
-// displacement.
-constexpr std::array<const Calculator *, 6> kArrangingOrder{
-    &staticPressure, &flowRate, &loadOnPlungers, &plungerDisplacement, &plungerDiameter, &upSpeed,
-};
+// The calculator the window opens with: its menu item is checked at design, and start-up sets
+// it up.
+inline constexpr const Calculator *kOpening = &staticPressure;
+
+// The calculators in the order one column of the table gives; each position is taken once.
+constexpr std::array<const Calculator *, kCount> ordered(int Listing::*position) {
+    std::array<const Calculator *, kCount> order{};
+    for (const Listing &listing : kTable)
+        order.at(static_cast<std::size_t>(listing.*position)) = listing.calculator;
+    return order;
+}
+
+constexpr std::array<const Calculator *, kCount> inTableOrder() {
+    std::array<const Calculator *, kCount> order{};
+    for (std::size_t i = 0; i < kCount; ++i)
+        order[i] = kTable[i].calculator;
+    return order;
+}
+
+// In the order Calculate tests which one is current.
+inline constexpr std::array<const Calculator *, kCount> kAll = inTableOrder();
+inline constexpr std::array<const Calculator *, kCount> kArrangingOrder =
+    ordered(&Listing::arranging);
+inline constexpr std::array<const Calculator *, kCount> kMenuOrder = ordered(&Listing::menu);
+
+constexpr bool takesEveryPosition(const std::array<const Calculator *, kCount> &order) {
+    for (const Calculator *calculator : order)
+        if (!calculator)
+            return false;
+    return true;
+}
+static_assert(takesEveryPosition(kArrangingOrder) && takesEveryPosition(kMenuOrder),
+              "each calculator needs a position of its own in every order");
+
+// The calculator's place in the Calculators menu, from 0.
+constexpr int menuPosition(const Calculator &calculator) {
+    for (const Listing &listing : kTable)
+        if (listing.calculator == &calculator)
+            return listing.menu;
+    return -1;
+}
 
 } // namespace liftcalc::calculators

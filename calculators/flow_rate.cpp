@@ -122,29 +122,40 @@ template <TotalBox box> Outcome FlowRateCalcMet(const FieldTexts &texts, const N
 constexpr int kShown[] = {diameterIn, flowGpm,         displacementGpf, diameterMm,
                           flowLps,    displacementLpm, speedFpm,        speedMps};
 constexpr int kAnswers[] = {flowGpm, flowLps, displacementGpf, displacementLpm};
-constexpr int kImperialInputs[] = {diameterIn, plungers, speedFpm};
+constexpr Input kInputs[] = {
+    {&quantityNamed("diameter"), Rule::aboveZero},
+    {&quantityNamed("plungers"), Rule::wholeNumber},
+    {&quantityNamed("speed"), Rule::aboveZero},
+};
 constexpr int kImperialEquivalents[] = {diameterMm, speedMps};
-constexpr int kMetricInputs[] = {diameterMm, plungers, speedMps};
 constexpr int kMetricEquivalents[] = {diameterIn, speedFpm};
 
 } // namespace
 
 const Calculator calculators::flowRate{
+    .menu = {"mnuFlowRate", "&Flow Rate", "Ctrl+F"},
+    .command = "flow",
+    .title = "Flow rate",
     .heading = "Flow Rate Calculator",
     .failureTitle = kFailureTitle,
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &FlowRateCalcImp<TotalBox::notShown>},
-    .metric = {kMetricInputs, kMetricEquivalents, &FlowRateCalcMet<TotalBox::notShown>},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &FlowRateCalcImp<TotalBox::notShown>},
+    .metric = {kMetricEquivalents, &FlowRateCalcMet<TotalBox::notShown>},
 };
 
 const Calculator calculators::plungerDisplacement{
+    .menu = {"mnuPlungerDisplacement", "&Plunger Displacement", "Ctrl+P"},
+    .command = "displacement",
+    .title = "Plunger displacement",
     .heading = "Plunger Displacement Calculator",
     .failureTitle = kFailureTitle,
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &FlowRateCalcImp<TotalBox::shown>},
-    .metric = {kMetricInputs, kMetricEquivalents, &FlowRateCalcMet<TotalBox::shown>},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &FlowRateCalcImp<TotalBox::shown>},
+    .metric = {kMetricEquivalents, &FlowRateCalcMet<TotalBox::shown>},
 };
 
 } // namespace liftcalc

@@ -56,20 +56,27 @@ Outcome LoadCalcMet(const FieldTexts &texts, const NumberFormat &format) {
 
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};
 constexpr int kAnswers[] = {loadLb, loadKg};
-constexpr int kImperialInputs[] = {diameterIn, plungers, pressurePsi};
+constexpr Input kInputs[] = {
+    {&quantityNamed("diameter"), Rule::atLeastOne},
+    {&quantityNamed("plungers"), Rule::wholeNumber},
+    {&quantityNamed("pressure"), Rule::aboveZero},
+};
 constexpr int kImperialEquivalents[] = {diameterMm, pressureBar};
-constexpr int kMetricInputs[] = {diameterMm, plungers, pressureBar};
 constexpr int kMetricEquivalents[] = {diameterIn, pressurePsi};
 
 } // namespace
 
 const Calculator calculators::loadOnPlungers{
+    .menu = {"mnuLoad", "&Load on Plunger(s)", "Ctrl+L"},
+    .command = "load",
+    .title = "Load on plunger(s)",
     .heading = "Load On Plunger(s) Calculator",
     .failureTitle = "Load On Plunger(s)",
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &LoadCalcImp},
-    .metric = {kMetricInputs, kMetricEquivalents, &LoadCalcMet},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &LoadCalcImp},
+    .metric = {kMetricEquivalents, &LoadCalcMet},
 };
 
 } // namespace liftcalc

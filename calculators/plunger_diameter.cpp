@@ -61,20 +61,27 @@ Outcome DiameterCalcMet(const FieldTexts &texts, const NumberFormat &format) {
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};
 constexpr int kAnswers[] = {diameterIn, diameterMm};
 // The first input is the number of plungers, in both unit systems.
-constexpr int kImperialInputs[] = {plungers, loadLb, pressurePsi};
+constexpr Input kInputs[] = {
+    {&quantityNamed("plungers"), Rule::wholeNumber},
+    {&quantityNamed("load"), Rule::aboveZero},
+    {&quantityNamed("pressure"), Rule::aboveZero},
+};
 constexpr int kImperialEquivalents[] = {pressureBar, loadKg};
-constexpr int kMetricInputs[] = {plungers, loadKg, pressureBar};
 constexpr int kMetricEquivalents[] = {pressurePsi, loadLb};
 
 } // namespace
 
 const Calculator calculators::plungerDiameter{
+    .menu = {"mnuDiameterofPlunger", "&Diameter of Plunger(s)", "Ctrl+D"},
+    .command = "diameter",
+    .title = "Plunger diameter",
     .heading = "Diameter of Plunger Calculator",
     .failureTitle = "Diameter of Plunger",
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &DiameterCalcImp},
-    .metric = {kMetricInputs, kMetricEquivalents, &DiameterCalcMet},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &DiameterCalcImp},
+    .metric = {kMetricEquivalents, &DiameterCalcMet},
 };
 
 } // namespace liftcalc

@@ -67,7 +67,7 @@ consteval const Quantity &quantityNamed(std::string_view option) {
 }
 
 // A field's name for screen readers: its row and its unit, "Load on Plunger(s) LB".
-inline std::string fieldName(int field) {
+inline std::string accessibleName(int field) {
     const std::string_view unit = unitOf(field);
     return std::string(quantityOf(field).name) + (unit.empty() ? "" : " ") + std::string(unit);
 }

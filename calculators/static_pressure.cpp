@@ -57,19 +57,26 @@ Outcome StaticPressureCalcMet(const FieldTexts &texts, const NumberFormat &forma
 
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};
 constexpr int kAnswers[] = {pressurePsi, pressureBar};
-constexpr int kImperialInputs[] = {diameterIn, plungers, loadLb};
+constexpr Input kInputs[] = {
+    {&quantityNamed("diameter"), Rule::aboveZero},
+    {&quantityNamed("plungers"), Rule::wholeNumber},
+    {&quantityNamed("load"), Rule::aboveZero},
+};
 constexpr int kImperialEquivalents[] = {diameterMm, loadKg};
-constexpr int kMetricInputs[] = {diameterMm, plungers, loadKg};
 constexpr int kMetricEquivalents[] = {diameterIn, loadLb};
 } // namespace
 
 const Calculator calculators::staticPressure{
+    .menu = {"mnuStaticPressure", "&Static Pressure", "Ctrl+S"},
+    .command = "pressure",
+    .title = "Static pressure",
     .heading = "Static Pressure Calculator",
     .failureTitle = "Static Pressure",
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &StaticPressureCalcImp},
-    .metric = {kMetricInputs, kMetricEquivalents, &StaticPressureCalcMet},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &StaticPressureCalcImp},
+    .metric = {kMetricEquivalents, &StaticPressureCalcMet},
 };
 
 } // namespace liftcalc

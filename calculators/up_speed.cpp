@@ -60,20 +60,27 @@ Outcome SpeedUpCalcMet(const FieldTexts &texts, const NumberFormat &format) {
 
 constexpr int kShown[] = {diameterIn, flowGpm, diameterMm, flowLps, speedFpm, speedMps};
 constexpr int kAnswers[] = {speedFpm, speedMps};
-constexpr int kImperialInputs[] = {diameterIn, plungers, flowGpm};
+constexpr Input kInputs[] = {
+    {&quantityNamed("diameter"), Rule::aboveZero},
+    {&quantityNamed("plungers"), Rule::wholeNumber},
+    {&quantityNamed("flow"), Rule::aboveZero},
+};
 constexpr int kImperialEquivalents[] = {diameterMm, flowLps};
-constexpr int kMetricInputs[] = {diameterMm, plungers, flowLps};
 constexpr int kMetricEquivalents[] = {diameterIn, flowGpm};
 
 } // namespace
 
 const Calculator calculators::upSpeed{
+    .menu = {"mnuRatedLoadSpeed", "&Up Speed/Rated Load", "Ctrl+U"},
+    .command = "speed",
+    .title = "Up speed at rated load",
     .heading = "Up Speed/Rated Load Calculator",
     .failureTitle = "Up Speed/Rated Load Calculator",
     .shownFields = kShown,
     .answers = kAnswers,
-    .imperial = {kImperialInputs, kImperialEquivalents, &SpeedUpCalcImp},
-    .metric = {kMetricInputs, kMetricEquivalents, &SpeedUpCalcMet},
+    .inputs = kInputs,
+    .imperial = {kImperialEquivalents, &SpeedUpCalcImp},
+    .metric = {kMetricEquivalents, &SpeedUpCalcMet},
 };
 
 } // namespace liftcalc

@@ -23,14 +23,23 @@ Column columnOf(const Quantity &quantity, int field) {
     return {key, quantity.name, unitOf(field), field};
 }
 
-std::vector<Column> buildColumns(const CalculatorCommand &command) {
+bool contains(std::span<const int> fields, int field) {
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
+}
+
+// Every quantity the calculator shows, the number of plungers included, in the order of the
+// window's rows, imperial before metric; the flow rate and displacement calculators add the
+// total displacement of all plungers.
+std::vector<Column> buildColumns(const Calculator &calculator) {
     std::vector<Column> columns;
-    for (const Quantity *quantity : command.shown()) {
-        columns.push_back(columnOf(*quantity, quantity->imperialField));
-        if (quantity->metricField)
-            columns.push_back(columnOf(*quantity, *quantity->metricField));
+    for (const Quantity &quantity : kQuantities) {
+        if (!quantity.isCount() && !contains(calculator.shownFields, quantity.imperialField))
+            continue;
+        columns.push_back(columnOf(quantity, quantity.imperialField));
+        if (quantity.metricField)
+            columns.push_back(columnOf(quantity, *quantity.metricField));
     }
-    if (command.givesTotal()) {
+    if (contains(calculator.shownFields, fields::displacementGpf)) {
         columns.push_back({"total_gpf", "Total Displacement", "GPF", std::nullopt});
         columns.push_back({"total_lpm", "Total Displacement", "LPM", std::nullopt});
     }
@@ -39,31 +48,31 @@ std::vector<Column> buildColumns(const CalculatorCommand &command) {
 
 } // namespace
 
-std::span<const Column> columnsOf(const CalculatorCommand &command) {
+std::span<const Column> columnsOf(const Calculator &calculator) {
     static const auto all = [] {
-        std::array<std::vector<Column>, kCommands.size()> columns;
-        for (std::size_t i = 0; i < kCommands.size(); ++i)
-            columns[i] = buildColumns(kCommands[i]);
+        std::array<std::vector<Column>, calculators::kCount> columns;
+        for (std::size_t i = 0; i < calculators::kCount; ++i)
+            columns[i] = buildColumns(*calculators::kAll[i]);
         return columns;
     }();
-    return all.at(static_cast<std::size_t>(&command - kCommands.data()));
+    const auto at = std::find(calculators::kAll.begin(), calculators::kAll.end(), &calculator);
+    return all.at(static_cast<std::size_t>(at - calculators::kAll.begin()));
 }
 
-Outcome calculate(const CalculatorCommand &command, bool imperial,
+Outcome calculate(const Calculator &calculator, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
     // The window as a person leaves it after choosing the calculator and typing the inputs: the
     // inputs as a text box holds them, every other field empty.
     FieldTexts texts;
-    for (std::string_view option : command.inputs())
-        texts[quantityCalled(option)->field(unitsOf(imperial))] =
-            validUtf8(inputs.at(std::string(option)));
+    for (const Input &input : calculator.inputs)
+        texts[input.quantity->field(unitsOf(imperial))] =
+            validUtf8(inputs.at(std::string(input.quantity->option)));
 
-    const UnitColumn &column =
-        command.calculator->column(imperial ? UnitSystem::imperial : UnitSystem::metric);
-    const liftcalc::Outcome calculation = column.calculate(texts, format);
-    Outcome outcome{columnsOf(command), {}, {}};
+    const liftcalc::Outcome calculation =
+        calculator.column(unitsOf(imperial)).calculate(texts, format);
+    Outcome outcome{columnsOf(calculator), {}, {}};
     if (calculation.refused)
-        outcome.refusal = refusalReasons(command, imperial, texts, format);
+        outcome.refusal = refusalReasons(calculator, imperial, texts, format);
     else
         for (const Effect &effect : calculation.effects)
             if (const auto *write = std::get_if<FieldWrite>(&effect))

@@ -2,7 +2,7 @@
 // One calculation from the command line, made by the same calculation the window runs.
 #pragma once
 
-#include "cli/quantities.h"
+#include "cli/commands.h"
 
 #include <map>
 #include <span>
@@ -21,7 +21,7 @@ struct Column {
 
 // Every figure the calculator shows, in the order of the window's rows, imperial before metric;
 // the flow rate and displacement calculators add the total displacement of all plungers.
-std::span<const Column> columnsOf(const CalculatorCommand &command);
+std::span<const Column> columnsOf(const Calculator &calculator);
 
 struct Outcome {
     std::span<const Column> columns;
@@ -36,7 +36,7 @@ struct Outcome {
 // Puts each input into its field as the window holds a person's typing, runs the calculator's
 // calculation for the unit system and takes every figure of the calculator from the fields it
 // leaves.
-Outcome calculate(const CalculatorCommand &command, bool imperial,
+Outcome calculate(const Calculator &calculator, bool imperial,
                   const std::map<std::string, std::string> &inputs, const NumberFormat &format);
 
 } // namespace liftcalc::cli

@@ -99,36 +99,15 @@ bool isCalculatorName(std::string_view word) {
     return commandNamed(word) != nullptr;
 }
 
-std::string programHelp() {
-    std::string text = "Usage: liftcalc                      open the calculator window\n"
-                       "       liftcalc CALCULATOR [options]  calculate on the command line\n"
-                       "       liftcalc --help | --version\n\nCalculators:\n";
-    for (const auto &command : kCommands) {
-        text += "  " + std::string(command.name) + std::string(14 - command.name.size(), ' ') +
-                std::string(command.title) + " from";
-        const auto inputs = command.inputs();
-        for (std::size_t i = 0; i < inputs.size(); ++i)
-            text += std::string(i == 0                  ? " --"
-                                : i + 1 < inputs.size() ? ", --"
-                                                        : " and --") +
-                    std::string(inputs[i]);
-        text += "\n";
-    }
-    text += "\nUnits: diameter IN or MM, load LB or KG, pressure PSI or BAR, speed FPM or MPS,\n"
-            "flow GPM or LPS, displacement GPF or LPM; plungers is a whole number.\n"
-            "'liftcalc CALCULATOR --help' describes one calculator.\n\n";
-    return text + outputHelp();
-}
-
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
         const NumberFormat &userFormat) {
     Command command;
     try {
         command = commandOf(args, userFormat);
     } catch (const UsageError &e) {
-        const CalculatorCommand *calculator = args.empty() ? nullptr : commandNamed(args[0]);
+        const Calculator *calculator = args.empty() ? nullptr : commandNamed(args[0]);
         err << "liftcalc: " << e.what() << "\n"
-            << "Try 'liftcalc " << (calculator ? std::string(calculator->name) + " " : "")
+            << "Try 'liftcalc " << (calculator ? std::string(calculator->command) + " " : "")
             << "--help'.\n";
         return 2;
     }

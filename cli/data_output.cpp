@@ -37,7 +37,7 @@ std::string csvHeader(const Outcome &outcome) {
 }
 
 std::string jsonHead(const Request &request) {
-    return "{\"calculator\":" + jsonString(request.command->name) +
+    return "{\"calculator\":" + jsonString(request.command->command) +
            ",\"units\":" + jsonString(request.imperial ? "imperial" : "metric");
 }
 

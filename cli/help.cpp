@@ -2,9 +2,15 @@
 #include "cli/help.h"
 
 #include "cli/cli.h"
+#include "cli/request.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace liftcalc::cli {
 namespace {
+
+constexpr std::size_t kLineWidth = 80;
 
 std::string unitsOf(const Quantity &quantity) {
     if (quantity.isCount())
@@ -12,7 +18,73 @@ std::string unitsOf(const Quantity &quantity) {
     return std::string(quantity.imperialUnit) + " or " + std::string(quantity.metricUnit);
 }
 
+// The name followed by blanks up to the column after the longest of the names, two blanks on.
+template <class Names> std::string padded(std::string_view name, const Names &names) {
+    std::size_t longest = 0;
+    for (std::string_view other : names)
+        longest = std::max(longest, other.size());
+    return std::string(name) + std::string(longest + 2 - name.size(), ' ');
+}
+
+std::vector<std::string_view> commandNames() {
+    std::vector<std::string_view> names;
+    for (const Calculator *calculator : calculators::kAll)
+        names.push_back(calculator->command);
+    return names;
+}
+
+std::vector<std::string_view> optionNames() {
+    std::vector<std::string_view> names;
+    for (const Quantity &quantity : kQuantities)
+        names.push_back(quantity.option);
+    return names;
+}
+
+// The words of the text on lines of at most kLineWidth characters.
+std::string wrapped(std::string_view text) {
+    std::string lines, line;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        if (!line.empty() && line.size() + 1 + word.size() > kLineWidth)
+            lines += line + "\n", line.clear();
+        line += (line.empty() ? "" : " ") + std::string(word);
+        at = end + 1;
+    }
+    return lines + line + "\n";
+}
+
+// "diameter IN or MM, load LB or KG, ...; plungers is a whole number."
+std::string unitsText() {
+    std::string measured, counted;
+    for (const Quantity &q : kQuantities)
+        if (q.isCount())
+            counted += "; " + std::string(q.option) + " is a whole number";
+        else
+            measured += (measured.empty() ? "" : ", ") + std::string(q.option) + " " + unitsOf(q);
+    return "Units: " + measured + counted + ".";
+}
+
+// A small count as a person writes it in a sentence.
+std::string inWords(std::size_t count) {
+    constexpr std::string_view kWords[] = {"no",   "one", "two",   "three", "four",
+                                           "five", "six", "seven", "eight", "nine"};
+    return count < std::size(kWords) ? std::string(kWords[count]) : std::to_string(count);
+}
+
 } // namespace
+
+std::string programHelp() {
+    std::string text = "Usage: liftcalc                      open the calculator window\n"
+                       "       liftcalc CALCULATOR [options]  calculate on the command line\n"
+                       "       liftcalc --help | --version\n\nCalculators:\n";
+    for (const Calculator *calculator : calculators::kAll)
+        text += "  " + padded(calculator->command, commandNames()) +
+                std::string(calculator->title) + " from " + listed(inputOptions(*calculator)) +
+                "\n";
+    return text + "\n" + wrapped(unitsText()) +
+           "'liftcalc CALCULATOR --help' describes one calculator.\n\n" + outputHelp();
+}
 
 std::string outputHelp() {
     return R"(Output:
@@ -40,16 +112,18 @@ Examples (in English number settings; the JSON is one line, wrapped here):
 )";
 }
 
-std::string calculatorHelp(const CalculatorCommand &command) {
-    std::string text = "Usage: liftcalc " + std::string(command.name) + " [--imperial|--metric]";
-    for (std::string_view input : command.inputs())
-        text += " --" + std::string(input) + " VALUE";
-    text += " [--json|--csv] [--locale NAME]\n\n" + std::string(command.title) +
-            ": works out every quantity below from the three inputs, in both unit systems.\n\n";
-    for (std::string_view input : command.inputs()) {
-        const Quantity &q = *quantityCalled(input);
-        text += "  --" + std::string(input) + std::string(14 - input.size(), ' ') +
-                std::string(q.name) + " (" + unitsOf(q) + ")\n";
+std::string calculatorHelp(const Calculator &calculator) {
+    std::string text =
+        "Usage: liftcalc " + std::string(calculator.command) + " [--imperial|--metric]";
+    for (const Input &input : calculator.inputs)
+        text += " --" + std::string(input.quantity->option) + " VALUE";
+    text += " [--json|--csv] [--locale NAME]\n\n" + std::string(calculator.title) +
+            ": works out every quantity below from the " + inWords(calculator.inputs.size()) +
+            " inputs, in both unit systems.\n\n";
+    for (const Input &input : calculator.inputs) {
+        const Quantity &q = *input.quantity;
+        text += "  --" + padded(q.option, optionNames()) + std::string(q.name) + " (" + unitsOf(q) +
+                ")\n";
     }
     text += "\nValues are in imperial units unless --metric is given. One input may be a range\n"
             "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"

@@ -2,14 +2,14 @@
 // The command line's help texts.
 #pragma once
 
-#include "cli/quantities.h"
+#include "cli/commands.h"
 
 #include <string>
 
 namespace liftcalc::cli {
 
 // One calculator: its options, inputs and units, and the output forms.
-std::string calculatorHelp(const CalculatorCommand &command);
+std::string calculatorHelp(const Calculator &calculator);
 
 // The output forms, with an example of each.
 std::string outputHelp();

@@ -20,7 +20,7 @@ std::string example(const NumberFormat &format) {
     return "1234" + format.decimal + "5 or 1" + format.group + "234" + format.decimal + "5";
 }
 
-std::string reasonFor(const CalculatorCommand &command, int field, const std::string &text,
+std::string reasonFor(const Calculator &calculator, Rule rule, int field, const std::string &text,
                       const NumberFormat &format) {
     const auto value = strictValue(text, format);
     if (!value)
@@ -28,33 +28,33 @@ std::string reasonFor(const CalculatorCommand &command, int field, const std::st
                    ? "is too large to compute"
                    : "is not a number (write it like " + example(format) + ")";
     // The number of plungers counts as the whole number below it.
-    if (field == fields::plungers)
+    if (rule == Rule::wholeNumber)
         return std::floor(*value) < 1 ? "is fewer than one plunger" : "";
     if (*value <= 0)
         return "is 0 or less";
-    const bool diameter = field == fields::diameterIn || field == fields::diameterMm;
-    if (diameter && command.diameterAtLeastOne && *value < 1)
+    if (rule == Rule::atLeastOne && *value < 1)
         return "is below 1 " + std::string(unitOf(field)) + ", which the " +
-               std::string(command.name) + " calculator refuses";
+               std::string(calculator.command) + " calculator refuses";
     return "";
 }
 
 } // namespace
 
-std::vector<std::string> refusalReasons(const CalculatorCommand &command, bool imperial,
+std::vector<std::string> refusalReasons(const Calculator &calculator, bool imperial,
                                         const FieldTexts &typed, const NumberFormat &format) {
     std::vector<std::string> reasons;
-    std::string options;
-    const auto inputs = command.inputs();
+    const auto &inputs = calculator.inputs;
+    const std::vector<std::string> options = inputOptions(calculator);
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::string option = "--" + std::string(inputs[i]);
-        const int field = quantityCalled(inputs[i])->field(unitsOf(imperial));
-        if (const std::string why = reasonFor(command, field, typed[field], format); !why.empty())
+        const std::string &option = options[i];
+        const int field = calculator.inputField(i, unitsOf(imperial));
+        if (const std::string why =
+                reasonFor(calculator, inputs[i].rule, field, typed[field], format);
+            !why.empty())
             reasons.push_back(option + " " + quoted(typed[field]) + " " + why);
-        options += (i == 0 ? "" : i + 1 < inputs.size() ? ", " : " and ") + option;
     }
     if (reasons.empty())
-        reasons.push_back(options + " together give a figure too large to compute");
+        reasons.push_back(listed(options) + " together give a figure too large to compute");
     return reasons;
 }
 

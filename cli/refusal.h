@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calculators/calculation.h"
-#include "cli/quantities.h"
+#include "cli/commands.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@ namespace liftcalc::cli {
 // One reason for each input that cannot be used, in the order the window tests them
 // ("--diameter 0 is 0 or less"), read from the typed texts as the calculation reads them; when
 // every input can be used, the calculation overflowed. For a calculation that was refused.
-std::vector<std::string> refusalReasons(const CalculatorCommand &command, bool imperial,
+std::vector<std::string> refusalReasons(const Calculator &calculator, bool imperial,
                                         const FieldTexts &typed, const NumberFormat &format);
 
 // The reasons on one line, for a column of a sweep.

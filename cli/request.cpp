@@ -6,7 +6,13 @@
 namespace liftcalc::cli {
 namespace {
 
-// Names in the way a person lists them: "--a", "--a and --b", "--a, --b and --c".
+bool takesInput(const Calculator &calculator, std::string_view option) {
+    return std::any_of(calculator.inputs.begin(), calculator.inputs.end(),
+                       [option](const Input &input) { return input.quantity->option == option; });
+}
+
+} // namespace
+
 std::string listed(const std::vector<std::string> &names) {
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -14,7 +20,12 @@ std::string listed(const std::vector<std::string> &names) {
     return text;
 }
 
-} // namespace
+std::vector<std::string> inputOptions(const Calculator &calculator) {
+    std::vector<std::string> options;
+    for (const Input &input : calculator.inputs)
+        options.push_back("--" + std::string(input.quantity->option));
+    return options;
+}
 
 std::string shownText(std::string_view text) {
     constexpr std::size_t kLongest = 24; // characters, not bytes
@@ -33,7 +44,6 @@ Request parseRequest(std::span<const std::string> args) {
     Request request;
     if (args.empty() || !(request.command = commandNamed(args[0])))
         throw UsageError("unknown calculator '" + (args.empty() ? "" : shownText(args[0])) + "'");
-    const auto inputs = request.command->inputs();
     // Each choice is made once: units, output form, locale, help and each input.
     std::map<std::string, std::string> chosen;
     auto choose = [&](const std::string &choice, const std::string &option) {
@@ -79,21 +89,20 @@ Request parseRequest(std::span<const std::string> args) {
         } else if (option == "--locale") {
             choose("locale", option);
             request.locale = takeValue();
-        } else if (option.starts_with("--") &&
-                   std::find(inputs.begin(), inputs.end(), option.substr(2)) != inputs.end()) {
+        } else if (option.starts_with("--") && takesInput(*request.command, option.substr(2))) {
             choose(option, option);
             request.inputs[option.substr(2)] = takeValue();
         } else {
-            throw UsageError("the " + std::string(request.command->name) +
+            throw UsageError("the " + std::string(request.command->command) +
                              " calculator has no option '" + shownText(option) + "'");
         }
     }
     if (request.help)
         return request;
     std::vector<std::string> missing;
-    for (std::string_view input : inputs)
-        if (!request.inputs.contains(std::string(input)))
-            missing.push_back("--" + std::string(input));
+    for (const std::string &option : inputOptions(*request.command))
+        if (!request.inputs.contains(option.substr(2)))
+            missing.push_back(option);
     if (!missing.empty())
         throw UsageError("missing input" + std::string(missing.size() > 1 ? "s " : " ") +
                          listed(missing));

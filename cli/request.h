@@ -2,20 +2,21 @@
 // The command line taken apart: which calculator, which units, which inputs, which output.
 #pragma once
 
-#include "cli/quantities.h"
+#include "cli/commands.h"
 
 #include <map>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace liftcalc::cli {
 
 enum class OutputForm { Table, Json, Csv };
 
 struct Request {
-    const CalculatorCommand *command = nullptr;
+    const Calculator *command = nullptr;
     bool imperial = true;
     std::map<std::string, std::string> inputs; // option name to the text typed
     OutputForm output = OutputForm::Table;
@@ -29,6 +30,12 @@ struct UsageError : std::runtime_error {
 
 // Text a person gave, as a message quotes it: on one line and at most a few dozen characters.
 std::string shownText(std::string_view text);
+
+// Names in the way a person lists them: "--a", "--a and --b", "--a, --b and --c".
+std::string listed(const std::vector<std::string> &names);
+
+// The options of the calculator's inputs, "--diameter", in the order of its row.
+std::vector<std::string> inputOptions(const Calculator &calculator);
 
 // Throws UsageError for an unknown calculator or option, an option without its value, an
 // option given twice or beside its opposite (--json --csv, --metric --imperial), and names every

@@ -66,17 +66,17 @@ constexpr std::array kWords{
     "5\t"sv,
 };
 
-constexpr std::array kItemsWithHandlers{
-    MenuItem::mnuDiameterofPlunger,
-    MenuItem::mnuFlowRate,
-    MenuItem::mnuLoad,
-    MenuItem::mnuPlungerDisplacement,
-    MenuItem::mnuStaticPressure,
-    MenuItem::mnuRatedLoadSpeed,
-    MenuItem::mnuImperial,
-    MenuItem::mnuMetric,
-    MenuItem::mnuConversions,
-};
+// Every item a person can choose, in the order of the menus.
+const std::vector<MenuItem> &itemsWithHandlers() {
+    static const std::vector<MenuItem> items = [] {
+        std::vector<MenuItem> choosable;
+        for (const MenuDesign &menu : kMenus)
+            if (menu.choosable())
+                choosable.push_back(menu.item);
+        return choosable;
+    }();
+    return items;
+}
 
 constexpr std::array kLocales{"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE"};
 
@@ -145,7 +145,7 @@ Action nextAction(ByteReader &in) {
     if (op == 8)
         return PressKey{PressKey::Enter};
     if (op <= 10)
-        return ChooseMenu{kItemsWithHandlers[in.next() % kItemsWithHandlers.size()]};
+        return ChooseMenu{itemsWithHandlers()[in.next() % itemsWithHandlers().size()]};
     if (op == 11)
         return ClickControl{ControlId::cmdCalculate};
     if (op == 12)

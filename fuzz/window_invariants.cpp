@@ -11,68 +11,10 @@ namespace {
 
 using namespace std::string_view_literals;
 
-struct CalculatorLayout {
-    MenuItem item;
-    std::string_view heading;
-    std::string_view failureTitle;
-    std::vector<int> imperialInputs, metricInputs;
-    std::vector<int> imperialLocked, metricLocked;
-};
-
-// Each calculator's open inputs and locked (yellow) answers and equivalents in either unit
-// system; every other field is hidden, and open.
-const std::array<CalculatorLayout, 6> kCalculators{{
-    {MenuItem::mnuStaticPressure,
-     "Static Pressure Calculator",
-     "Static Pressure",
-     {0, 1, 2},
-     {6, 1, 7},
-     {3, 8, 6, 7},
-     {3, 8, 0, 2}},
-    {MenuItem::mnuFlowRate,
-     "Flow Rate Calculator",
-     "Flow Rate/Plunger Displacement",
-     {0, 1, 11},
-     {6, 1, 12},
-     {4, 9, 5, 10, 6, 12},
-     {4, 9, 5, 10, 0, 11}},
-    {MenuItem::mnuPlungerDisplacement,
-     "Plunger Displacement Calculator",
-     "Flow Rate/Plunger Displacement",
-     {0, 1, 11},
-     {6, 1, 12},
-     {4, 9, 5, 10, 6, 12},
-     {4, 9, 5, 10, 0, 11}},
-    {MenuItem::mnuLoad,
-     "Load On Plunger(s) Calculator",
-     "Load On Plunger(s)",
-     {0, 1, 3},
-     {6, 1, 8},
-     {2, 7, 6, 8},
-     {2, 7, 0, 3}},
-    {MenuItem::mnuDiameterofPlunger,
-     "Diameter of Plunger Calculator",
-     "Diameter of Plunger",
-     {1, 2, 3},
-     {1, 7, 8},
-     {0, 6, 8, 7},
-     {0, 6, 3, 2}},
-    {MenuItem::mnuRatedLoadSpeed,
-     "Up Speed/Rated Load Calculator",
-     "Up Speed/Rated Load Calculator",
-     {0, 1, 4},
-     {6, 1, 9},
-     {11, 12, 6, 9},
-     {11, 12, 0, 4}},
-}};
-
-constexpr std::array<std::pair<int, int>, 6> kRowsOfTwo{
-    {{0, 6}, {2, 7}, {3, 8}, {4, 9}, {5, 10}, {11, 12}}};
-
 constexpr std::string_view kInvalidNumber = "Did you enter a valid number in every field?";
 constexpr std::string_view kOnePlunger = " This is the displacement of one plunger... ";
 
-bool in(const std::vector<int> &list, int value) {
+bool in(std::span<const int> list, int value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
@@ -120,14 +62,14 @@ std::string conversionChart() {
     return chart;
 }
 
-const CalculatorLayout *checkedCalculator(const Window &w) {
-    const CalculatorLayout *found = nullptr;
-    for (const auto &c : kCalculators) {
-        if (!w.checked(c.item))
+const Calculator *checkedCalculator(const Window &w) {
+    const Calculator *found = nullptr;
+    for (const Calculator *c : calculators::kAll) {
+        if (!w.checked(menuItemOf(*c)))
             continue;
         if (found)
             return nullptr;
-        found = &c;
+        found = c;
     }
     return found;
 }
@@ -158,17 +100,22 @@ std::string fieldName(int index) {
     return "Text1(" + std::to_string(index) + ")";
 }
 
-std::string brokenFieldInvariant(const Window &w, const CalculatorLayout &calc) {
-    const bool imperial = w.imperialMode();
-    const auto &inputs = imperial ? calc.imperialInputs : calc.metricInputs;
-    const auto &locked = imperial ? calc.imperialLocked : calc.metricLocked;
+// Each calculator's row says which fields are its open inputs and which its locked (yellow)
+// answers and equivalents in either unit system; every other field is hidden, and open.
+std::string brokenFieldInvariant(const Window &w, const Calculator &calc) {
+    const UnitSystem units = w.imperialMode() ? UnitSystem::imperial : UnitSystem::metric;
+    std::vector<int> inputs;
+    for (std::size_t i = 0; i < calc.inputs.size(); ++i)
+        inputs.push_back(calc.inputField(i, units));
+    const auto &equivalents = calc.column(units).equivalents;
     for (int i = 0; i < kFieldCount; ++i) {
         const Field &f = w.Text1(i);
-        const bool shown = in(inputs, i) || in(locked, i);
+        const bool locked = in(calc.answers, i) || in(equivalents, i);
+        const bool shown = in(inputs, i) || locked;
         if (f.Visible != shown)
             return fieldName(i) + (shown ? " hidden" : " shown") + " in " +
                    std::string(calc.heading);
-        if (in(locked, i) ? !isLocked(f) : !isOpen(f))
+        if (locked ? !isLocked(f) : !isOpen(f))
             return fieldName(i) + " is neither open nor locked as its calculator has it";
         if (!f.Visible && !f.Text.empty())
             return "hidden " + fieldName(i) + " holds text";
@@ -178,12 +125,14 @@ std::string brokenFieldInvariant(const Window &w, const CalculatorLayout &calc) 
         if (f.SelStart < 0 || f.SelLength < 0 || f.SelStart + f.SelLength > length)
             return fieldName(i) + " selects beyond its text";
     }
-    for (auto [imperialField, metricField] : kRowsOfTwo) {
-        const Field &a = w.Text1(imperialField);
-        const Field &b = w.Text1(metricField);
+    for (const Quantity &q : kQuantities) {
+        if (q.isCount())
+            continue;
+        const Field &a = w.Text1(q.imperialField);
+        const Field &b = w.Text1(*q.metricField);
         if (a.Visible && b.Visible && a.BackColor == colours::white &&
             b.BackColor == colours::white)
-            return "both fields open in the row of " + fieldName(imperialField);
+            return "both fields open in the row of " + fieldName(q.imperialField);
     }
     return {};
 }
@@ -191,7 +140,7 @@ std::string brokenFieldInvariant(const Window &w, const CalculatorLayout &calc) 
 } // namespace
 
 std::string brokenInvariant(const Window &w) {
-    const CalculatorLayout *calc = checkedCalculator(w);
+    const Calculator *calc = checkedCalculator(w);
     if (!calc)
         return "not exactly one calculator checked";
     if (w.Label1(kHeadingLabel).Caption != calc->heading)
@@ -222,9 +171,9 @@ std::string brokenInvariant(const Window &w) {
     } else if (w.focus()) {
         return "focus in a window that is gone";
     }
-    if (!w.checked(MenuItem::mnuFlowRate) && !w.checked(MenuItem::mnuPlungerDisplacement) &&
+    if (!in(calc->shownFields, fields::displacementGpf) &&
         w.Label1(kDisplacementLabel).ToolTipText != kOnePlunger)
-        return "total displacement tooltip outside the flow rate calculators";
+        return "total displacement tooltip outside the calculators that show the displacement";
     return brokenFieldInvariant(w, *calc);
 }
 
@@ -232,13 +181,13 @@ void CheckingHost::showMessage(const MessageBox &box) {
     if (!problem.empty() || !window_)
         return;
     static const std::string chart = conversionChart();
-    const CalculatorLayout *calc = checkedCalculator(*window_);
+    const Calculator *calc = checkedCalculator(*window_);
     bool expected = false;
     if (box.title == "Conversion Chart")
         expected = box.prompt == chart;
     else if (box.title == "Plunger Displacement")
-        expected = window_->checked(MenuItem::mnuPlungerDisplacement) &&
-                   isTotalDisplacement(box.prompt, *window_);
+        expected =
+            calc == &calculators::plungerDisplacement && isTotalDisplacement(box.prompt, *window_);
     else
         expected = calc && box.title == calc->failureTitle && box.prompt == kInvalidNumber;
     if (!expected || box.buttons != 0)

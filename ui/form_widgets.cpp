@@ -39,7 +39,7 @@ void CalculatorForm::createFields(QWidget *client) {
     for (int i = 0; i < kFieldCount; ++i) {
         auto *field = new QLineEdit(client);
         field->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        field->setAccessibleName(QString::fromStdString(fieldName(i)));
+        field->setAccessibleName(QString::fromStdString(liftcalc::accessibleName(i)));
         // A field holds whatever the model holds, not Qt's default of 32,767 characters, so
         // that a long paste gives the figures the other front ends give for the same text.
         field->setMaxLength(std::numeric_limits<int>::max());

@@ -100,7 +100,7 @@ std::string designJson() {
     json.open('{').key("fields").open('[');
     for (int i = 0; i < kFieldCount; ++i) {
         // What a screen reader announces for a field: its row and its unit.
-        const std::string name = fieldName(i);
+        const std::string name = accessibleName(i);
         json.open('{')
             .rect("place", kFields[i].place)
             .member("name", std::string_view(name))

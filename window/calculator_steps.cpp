@@ -42,8 +42,8 @@ void Window::setUp(const Calculator &calculator) {
     for (int i : calculator.answers)
         setLocked(i, true);
 
-    const UnitColumn &column =
-        calculator.column(ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
+    const UnitSystem units = ImperialMode ? UnitSystem::imperial : UnitSystem::metric;
+    const UnitColumn &column = calculator.column(units);
     for (int i : column.equivalents)
         setLocked(i, true);
     for (int i : column.equivalents)
@@ -51,12 +51,13 @@ void Window::setUp(const Calculator &calculator) {
     for (int i : column.equivalents)
         setBackColor(i, colours::yellow);
 
-    SetFocus(column.inputs.front());
+    SetFocus(calculator.inputField(0, units));
 }
 
 // The calculation works on a copy of the texts; its writes are made here in its order, each one
 // through the change rule. A refusal shows the message with the calculator's title, then the
-// focus goes to the first input that is 0 or less. Nothing written before it is undone.
+// focus goes to the first input, in the row's order, whose lenient value is 0 or less. Nothing
+// written before it is undone.
 void Window::calculate(const Calculator &calculator, UnitSystem units) {
     const UnitColumn &column = calculator.column(units);
     const Outcome outcome = column.calculate(texts(), format_);
@@ -73,8 +74,13 @@ void Window::calculate(const Calculator &calculator, UnitSystem units) {
         return;
 
     showMessage({std::string(calculator.failureTitle), std::string(kInvalidNumberPrompt), 0});
-    if (const auto first = firstNotAboveZero(column.inputs, texts(), format_))
-        SetFocus(*first);
+    for (std::size_t i = 0; i < calculator.inputs.size(); ++i) {
+        const int field = calculator.inputField(i, units);
+        if (!(lenientValue(Text1(field).Text, format_) > 0)) {
+            SetFocus(field);
+            return;
+        }
+    }
 }
 
 } // namespace liftcalc

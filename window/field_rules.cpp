@@ -56,7 +56,7 @@ void Window::cmdClear_Click() {
     // plunger diameter), else to the diameter of the column the option buttons show.
     const bool plungersFirst =
         std::any_of(calculators::kAll.begin(), calculators::kAll.end(), [this](auto *c) {
-            return isCurrent(*c) && c->imperial.inputs.front() == fields::plungers;
+            return isCurrent(*c) && c->inputField(0, UnitSystem::imperial) == fields::plungers;
         });
     if (plungersFirst) {
         SetFocus(fields::plungers);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The menu bar: three menus, their items in order, captions, shortcuts, and the calculator each
-// item of the Calculators menu chooses.
+// The menu bar: three menus and their items in order, with captions and shortcuts. The items of
+// the Calculators menu are the calculators' own, from their rows in menu order; the others are
+// the window's.
 #pragma once
 
 #include "calculators/calculators.h"
@@ -13,19 +14,14 @@ namespace liftcalc {
 
 enum class MenuItem : int {
     mnuCalculators,
-    mnuDiameterofPlunger,
-    mnuFlowRate,
-    mnuLoad,
-    mnuPlungerDisplacement,
-    mnuStaticPressure,
-    mnuRatedLoadSpeed,
-    mnuUnits,
+    // The calculators' items follow, one for each calculator in menu order (menuItemOf).
+    mnuUnits = 1 + static_cast<int>(calculators::kCount),
     mnuImperial,
     mnuMetric,
     mnuHelp,
     mnuConversions,
 };
-constexpr int kMenuItemCount = 12;
+constexpr int kMenuItemCount = static_cast<int>(MenuItem::mnuConversions) + 1;
 
 struct MenuDesign {
     MenuItem item;
@@ -40,38 +36,17 @@ struct MenuDesign {
     constexpr bool choosable() const { return parent.has_value(); }
 };
 
-constexpr std::array<MenuDesign, kMenuItemCount> kMenus{{
-    {MenuItem::mnuCalculators, "mnuCalculators", std::nullopt, "C&alculators", "", false},
-    {MenuItem::mnuDiameterofPlunger, "mnuDiameterofPlunger", MenuItem::mnuCalculators,
-     "&Diameter of Plunger(s)", "Ctrl+D", false, &calculators::plungerDiameter},
-    {MenuItem::mnuFlowRate, "mnuFlowRate", MenuItem::mnuCalculators, "&Flow Rate", "Ctrl+F", false,
-     &calculators::flowRate},
-    {MenuItem::mnuLoad, "mnuLoad", MenuItem::mnuCalculators, "&Load on Plunger(s)", "Ctrl+L", false,
-     &calculators::loadOnPlungers},
-    {MenuItem::mnuPlungerDisplacement, "mnuPlungerDisplacement", MenuItem::mnuCalculators,
-     "&Plunger Displacement", "Ctrl+P", false, &calculators::plungerDisplacement},
-    {MenuItem::mnuStaticPressure, "mnuStaticPressure", MenuItem::mnuCalculators, "&Static Pressure",
-     "Ctrl+S", true, &calculators::staticPressure},
-    {MenuItem::mnuRatedLoadSpeed, "mnuRatedLoadSpeed", MenuItem::mnuCalculators,
-     "&Up Speed/Rated Load", "Ctrl+U", false, &calculators::upSpeed},
-    {MenuItem::mnuUnits, "mnuUnits", std::nullopt, "&Units", "", false},
-    {MenuItem::mnuImperial, "mnuImperial", MenuItem::mnuUnits, "&Imperial", "Ctrl+I", true},
-    {MenuItem::mnuMetric, "mnuMetric", MenuItem::mnuUnits, "&Metric", "Ctrl+M", false},
-    {MenuItem::mnuHelp, "mnuHelp", std::nullopt, "&Help", "", false},
-    {MenuItem::mnuConversions, "mnuConversions", MenuItem::mnuHelp, "&Conversions", "Ctrl+C",
-     false},
-}};
+// Indexed by MenuItem.
+extern const std::array<MenuDesign, kMenuItemCount> kMenus;
 
-constexpr const MenuDesign &menuDesign(MenuItem item) {
+inline const MenuDesign &menuDesign(MenuItem item) {
     return kMenus[static_cast<int>(item)];
 }
 
 // The item of the Calculators menu that chooses the calculator.
 constexpr MenuItem menuItemOf(const Calculator &calculator) {
-    for (const auto &menu : kMenus)
-        if (menu.calculator == &calculator)
-            return menu.item;
-    return MenuItem::mnuCalculators;
+    return static_cast<MenuItem>(static_cast<int>(MenuItem::mnuCalculators) + 1 +
+                                 calculators::menuPosition(calculator));
 }
 
 } // namespace liftcalc

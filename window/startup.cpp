@@ -4,11 +4,11 @@
 
 namespace liftcalc {
 
-// The static pressure set-up runs during start-up before the window is shown, when the focus
-// cannot be moved yet.
+// The set-up of the calculator the window opens with (static pressure) runs during start-up
+// before the window is shown, when the focus cannot be moved yet.
 void Window::Form_Load() {
     optImperial_Click();
-    setUp(calculators::staticPressure);
+    setUp(*calculators::kOpening);
     FormLoaded = true;
 }
 

@@ -30,7 +30,7 @@ TEST(ChangeNotifications, UnchangedValuesReportNothing) {
     t.code.setLeft(1, 3540);
     t.code.setCaption(19, "Static Pressure Calculator");
     t.code.setToolTipText(5, " This is the displacement of one plunger... ");
-    t.code.setChecked(MenuItem::mnuStaticPressure, true);
+    t.code.setChecked(menuItemOf(calculators::staticPressure), true);
     t.code.setOptionValue(ControlId::optImperial, true);
     t.code.setOptionForeColor(ControlId::optImperial, colours::red);
     t.code.setOptionFontBold(ControlId::optImperial, true);
@@ -61,7 +61,7 @@ TEST(ChangeNotifications, CodeWriteRunsTheChangeRuleInside) {
 // and a write into a locked field clears nothing.
 TEST(ChangeNotifications, FlowRateDiameterEmptiesInOrder) {
     TestWindow t;
-    t.window.chooseMenu(MenuItem::mnuFlowRate);
+    t.window.chooseMenu(menuItemOf(calculators::flowRate));
     t.type(0, "10");
     t.type(1, "2");
     t.type(11, "100");
