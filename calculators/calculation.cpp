@@ -4,27 +4,21 @@
 #include <cmath>
 
 namespace liftcalc {
-namespace {
-struct CalculationError {};
-} // namespace
 
-double Calculation::value(int field) const {
+double Calculation::refuse() {
+    refused_ = true;
+    return 0;
+}
+
+double Calculation::value(int field) {
     auto &value = values_.at(field);
     if (!value)
         value = strictValue(text(field), format_);
-    if (value)
-        return *value;
-    throw CalculationError{};
-}
-
-double Calculation::lenient(int field) const {
-    return lenientValue(text(field), format_);
+    return value ? *value : refuse();
 }
 
 double Calculation::checked(double x) {
-    if (!std::isfinite(x))
-        throw CalculationError{};
-    return x;
+    return std::isfinite(x) ? x : refuse();
 }
 
 double Calculation::squared(double x) {
@@ -32,9 +26,7 @@ double Calculation::squared(double x) {
 }
 
 double Calculation::squareRoot(double x) {
-    if (x < 0)
-        throw CalculationError{};
-    return checked(std::sqrt(x));
+    return x < 0 ? refuse() : checked(std::sqrt(x));
 }
 
 double Calculation::totalArea(double diameter, double plungers) {
@@ -42,60 +34,66 @@ double Calculation::totalArea(double diameter, double plungers) {
     return checked(checked(plungers * squared(radius)) * factors::pi);
 }
 
-double Calculation::rounded(double x) const {
-    if (auto v = roundToThousandths(checked(x), format_))
-        return *v;
-    throw CalculationError{};
+double Calculation::rounded(double x) {
+    const auto rounded = roundToThousandths(checked(x), format_);
+    return rounded ? *rounded : refuse();
 }
 
 void Calculation::wholeNumberOfPlungers() {
     write(fields::plungers, plainText(std::floor(value(fields::plungers)), format_));
 }
 
-bool Calculation::positive(int field) const {
-    return lenient(field) > 0;
-}
-
-bool Calculation::wholeNumber(int field) const {
+bool Calculation::keeps(Rule rule, int field) {
+    if (rule == Rule::aboveZero)
+        return lenientValue(text(field), format_) > 0;
+    // A whole number, or a figure of at least 1: the figure rounded down, written and read back.
     return lenientValue(plainText(std::floor(value(field)), format_), format_) >= 1;
 }
 
-void Calculation::require(bool passed) const {
-    if (!passed)
-        throw CalculationError{};
+void Calculation::test(int field) {
+    for (const Input &input : inputs_)
+        if (input.quantity->field(units_) == field) {
+            if (!keeps(input.rule, field))
+                refuse();
+            return;
+        }
+    // A body that tests a field its row does not list as an input cannot be trusted.
+    refuse();
 }
 
 void Calculation::writeAnswer(int field, double x) {
-    write(field, answerText(checked(x), format_));
+    const double figure = checked(x);
+    if (!refused_)
+        write(field, answerText(figure, format_));
 }
 
 void Calculation::writePlain(int field, double x) {
-    write(field, plainText(checked(x), format_));
+    const double figure = checked(x);
+    if (!refused_)
+        write(field, plainText(figure, format_));
 }
 
 void Calculation::write(int field, std::string text) {
+    if (refused_)
+        return;
     texts_.at(field) = text;
     values_[field].reset();
-    outcome_.effects.emplace_back(FieldWrite{field, std::move(text)});
+    result_.effects.emplace_back(FieldWrite{field, std::move(text)});
 }
 
 void Calculation::setDisplacementTip(std::string text) {
-    outcome_.effects.emplace_back(DisplacementTip{std::move(text)});
+    if (!refused_)
+        result_.effects.emplace_back(DisplacementTip{std::move(text)});
 }
 
 void Calculation::showMessage(MessageBox box) {
-    outcome_.effects.emplace_back(std::move(box));
+    if (!refused_)
+        result_.effects.emplace_back(std::move(box));
 }
 
-Outcome calculate(const FieldTexts &texts, const NumberFormat &format,
-                  void (*body)(Calculation &)) {
-    Calculation calculation(texts, format);
-    try {
-        body(calculation);
-    } catch (const CalculationError &) {
-        calculation.outcome_.refused = true;
-    }
-    return std::move(calculation.outcome_);
+void Calculation::reportTotal(TotalDisplacement total) {
+    if (!refused_)
+        result_.total = total;
 }
 
 } // namespace liftcalc

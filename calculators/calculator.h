@@ -24,17 +24,12 @@ struct MenuEntry {
     std::string_view shortcut; // as a person reads it, "Ctrl+L"
 };
 
-// An input and the rule a figure typed into it must keep.
-struct Input {
-    const Quantity *quantity;
-    Rule rule;
-};
-
 // One unit system's side of a calculator.
 struct UnitColumn {
     // The other column's fields of the inputs, locked in this order by the set-up.
     std::span<const int> equivalents;
-    Outcome (*calculate)(const FieldTexts &, const NumberFormat &);
+    // The calculation for inputs typed in this unit system: StaticPressureCalcImp and the others.
+    void (*calculate)(Calculation &);
 };
 
 struct Calculator {
@@ -61,6 +56,10 @@ struct Calculator {
     int inputField(std::size_t input, UnitSystem units) const {
         return inputs[input].quantity->field(units);
     }
+    // Runs the calculation for inputs typed in the unit system over the field texts; a refused
+    // one says which inputs broke their rules.
+    CalculationResult calculate(UnitSystem units, const FieldTexts &typed,
+                                const NumberFormat &format) const;
 };
 
 } // namespace liftcalc

@@ -69,11 +69,9 @@ void reportTotalDisplacement(Calculation &c, const TotalWording &wording, TotalB
 // equivalents, not from the unrounded conversions.
 void flowRateFromImperial(Calculation &c, TotalBox box) {
     c.wholeNumberOfPlungers();
-    // All three tests are made before the failure path is taken.
-    const bool diameterPositive = c.positive(diameterIn);
-    const bool onePlungerOrMore = c.lenient(plungers) >= 1;
-    const bool speedPositive = c.positive(speedFpm);
-    c.require(diameterPositive && onePlungerOrMore && speedPositive);
+    c.test(diameterIn);
+    c.test(plungers);
+    c.test(speedFpm);
 
     const double inches = c.value(diameterIn);
     const double gpf = gallonsPerFoot(c, inches);
@@ -92,10 +90,9 @@ void flowRateFromImperial(Calculation &c, TotalBox box) {
 // equivalents.
 void flowRateFromMetric(Calculation &c, TotalBox box) {
     c.wholeNumberOfPlungers();
-    const bool diameterPositive = c.positive(diameterMm);
-    const bool onePlungerOrMore = c.lenient(plungers) >= 1;
-    const bool speedPositive = c.positive(speedMps);
-    c.require(diameterPositive && onePlungerOrMore && speedPositive);
+    c.test(diameterMm);
+    c.test(plungers);
+    c.test(speedMps);
 
     const double millimetres = c.value(diameterMm);
     const double lpm = litresPerMetre(c, millimetres);
@@ -111,12 +108,12 @@ void flowRateFromMetric(Calculation &c, TotalBox box) {
 }
 
 // One pair of methods serves both menu items; only plunger displacement shows the total in a box.
-template <TotalBox box> Outcome FlowRateCalcImp(const FieldTexts &texts, const NumberFormat &f) {
-    return calculate(texts, f, [](Calculation &c) { flowRateFromImperial(c, box); });
+template <TotalBox box> void FlowRateCalcImp(Calculation &c) {
+    flowRateFromImperial(c, box);
 }
 
-template <TotalBox box> Outcome FlowRateCalcMet(const FieldTexts &texts, const NumberFormat &f) {
-    return calculate(texts, f, [](Calculation &c) { flowRateFromMetric(c, box); });
+template <TotalBox box> void FlowRateCalcMet(Calculation &c) {
+    flowRateFromMetric(c, box);
 }
 
 constexpr int kShown[] = {diameterIn, flowGpm,         displacementGpf, diameterMm,

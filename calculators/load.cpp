@@ -10,48 +10,43 @@ namespace {
 using namespace fields;
 using namespace factors;
 
-// Unlike the other calculators, this one asks for a diameter of at least one whole unit, and
-// tests the number of plungers only for being above 0.
-Outcome LoadCalcImp(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(pressurePsi));
-        c.require(c.positive(plungers));
-        c.require(c.wholeNumber(diameterIn));
+// Unlike the other calculators, this one asks for a diameter of at least one whole unit.
+void LoadCalcImp(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(pressurePsi);
+    c.test(plungers);
+    c.test(diameterIn);
 
-        const double diameter = c.value(diameterIn);
-        const double plungerCount = c.value(plungers);
-        const double psi = c.value(pressurePsi);
-        const double area = c.totalArea(diameter, plungerCount);
-        const double pounds = c.rounded(c.checked(psi * area));
+    const double diameter = c.value(diameterIn);
+    const double plungerCount = c.value(plungers);
+    const double psi = c.value(pressurePsi);
+    const double area = c.totalArea(diameter, plungerCount);
+    const double pounds = c.rounded(c.checked(psi * area));
 
-        c.writeAnswer(pressureBar, psi * barPerPsi);
-        c.writeAnswer(diameterMm, diameter * mmPerInch);
-        c.writeAnswer(loadLb, pounds);
-        // The kilogram figure comes from the displayed, rounded pound answer.
-        c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
-    });
+    c.writeAnswer(pressureBar, psi * barPerPsi);
+    c.writeAnswer(diameterMm, diameter * mmPerInch);
+    c.writeAnswer(loadLb, pounds);
+    // The kilogram figure comes from the displayed, rounded pound answer.
+    c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
 }
 
-Outcome LoadCalcMet(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(pressureBar));
-        c.require(c.positive(plungers));
-        c.require(c.wholeNumber(diameterMm));
+void LoadCalcMet(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(pressureBar);
+    c.test(plungers);
+    c.test(diameterMm);
 
-        const double diameter = c.value(diameterMm);
-        const double plungerCount = c.value(plungers);
-        const double bar = c.value(pressureBar);
-        const double area = c.totalArea(diameter, plungerCount);
-        const double kilograms = c.rounded(c.checked(c.checked(bar * area) / barMm2PerKg));
+    const double diameter = c.value(diameterMm);
+    const double plungerCount = c.value(plungers);
+    const double bar = c.value(pressureBar);
+    const double area = c.totalArea(diameter, plungerCount);
+    const double kilograms = c.rounded(c.checked(c.checked(bar * area) / barMm2PerKg));
 
-        c.writeAnswer(pressurePsi, bar * psiPerBar);
-        c.writeAnswer(diameterIn, diameter * inchPerMm);
-        c.writeAnswer(loadKg, kilograms);
-        // The pound figure comes from the displayed, rounded kilogram answer.
-        c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
-    });
+    c.writeAnswer(pressurePsi, bar * psiPerBar);
+    c.writeAnswer(diameterIn, diameter * inchPerMm);
+    c.writeAnswer(loadKg, kilograms);
+    // The pound figure comes from the displayed, rounded kilogram answer.
+    c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
 }
 
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};

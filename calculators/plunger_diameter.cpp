@@ -11,51 +11,48 @@ namespace {
 using namespace fields;
 using namespace factors;
 
-// The pressure has no test of its own: 0 fails at the division, a negative pressure at the
-// square root, and text that is no number at its conversion.
-Outcome DiameterCalcImp(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(loadLb));
-        c.require(c.wholeNumber(plungers));
+// The pressure has no test of its own: 0 refuses at the division, a negative pressure at the
+// square root, and text that is no number where it is read; its rule in the row is what a
+// refusal reports.
+void DiameterCalcImp(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(loadLb);
+    c.test(plungers);
 
-        const double pounds = c.value(loadLb);
-        const double plungerCount = c.value(plungers);
-        const double psi = c.value(pressurePsi);
-        const double perRadiusSquared = c.checked(c.checked(psi * plungerCount) * pi);
-        const double radiusSquared = c.checked(pounds / perRadiusSquared);
-        const double root = c.squareRoot(radiusSquared);
-        const double inches = c.rounded(c.checked(root + root));
+    const double pounds = c.value(loadLb);
+    const double plungerCount = c.value(plungers);
+    const double psi = c.value(pressurePsi);
+    const double perRadiusSquared = c.checked(c.checked(psi * plungerCount) * pi);
+    const double radiusSquared = c.checked(pounds / perRadiusSquared);
+    const double root = c.squareRoot(radiusSquared);
+    const double inches = c.rounded(c.checked(root + root));
 
-        c.writeAnswer(loadKg, pounds * kgPerPound);
-        c.writeAnswer(pressureBar, psi * barPerPsi);
-        c.writePlain(diameterIn, inches);
-        // The millimetre figure comes from the displayed, rounded inch answer.
-        c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
-    });
+    c.writeAnswer(loadKg, pounds * kgPerPound);
+    c.writeAnswer(pressureBar, psi * barPerPsi);
+    c.writePlain(diameterIn, inches);
+    // The millimetre figure comes from the displayed, rounded inch answer.
+    c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
 }
 
-Outcome DiameterCalcMet(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(loadKg));
-        c.require(c.wholeNumber(plungers));
+void DiameterCalcMet(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(loadKg);
+    c.test(plungers);
 
-        const double kilograms = c.value(loadKg);
-        const double plungerCount = c.value(plungers);
-        const double bar = c.value(pressureBar);
-        const double barMm2 = c.checked(kilograms * barMm2PerKg);
-        const double perRadiusSquared = c.checked(c.checked(bar * plungerCount) * pi);
-        const double radiusSquared = c.checked(barMm2 / perRadiusSquared);
-        const double root = c.squareRoot(radiusSquared);
-        const double millimetres = c.rounded(c.checked(root + root));
+    const double kilograms = c.value(loadKg);
+    const double plungerCount = c.value(plungers);
+    const double bar = c.value(pressureBar);
+    const double barMm2 = c.checked(kilograms * barMm2PerKg);
+    const double perRadiusSquared = c.checked(c.checked(bar * plungerCount) * pi);
+    const double radiusSquared = c.checked(barMm2 / perRadiusSquared);
+    const double root = c.squareRoot(radiusSquared);
+    const double millimetres = c.rounded(c.checked(root + root));
 
-        c.writeAnswer(loadLb, kilograms * poundPerKg);
-        c.writeAnswer(pressurePsi, bar * psiPerBar);
-        c.writePlain(diameterMm, millimetres);
-        // The inch figure comes from the displayed, rounded millimetre answer.
-        c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
-    });
+    c.writeAnswer(loadLb, kilograms * poundPerKg);
+    c.writeAnswer(pressurePsi, bar * psiPerBar);
+    c.writePlain(diameterMm, millimetres);
+    // The inch figure comes from the displayed, rounded millimetre answer.
+    c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
 }
 
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};

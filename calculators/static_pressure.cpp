@@ -12,47 +12,43 @@ using namespace factors;
 
 // The diameter is tested first: a negative one would otherwise give a pressure from its square
 // and a negative millimetre figure.
-Outcome StaticPressureCalcImp(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(diameterIn));
-        c.require(c.positive(loadLb));
-        c.require(c.wholeNumber(plungers));
+void StaticPressureCalcImp(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(diameterIn);
+    c.test(loadLb);
+    c.test(plungers);
 
-        const double load = c.value(loadLb);
-        const double diameter = c.value(diameterIn);
-        const double plungerCount = c.value(plungers);
-        const double area = c.totalArea(diameter, plungerCount);
-        const double psi = c.rounded(c.checked(load / area));
+    const double load = c.value(loadLb);
+    const double diameter = c.value(diameterIn);
+    const double plungerCount = c.value(plungers);
+    const double area = c.totalArea(diameter, plungerCount);
+    const double psi = c.rounded(c.checked(load / area));
 
-        c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
-        c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
-        c.writePlain(pressurePsi, psi);
-        // The bar figure comes from the displayed, rounded psi answer.
-        c.writeAnswer(pressureBar, c.value(pressurePsi) * barPerPsi);
-    });
+    c.writeAnswer(loadKg, c.value(loadLb) * kgPerPound);
+    c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
+    c.writePlain(pressurePsi, psi);
+    // The bar figure comes from the displayed, rounded psi answer.
+    c.writeAnswer(pressureBar, c.value(pressurePsi) * barPerPsi);
 }
 
-Outcome StaticPressureCalcMet(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        c.require(c.positive(diameterMm));
-        c.require(c.positive(loadKg));
-        c.require(c.wholeNumber(plungers));
+void StaticPressureCalcMet(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(diameterMm);
+    c.test(loadKg);
+    c.test(plungers);
 
-        const double load = c.value(loadKg);
-        const double diameter = c.value(diameterMm);
-        const double plungerCount = c.value(plungers);
-        const double area = c.totalArea(diameter, plungerCount);
-        const double kgfPerMm2 = c.checked(load / area);
-        const double bar = c.rounded(c.checked(kgfPerMm2 * barMm2PerKg));
+    const double load = c.value(loadKg);
+    const double diameter = c.value(diameterMm);
+    const double plungerCount = c.value(plungers);
+    const double area = c.totalArea(diameter, plungerCount);
+    const double kgfPerMm2 = c.checked(load / area);
+    const double bar = c.rounded(c.checked(kgfPerMm2 * barMm2PerKg));
 
-        c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
-        c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
-        c.writePlain(pressureBar, bar);
-        // The psi figure comes from the displayed, rounded bar answer.
-        c.writeAnswer(pressurePsi, c.value(pressureBar) * psiPerBar);
-    });
+    c.writeAnswer(loadLb, c.value(loadKg) * poundPerKg);
+    c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
+    c.writePlain(pressureBar, bar);
+    // The psi figure comes from the displayed, rounded bar answer.
+    c.writeAnswer(pressurePsi, c.value(pressureBar) * psiPerBar);
 }
 
 constexpr int kShown[] = {diameterIn, loadLb, pressurePsi, diameterMm, loadKg, pressureBar};

@@ -11,51 +11,44 @@ namespace {
 using namespace fields;
 using namespace factors;
 
-// All three inputs are tested before the failure path is taken; the displacement is used
-// unrounded.
-Outcome SpeedUpCalcImp(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        const bool diameterPositive = c.positive(diameterIn);
-        const bool onePlungerOrMore = c.lenient(plungers) >= 1;
-        const bool flowPositive = c.positive(flowGpm);
-        c.require(diameterPositive && onePlungerOrMore && flowPositive);
+// The displacement is used unrounded.
+void SpeedUpCalcImp(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(diameterIn);
+    c.test(plungers);
+    c.test(flowGpm);
 
-        const double diameter = c.value(diameterIn);
-        const double radiusSquared = c.squared(c.checked(diameter / 2));
-        const double gallonsPerFoot =
-            c.checked(c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot);
-        const double gpm = c.value(flowGpm);
-        const double fpm = c.checked(gpm / c.checked(c.value(plungers) * gallonsPerFoot));
+    const double diameter = c.value(diameterIn);
+    const double radiusSquared = c.squared(c.checked(diameter / 2));
+    const double gallonsPerFoot =
+        c.checked(c.checked(c.checked(radiusSquared * pi) / cubicInchPerGallon) * inchPerFoot);
+    const double gpm = c.value(flowGpm);
+    const double fpm = c.checked(gpm / c.checked(c.value(plungers) * gallonsPerFoot));
 
-        c.writeAnswer(speedFpm, fpm);
-        c.writeAnswer(flowLps, c.value(flowGpm) * lpsPerGpm);
-        c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
-        // The metric speed comes from the displayed, rounded feet per minute.
-        c.writeAnswer(speedMps, c.value(speedFpm) * mpsPerFpm);
-    });
+    c.writeAnswer(speedFpm, fpm);
+    c.writeAnswer(flowLps, c.value(flowGpm) * lpsPerGpm);
+    c.writeAnswer(diameterMm, c.value(diameterIn) * mmPerInch);
+    // The metric speed comes from the displayed, rounded feet per minute.
+    c.writeAnswer(speedMps, c.value(speedFpm) * mpsPerFpm);
 }
 
-Outcome SpeedUpCalcMet(const FieldTexts &texts, const NumberFormat &format) {
-    return calculate(texts, format, [](Calculation &c) {
-        c.wholeNumberOfPlungers();
-        const bool diameterPositive = c.positive(diameterMm);
-        const bool onePlungerOrMore = c.lenient(plungers) >= 1;
-        const bool flowPositive = c.positive(flowLps);
-        c.require(diameterPositive && onePlungerOrMore && flowPositive);
+void SpeedUpCalcMet(Calculation &c) {
+    c.wholeNumberOfPlungers();
+    c.test(diameterMm);
+    c.test(plungers);
+    c.test(flowLps);
 
-        const double diameter = c.value(diameterMm);
-        const double radiusSquared = c.squared(c.checked(diameter / 2));
-        const double litresPerMetre = c.checked(c.checked(radiusSquared * pi) / mm2MetrePerLitre);
-        const double lps = c.value(flowLps);
-        const double mps = c.checked(lps / c.checked(c.value(plungers) * litresPerMetre));
+    const double diameter = c.value(diameterMm);
+    const double radiusSquared = c.squared(c.checked(diameter / 2));
+    const double litresPerMetre = c.checked(c.checked(radiusSquared * pi) / mm2MetrePerLitre);
+    const double lps = c.value(flowLps);
+    const double mps = c.checked(lps / c.checked(c.value(plungers) * litresPerMetre));
 
-        c.writeAnswer(speedMps, mps);
-        // The imperial speed comes from the displayed, rounded metres per second.
-        c.writeAnswer(speedFpm, c.value(speedMps) * fpmPerMps);
-        c.writeAnswer(flowGpm, c.value(flowLps) * gpmPerLps);
-        c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
-    });
+    c.writeAnswer(speedMps, mps);
+    // The imperial speed comes from the displayed, rounded metres per second.
+    c.writeAnswer(speedFpm, c.value(speedMps) * fpmPerMps);
+    c.writeAnswer(flowGpm, c.value(flowLps) * gpmPerLps);
+    c.writeAnswer(diameterIn, c.value(diameterMm) * inchPerMm);
 }
 
 constexpr int kShown[] = {diameterIn, flowGpm, diameterMm, flowLps, speedFpm, speedMps};

@@ -59,8 +59,8 @@ std::span<const Column> columnsOf(const Calculator &calculator) {
     return all.at(static_cast<std::size_t>(at - calculators::kAll.begin()));
 }
 
-Outcome calculate(const Calculator &calculator, bool imperial,
-                  const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
+FigureRow calculate(const Calculator &calculator, bool imperial,
+                    const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
     // The window as a person leaves it after choosing the calculator and typing the inputs: the
     // inputs as a text box holds them, every other field empty.
     FieldTexts texts;
@@ -68,26 +68,25 @@ Outcome calculate(const Calculator &calculator, bool imperial,
         texts[input.quantity->field(unitsOf(imperial))] =
             validUtf8(inputs.at(std::string(input.quantity->option)));
 
-    const liftcalc::Outcome calculation =
-        calculator.column(unitsOf(imperial)).calculate(texts, format);
-    Outcome outcome{columnsOf(calculator), {}, {}};
-    if (calculation.refused)
-        outcome.refusal = refusalReasons(calculator, imperial, texts, format);
+    const CalculationResult calculation = calculator.calculate(unitsOf(imperial), texts, format);
+    FigureRow figures{columnsOf(calculator), {}, {}};
+    if (calculation.refusal)
+        figures.refusal = refusalReasons(calculator, *calculation.refusal, texts, format);
     else
         for (const Effect &effect : calculation.effects)
             if (const auto *write = std::get_if<FieldWrite>(&effect))
                 texts[write->field] = write->text;
 
     const auto &total = calculation.total;
-    for (const Column &c : outcome.columns)
+    for (const Column &c : figures.columns)
         if (c.field)
-            outcome.texts.push_back(texts[*c.field]);
-        else if (total && !calculation.refused)
-            outcome.texts.push_back(
+            figures.texts.push_back(texts[*c.field]);
+        else if (total && !calculation.refusal)
+            figures.texts.push_back(
                 plainText(c.unit == "GPF" ? total->gallonsPerFoot : total->litresPerMetre, format));
         else
-            outcome.texts.emplace_back();
-    return outcome;
+            figures.texts.emplace_back();
+    return figures;
 }
 
 } // namespace liftcalc::cli

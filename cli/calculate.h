@@ -23,7 +23,8 @@ struct Column {
 // the flow rate and displacement calculators add the total displacement of all plungers.
 std::span<const Column> columnsOf(const Calculator &calculator);
 
-struct Outcome {
+// One calculation as the command line gives it: a row of figures, or the reasons it was refused.
+struct FigureRow {
     std::span<const Column> columns;
     // A text for each column, exactly as the window shows it; empty where there is no figure
     // (the total displacement of one plunger). A refused calculation keeps only the inputs.
@@ -36,7 +37,7 @@ struct Outcome {
 // Puts each input into its field as the window holds a person's typing, runs the calculator's
 // calculation for the unit system and takes every figure of the calculator from the fields it
 // leaves.
-Outcome calculate(const Calculator &calculator, bool imperial,
-                  const std::map<std::string, std::string> &inputs, const NumberFormat &format);
+FigureRow calculate(const Calculator &calculator, bool imperial,
+                    const std::map<std::string, std::string> &inputs, const NumberFormat &format);
 
 } // namespace liftcalc::cli

@@ -42,17 +42,17 @@ Command commandOf(std::span<const std::string> args, const NumberFormat &userFor
 
 int calculateOnce(const Command &command, std::ostream &out, std::ostream &err) {
     const Request &request = command.request;
-    const Outcome outcome =
+    const FigureRow figures =
         calculate(*request.command, request.imperial, request.inputs, command.format);
     if (request.output != OutputForm::Table)
-        DataWriter(out, request, command.format).single(outcome);
-    else if (!outcome.refused())
-        printFigures(out, request, outcome);
-    if (!outcome.refused())
+        DataWriter(out, request, command.format).single(figures);
+    else if (!figures.refused())
+        printFigures(out, request, figures);
+    if (!figures.refused())
         return 0;
     // The window's own message, then what to fix.
     err << kInvalidNumberPrompt << "\n";
-    for (const std::string &reason : outcome.refusal)
+    for (const std::string &reason : figures.refusal)
         err << reason << "\n";
     return 1;
 }
@@ -73,16 +73,16 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
         table.measure(rowAt(rows - 1));
         table.header(out);
         for (std::size_t i = 0; i < rows; ++i) {
-            const Outcome outcome = rowAt(i);
-            refused += outcome.refused();
-            table.row(out, outcome);
+            const FigureRow figures = rowAt(i);
+            refused += figures.refused();
+            table.row(out, figures);
         }
     } else {
         DataWriter writer(out, request, command.format);
         for (std::size_t i = 0; i < rows; ++i) {
-            const Outcome outcome = rowAt(i);
-            refused += outcome.refused();
-            writer.row(outcome);
+            const FigureRow figures = rowAt(i);
+            refused += figures.refused();
+            writer.row(figures);
         }
         writer.finish();
     }

@@ -29,9 +29,9 @@ std::string csvField(const std::string &text) {
 }
 
 // The header names each column; records end in CR LF.
-std::string csvHeader(const Outcome &outcome) {
+std::string csvHeader(const FigureRow &figures) {
     std::string line;
-    for (const Column &c : outcome.columns)
+    for (const Column &c : figures.columns)
         line += c.key + ',';
     return line + "refused\r\n";
 }
@@ -54,42 +54,42 @@ const std::string &DataWriter::numberOf(std::size_t column, const std::string &t
 }
 
 // The keys are the command line's own names, which need no escaping.
-void DataWriter::appendJsonRow(const Outcome &outcome) {
+void DataWriter::appendJsonRow(const FigureRow &figures) {
     line_ += '{';
-    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+    for (std::size_t i = 0; i < figures.texts.size(); ++i) {
         line_ += '"';
-        line_ += outcome.columns[i].key;
+        line_ += figures.columns[i].key;
         line_ += "\":";
-        line_ += numberOf(i, outcome.texts[i], "null");
+        line_ += numberOf(i, figures.texts[i], "null");
         line_ += ',';
     }
     line_ += "\"refused\":";
-    line_ += outcome.refused() ? jsonString(joinedReasons(outcome.refusal)) : "null";
+    line_ += figures.refused() ? jsonString(joinedReasons(figures.refusal)) : "null";
     line_ += '}';
 }
 
-void DataWriter::appendCsvRow(const Outcome &outcome) {
-    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-        line_ += numberOf(i, outcome.texts[i], "");
+void DataWriter::appendCsvRow(const FigureRow &figures) {
+    for (std::size_t i = 0; i < figures.texts.size(); ++i) {
+        line_ += numberOf(i, figures.texts[i], "");
         line_ += ',';
     }
-    if (outcome.refused())
-        line_ += csvField(joinedReasons(outcome.refusal));
+    if (figures.refused())
+        line_ += csvField(joinedReasons(figures.refusal));
     line_ += "\r\n";
 }
 
 // Each row goes out in one write.
-void DataWriter::row(const Outcome &outcome) {
+void DataWriter::row(const FigureRow &figures) {
     const bool first = !begun_;
     begun_ = true;
     line_.clear();
     if (request_.output == OutputForm::Csv) {
         if (first)
-            line_ += csvHeader(outcome);
-        appendCsvRow(outcome);
+            line_ += csvHeader(figures);
+        appendCsvRow(figures);
     } else {
         line_ += first ? jsonHead(request_) + ",\"rows\":[\n" : ",\n";
-        appendJsonRow(outcome);
+        appendJsonRow(figures);
     }
     out_ << line_;
 }
@@ -99,14 +99,14 @@ void DataWriter::finish() {
         out_ << "\n]}\n";
 }
 
-void DataWriter::single(const Outcome &outcome) {
+void DataWriter::single(const FigureRow &figures) {
     line_.clear();
     if (request_.output == OutputForm::Csv) {
-        line_ += csvHeader(outcome);
-        appendCsvRow(outcome);
+        line_ += csvHeader(figures);
+        appendCsvRow(figures);
     } else {
         line_ += jsonHead(request_) + ",\"figures\":";
-        appendJsonRow(outcome);
+        appendJsonRow(figures);
         line_ += "}\n";
     }
     out_ << line_;

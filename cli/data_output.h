@@ -22,16 +22,16 @@ public:
     DataWriter(std::ostream &out, const Request &request, const NumberFormat &format)
         : out_(out), request_(request), format_(format) {}
 
-    void row(const Outcome &outcome);
+    void row(const FigureRow &figures);
     // Closes the JSON document.
     void finish();
 
     // One calculation: a JSON document with its "figures", or a header and one CSV row.
-    void single(const Outcome &outcome);
+    void single(const FigureRow &figures);
 
 private:
-    void appendJsonRow(const Outcome &outcome);
-    void appendCsvRow(const Outcome &outcome);
+    void appendJsonRow(const FigureRow &figures);
+    void appendCsvRow(const FigureRow &figures);
     // The column's figure written as a number, or NONE where it has none.
     const std::string &numberOf(std::size_t column, const std::string &text, std::string_view none);
 

@@ -3,8 +3,6 @@
 
 #include "cli/request.h"
 
-#include <cmath>
-
 namespace liftcalc::cli {
 namespace {
 
@@ -20,41 +18,36 @@ std::string example(const NumberFormat &format) {
     return "1234" + format.decimal + "5 or 1" + format.group + "234" + format.decimal + "5";
 }
 
-std::string reasonFor(const Calculator &calculator, Rule rule, int field, const std::string &text,
-                      const NumberFormat &format) {
-    const auto value = strictValue(text, format);
-    if (!value)
-        return std::isinf(lenientValue(text, format))
-                   ? "is too large to compute"
-                   : "is not a number (write it like " + example(format) + ")";
-    // The number of plungers counts as the whole number below it.
-    if (rule == Rule::wholeNumber)
-        return std::floor(*value) < 1 ? "is fewer than one plunger" : "";
-    if (*value <= 0)
+std::string wording(const Calculator &calculator, const BrokenRule &broken,
+                    const NumberFormat &format) {
+    switch (broken.fault) {
+    case Fault::notANumber:
+        return "is not a number (write it like " + example(format) + ")";
+    case Fault::tooLarge:
+        return "is too large to compute";
+    case Fault::notAboveZero:
         return "is 0 or less";
-    if (rule == Rule::atLeastOne && *value < 1)
-        return "is below 1 " + std::string(unitOf(field)) + ", which the " +
-               std::string(calculator.command) + " calculator refuses";
-    return "";
+    case Fault::belowOne:
+        break;
+    }
+    // Only the number of plungers is counted in whole numbers.
+    if (broken.rule == Rule::wholeNumber)
+        return "is fewer than one plunger";
+    return "is below 1 " + std::string(unitOf(broken.field)) + ", which the " +
+           std::string(calculator.command) + " calculator refuses";
 }
 
 } // namespace
 
-std::vector<std::string> refusalReasons(const Calculator &calculator, bool imperial,
+std::vector<std::string> refusalReasons(const Calculator &calculator, const Refusal &refusal,
                                         const FieldTexts &typed, const NumberFormat &format) {
+    if (refusal.tooLarge())
+        return {listed(inputOptions(calculator)) + " together give a figure too large to compute"};
     std::vector<std::string> reasons;
-    const auto &inputs = calculator.inputs;
-    const std::vector<std::string> options = inputOptions(calculator);
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::string &option = options[i];
-        const int field = calculator.inputField(i, unitsOf(imperial));
-        if (const std::string why =
-                reasonFor(calculator, inputs[i].rule, field, typed[field], format);
-            !why.empty())
-            reasons.push_back(option + " " + quoted(typed[field]) + " " + why);
-    }
-    if (reasons.empty())
-        reasons.push_back(listed(options) + " together give a figure too large to compute");
+    for (const BrokenRule &broken : refusal.broken)
+        reasons.push_back("--" + std::string(quantityOf(broken.field).option) + " " +
+                          quoted(typed.at(broken.field)) + " " +
+                          wording(calculator, broken, format));
     return reasons;
 }
 

@@ -10,10 +10,10 @@
 
 namespace liftcalc::cli {
 
-// One reason for each input that cannot be used, in the order the window tests them
-// ("--diameter 0 is 0 or less"), read from the typed texts as the calculation reads them; when
-// every input can be used, the calculation overflowed. For a calculation that was refused.
-std::vector<std::string> refusalReasons(const Calculator &calculator, bool imperial,
+// What to fix, in words, one reason for each input the refusal names ("--diameter 0 is 0 or
+// less"), quoting the typed texts; or that the inputs together give a figure too large to
+// compute.
+std::vector<std::string> refusalReasons(const Calculator &calculator, const Refusal &refusal,
                                         const FieldTexts &typed, const NumberFormat &format);
 
 // The reasons on one line, for a column of a sweep.

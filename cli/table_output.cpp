@@ -51,12 +51,12 @@ std::string withUnit(const std::string &text, const Column &c) {
 
 } // namespace
 
-void printFigures(std::ostream &out, const Request &request, const Outcome &outcome) {
+void printFigures(std::ostream &out, const Request &request, const FigureRow &figures) {
     // The imperial and the metric figure of a quantity stand next to each other; the total
     // displacement has a row only when there is one.
     std::vector<std::vector<std::string>> table{{"", "Imperial", "Metric"}};
-    const auto &texts = outcome.texts;
-    const auto &columns = outcome.columns;
+    const auto &texts = figures.texts;
+    const auto &columns = figures.columns;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (texts[i].empty())
             continue;
@@ -75,25 +75,25 @@ void printFigures(std::ostream &out, const Request &request, const Outcome &outc
         out << line(row, widths) << '\n';
 }
 
-std::vector<std::string> SweepTable::cells(const Outcome &outcome) const {
+std::vector<std::string> SweepTable::cells(const FigureRow &figures) const {
     std::vector<std::string> cells;
-    for (const std::string &text : outcome.texts)
+    for (const std::string &text : figures.texts)
         cells.push_back(cellText(text));
-    if (outcome.refused())
-        cells.push_back(joinedReasons(outcome.refusal));
+    if (figures.refused())
+        cells.push_back(joinedReasons(figures.refusal));
     return cells;
 }
 
-void SweepTable::measure(const Outcome &outcome) {
+void SweepTable::measure(const FigureRow &figures) {
     if (columns_.empty()) {
-        for (const Column &c : outcome.columns)
+        for (const Column &c : figures.columns)
             columns_.push_back(c.key);
         columns_.push_back("refused");
         std::transform(columns_.begin(), columns_.end(), std::back_inserter(widths_),
                        [](const std::string &name) { return width(name); });
     }
-    anyRefused_ = anyRefused_ || outcome.refused();
-    const auto texts = cells(outcome);
+    anyRefused_ = anyRefused_ || figures.refused();
+    const auto texts = cells(figures);
     for (std::size_t i = 0; i < texts.size() && i < widths_.size(); ++i)
         widths_[i] = std::max(widths_[i], width(texts[i]));
 }
@@ -106,8 +106,8 @@ void SweepTable::header(std::ostream &out) const {
     out << line(names, widths_) << '\n';
 }
 
-void SweepTable::row(std::ostream &out, const Outcome &outcome) const {
-    out << line(cells(outcome), widths_) << '\n';
+void SweepTable::row(std::ostream &out, const FigureRow &figures) const {
+    out << line(cells(figures), widths_) << '\n';
 }
 
 } // namespace liftcalc::cli

@@ -12,7 +12,7 @@
 namespace liftcalc::cli {
 
 // One calculation: a row per quantity, imperial and metric side by side.
-void printFigures(std::ostream &out, const Request &request, const Outcome &outcome);
+void printFigures(std::ostream &out, const Request &request, const FigureRow &figures);
 
 // A sweep, a row per value, each written as it is calculated. The columns are as wide as the
 // first and the last row need: every figure grows or shrinks steadily along a sweep, so the
@@ -20,12 +20,12 @@ void printFigures(std::ostream &out, const Request &request, const Outcome &outc
 // that it overflows). A figure with more decimals in between pushes only the cell after it.
 class SweepTable {
 public:
-    void measure(const Outcome &outcome);
+    void measure(const FigureRow &figures);
     void header(std::ostream &out) const;
-    void row(std::ostream &out, const Outcome &outcome) const;
+    void row(std::ostream &out, const FigureRow &figures) const;
 
 private:
-    std::vector<std::string> cells(const Outcome &outcome) const;
+    std::vector<std::string> cells(const FigureRow &figures) const;
     void print(std::ostream &out, const std::vector<std::string> &cells) const;
 
     std::vector<std::string> columns_;

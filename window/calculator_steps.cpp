@@ -59,10 +59,9 @@ void Window::setUp(const Calculator &calculator) {
 // focus goes to the first input, in the row's order, whose lenient value is 0 or less. Nothing
 // written before it is undone.
 void Window::calculate(const Calculator &calculator, UnitSystem units) {
-    const UnitColumn &column = calculator.column(units);
-    const Outcome outcome = column.calculate(texts(), format_);
+    const CalculationResult result = calculator.calculate(units, texts(), format_);
 
-    for (const Effect &effect : outcome.effects)
+    for (const Effect &effect : result.effects)
         std::visit(
             Overloaded{
                 [this](const FieldWrite &w) { setText(w.field, w.text); },
@@ -70,7 +69,7 @@ void Window::calculate(const Calculator &calculator, UnitSystem units) {
                 [this](const MessageBox &box) { showMessage(box); },
             },
             effect);
-    if (!outcome.refused)
+    if (!result.refusal)
         return;
 
     showMessage({std::string(calculator.failureTitle), std::string(kInvalidNumberPrompt), 0});

@@ -36,7 +36,8 @@ struct MenuDesign {
     constexpr bool choosable() const { return parent.has_value(); }
 };
 
-// Indexed by MenuItem.
+// Indexed by MenuItem. Built from the calculators' rows as the program starts, so another
+// file's static initializer must not read it.
 extern const std::array<MenuDesign, kMenuItemCount> kMenus;
 
 inline const MenuDesign &menuDesign(MenuItem item) {

@@ -19,7 +19,8 @@
 namespace liftcalc::testing {
 namespace {
 
-struct Outcome {
+// What one run of the replay driver gave.
+struct ReplayRun {
     int status = -1;
     std::vector<std::string> lines; // standard output
     std::string errors;             // standard error
@@ -39,15 +40,15 @@ std::string readAll(const std::filesystem::path &path) {
 }
 
 // Runs the command through the shell with `arguments` (already quoted) and optional input.
-Outcome run(const std::string &arguments, const std::string *input = nullptr,
-            const std::string &environment = "LC_ALL=C") {
+ReplayRun run(const std::string &arguments, const std::string *input = nullptr,
+              const std::string &environment = "LC_ALL=C") {
     const auto in = scratch("stdin"), err = scratch("stderr");
     if (input)
         std::ofstream(in, std::ios::binary) << *input;
     std::string command = environment + " '" + LIFTCALC_REPLAY_COMMAND + "' " + arguments +
                           (input ? " < '" + in.string() + "'" : " < /dev/null") + " 2> '" +
                           err.string() + "'";
-    Outcome outcome;
+    ReplayRun outcome;
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return outcome;
@@ -84,8 +85,8 @@ const std::string kStaticPressure = "type 0 10\nkey Tab\ntype 1 1\ntype 2 20000\
 TEST(ReplayCommand, StandardInputAndFileAgree) {
     const auto file = scratch("script.replay");
     std::ofstream(file, std::ios::binary) << kStaticPressure;
-    const Outcome fromFile = run("'" + file.string() + "'");
-    const Outcome fromInput = run("", &kStaticPressure);
+    const ReplayRun fromFile = run("'" + file.string() + "'");
+    const ReplayRun fromInput = run("", &kStaticPressure);
     EXPECT_EQ(fromFile.status, 0);
     EXPECT_EQ(fromInput.status, 0);
     ASSERT_EQ(fromFile.lines.size(), 1u);
@@ -99,7 +100,7 @@ TEST(ReplayCommand, StandardInputAndFileAgree) {
 // Every key of the state is there, with the published shapes.
 TEST(ReplayCommand, DumpHasEveryKey) {
     const std::string script = "dump\n";
-    const Outcome o = run("", &script);
+    const ReplayRun o = run("", &script);
     ASSERT_EQ(o.lines.size(), 1u);
     const auto state = parseJson(o.lines[0]);
     ASSERT_TRUE(state.has_value()) << o.lines[0];
@@ -123,7 +124,7 @@ TEST(ReplayCommand, DumpHasEveryKey) {
 // the exit status is 1. Message boxes are listed once, at the next dump.
 TEST(ReplayCommand, RefusedLineGivesStatusOne) {
     const std::string script = "# a comment\nkey F13\nmenu mnuConversions\ndump\ndump\n";
-    const Outcome o = run("", &script);
+    const ReplayRun o = run("", &script);
     EXPECT_EQ(o.status, 1);
     ASSERT_EQ(o.lines.size(), 3u);
     const auto error = parseJson(o.lines[0]);
@@ -141,7 +142,7 @@ TEST(ReplayCommand, RefusedLineGivesStatusOne) {
 // An error line quoting bytes that are not UTF-8 still writes valid UTF-8 JSON.
 TEST(ReplayCommand, ErrorLinesStayValidUtf8) {
     const std::string script = "click \xff\xfe\nkey Ctrl+\xc3\n";
-    const Outcome o = run("", &script);
+    const ReplayRun o = run("", &script);
     EXPECT_EQ(o.status, 1);
     ASSERT_EQ(o.lines.size(), 2u);
     for (const std::string &line : o.lines) {
@@ -153,7 +154,7 @@ TEST(ReplayCommand, ErrorLinesStayValidUtf8) {
 // After Exit only dump works; every other action is an error.
 TEST(ReplayCommand, ActionsAfterTheWindowIsGone) {
     const std::string script = "key Esc\ndump\nkey Tab\nclose\ndump\n";
-    const Outcome o = run("", &script);
+    const ReplayRun o = run("", &script);
     EXPECT_EQ(o.status, 1);
     ASSERT_EQ(o.lines.size(), 4u);
     const auto gone = parseJson(o.lines[0]);
@@ -166,7 +167,7 @@ TEST(ReplayCommand, ActionsAfterTheWindowIsGone) {
 
 // A file that cannot be read: a message on standard error, nothing on standard output, status 2.
 TEST(ReplayCommand, UnreadableFileGivesStatusTwo) {
-    const Outcome o = run("'" + scratch("no_such_file").string() + "'");
+    const ReplayRun o = run("'" + scratch("no_such_file").string() + "'");
     EXPECT_EQ(o.status, 2);
     EXPECT_TRUE(o.lines.empty());
     EXPECT_FALSE(o.errors.empty());
@@ -175,7 +176,7 @@ TEST(ReplayCommand, UnreadableFileGivesStatusTwo) {
 // A directory given as FILE cannot be read as a script: a message and status 2, not an
 // empty, successful replay.
 TEST(ReplayCommand, DirectoryAsFileGivesStatusTwo) {
-    const Outcome o = run("'" + ::testing::TempDir() + "'");
+    const ReplayRun o = run("'" + ::testing::TempDir() + "'");
     EXPECT_EQ(o.status, 2);
     EXPECT_TRUE(o.lines.empty());
     EXPECT_FALSE(o.errors.empty());
@@ -184,7 +185,7 @@ TEST(ReplayCommand, DirectoryAsFileGivesStatusTwo) {
 // --locale chooses the regional settings; without it they are en_US's whatever the environment.
 TEST(ReplayCommand, LocaleOption) {
     const std::string script = "type 0 10\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
-    const Outcome german = run("--locale de_DE", &script);
+    const ReplayRun german = run("--locale de_DE", &script);
     ASSERT_EQ(german.lines.size(), 1u);
     const auto g = parseJson(german.lines[0]);
     ASSERT_TRUE(g.has_value());
@@ -192,14 +193,15 @@ TEST(ReplayCommand, LocaleOption) {
     EXPECT_EQ(text((*g)["numberFormat"]["group"]), ".");
     EXPECT_EQ(text((*g)["fields"][7]["text"]), "9.071,800");
 
-    const Outcome plain = run("", &script, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE");
+    const ReplayRun plain =
+        run("", &script, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE");
     ASSERT_EQ(plain.lines.size(), 1u);
     const auto e = parseJson(plain.lines[0]);
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(text((*e)["numberFormat"]["decimal"]), ".");
     EXPECT_EQ(text((*e)["fields"][7]["text"]), "9,071.800");
 
-    const Outcome swiss = run("--number-format . \\' -", &script);
+    const ReplayRun swiss = run("--number-format . \\' -", &script);
     ASSERT_EQ(swiss.lines.size(), 1u);
     const auto s = parseJson(swiss.lines[0]);
     ASSERT_TRUE(s.has_value());
