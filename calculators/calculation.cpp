@@ -11,6 +11,9 @@ double Calculation::refuse() {
 }
 
 double Calculation::value(int field) {
+    // Once refused, nothing read matters: a long text is not read again.
+    if (refused_)
+        return 0;
     auto &value = values_.at(field);
     if (!value)
         value = strictValue(text(field), format_);
@@ -51,6 +54,8 @@ bool Calculation::keeps(Rule rule, int field) {
 }
 
 void Calculation::test(int field) {
+    if (refused_)
+        return;
     for (const Input &input : inputs_)
         if (input.quantity->field(units_) == field) {
             if (!keeps(input.rule, field))
@@ -76,7 +81,7 @@ void Calculation::writePlain(int field, double x) {
 void Calculation::write(int field, std::string text) {
     if (refused_)
         return;
-    texts_.at(field) = text;
+    written_.at(field) = text;
     values_[field].reset();
     result_.effects.emplace_back(FieldWrite{field, std::move(text)});
 }

@@ -4,8 +4,8 @@
 // displacement tooltip, a message box), and a refusal, as a value, after the writes made so far.
 //
 // A calculation reads back text it has just written (an answer's equivalent is computed from the
-// displayed, rounded answer), so it keeps its own copy of the field texts and updates it with
-// every write. The window applies the effects one by one through its own field writes, which
+// displayed, rounded answer), so it keeps every text it writes and reads it in place of the
+// field's. The window applies the effects one by one through its own field writes, which
 // raise the change rule as typing does.
 #pragma once
 
@@ -51,7 +51,9 @@ inline constexpr std::string_view kInvalidNumberPrompt =
 // The tooltip of the "Plunger Displacement:" caption while it describes one plunger.
 inline constexpr std::string_view kOnePlungerTip = " This is the displacement of one plunger... ";
 
-using FieldTexts = std::array<std::string, fields::count>;
+// The texts of the thirteen fields as a calculation reads them: views of the texts the window or
+// the command line holds, which must outlive the calculation. A long paste is not copied.
+using FieldTexts = std::array<std::string_view, fields::count>;
 
 struct FieldWrite {
     int field;
@@ -95,7 +97,7 @@ struct CalculationResult {
     std::optional<TotalDisplacement> total;
 };
 
-// One run of a calculation's body over its own copy of the field texts.
+// One run of a calculation's body over the field texts, as it rewrites them.
 //
 // A failed test, a text that is no number where a figure is read and an intermediate result that
 // is infinite or not a number refuse the calculation. The body then runs on to its end without
@@ -105,11 +107,13 @@ class Calculation {
 public:
     Calculation(const FieldTexts &texts, const NumberFormat &format, std::span<const Input> inputs,
                 UnitSystem units)
-        : texts_(texts), format_(format), inputs_(inputs), units_(units) {
+        : typed_(texts), format_(format), inputs_(inputs), units_(units) {
         result_.effects.reserve(fields::count);
     }
 
-    const std::string &text(int field) const { return texts_.at(field); }
+    std::string_view text(int field) const {
+        return written_.at(field) ? std::string_view(*written_[field]) : typed_.at(field);
+    }
     // The field's text as a number in the regional format; refuses text that is no number.
     double value(int field);
     double checked(double x);
@@ -150,7 +154,9 @@ private:
     bool keeps(Rule rule, int field);
     void write(int field, std::string text);
 
-    FieldTexts texts_;
+    // The texts as given, and those the calculation has written since.
+    FieldTexts typed_;
+    std::array<std::optional<std::string>, fields::count> written_;
     // Each field's value once read; a field's write forgets it.
     std::array<std::optional<double>, fields::count> values_;
     const NumberFormat &format_;

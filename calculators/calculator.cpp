@@ -5,10 +5,16 @@ namespace liftcalc {
 
 CalculationResult Calculator::calculate(UnitSystem units, const FieldTexts &typed,
                                         const NumberFormat &format) const {
-    Calculation calculation(typed, format, inputs, units);
-    column(units).calculate(calculation);
-    CalculationResult result = calculation.take();
-    if (!calculation.refused())
+    CalculationResult result;
+    bool refused = false;
+    {
+        // What the calculation wrote goes before the reasons are read.
+        Calculation calculation(typed, format, inputs, units);
+        column(units).calculate(calculation);
+        refused = calculation.refused();
+        result = calculation.take();
+    }
+    if (!refused)
         return result;
     // The reasons are read from the figures as typed, each by its input's rule.
     Refusal refusal;

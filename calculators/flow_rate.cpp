@@ -46,7 +46,7 @@ void reportTotalDisplacement(Calculation &c, const TotalWording &wording, TotalB
         c.setDisplacementTip(std::string(kOnePlungerTip));
         return;
     }
-    const std::string &count = c.text(plungers);
+    const std::string count(c.text(plungers));
     auto total = [&](int field) { return c.checked(c.value(plungers) * c.value(field)); };
     const double first = total(wording.firstField);
     const double second = total(wording.secondField);

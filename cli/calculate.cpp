@@ -63,15 +63,17 @@ FigureRow calculate(const Calculator &calculator, bool imperial,
                     const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
     // The window as a person leaves it after choosing the calculator and typing the inputs: the
     // inputs as a text box holds them, every other field empty.
-    FieldTexts texts;
+    std::array<std::string, fields::count> texts;
     for (const Input &input : calculator.inputs)
         texts[input.quantity->field(unitsOf(imperial))] =
             validUtf8(inputs.at(std::string(input.quantity->option)));
+    FieldTexts typed;
+    std::copy(texts.begin(), texts.end(), typed.begin());
 
-    const CalculationResult calculation = calculator.calculate(unitsOf(imperial), texts, format);
+    const CalculationResult calculation = calculator.calculate(unitsOf(imperial), typed, format);
     FigureRow figures{columnsOf(calculator), {}, {}};
     if (calculation.refusal)
-        figures.refusal = refusalReasons(calculator, *calculation.refusal, texts, format);
+        figures.refusal = refusalReasons(calculator, *calculation.refusal, typed, format);
     else
         for (const Effect &effect : calculation.effects)
             if (const auto *write = std::get_if<FieldWrite>(&effect))

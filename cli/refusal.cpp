@@ -7,7 +7,7 @@ namespace liftcalc::cli {
 namespace {
 
 // The typed text as a reason quotes it, in quotes when it has blanks or was shortened.
-std::string quoted(const std::string &text) {
+std::string quoted(std::string_view text) {
     const std::string shown = shownText(text);
     const bool blank = shown.empty() || shown.find_first_of(" \"") != std::string::npos;
     return blank || shown != text ? "\"" + shown + "\"" : shown;

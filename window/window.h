@@ -97,7 +97,8 @@ public:
 
     // --- What the window shows ----------------------------------------------------------
     const Field &Text1(int index) const { return fields_.at(index); }
-    // The texts of all thirteen fields, as a calculation reads them.
+    // The texts of all thirteen fields, as a calculation reads them; the views hold until a
+    // field's text changes.
     FieldTexts texts() const;
     const Label &Label1(int index) const { return labels_.at(index); }
     bool checked(MenuItem item) const { return menuChecked_[static_cast<int>(item)]; }
