@@ -25,25 +25,28 @@ window.addEventListener('focusin', (e) => {
 }, true);
 """
 
-# Each calculator's inputs, by field, for the imperial and the metric column.
+# Each calculator's inputs besides the number of plungers, by field, for the imperial and the
+# metric column; the calculators by the names of their menu items.
 CALCULATIONS = """
 const [count] = arguments;
 const cases = {
-  StaticPressure: [5, {0: '10', 2: '20000'}, {6: '254', 7: '9071.8'}],
-  FlowRate: [2, {0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
-  PlungerDisplacement: [4, {0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
-  Load: [3, {0: '10', 3: '254.648'}, {6: '254', 8: '17.558'}],
-  DiameterofPlunger: [1, {2: '20000', 3: '254.648'}, {7: '9071.8', 8: '17.558'}],
-  RatedLoadSpeed: [6, {0: '10', 4: '100'}, {6: '254', 9: '6.309'}],
+  StaticPressure: [{0: '10', 2: '20000'}, {6: '254', 7: '9071.8'}],
+  FlowRate: [{0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
+  PlungerDisplacement: [{0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
+  Load: [{0: '10', 3: '254.648'}, {6: '254', 8: '17.558'}],
+  DiameterofPlunger: [{2: '20000', 3: '254.648'}, {7: '9071.8', 8: '17.558'}],
+  RatedLoadSpeed: [{0: '10', 4: '100'}, {6: '254', 9: '6.309'}],
 };
 const module = window.liftcalcModule;
+const menus = JSON.parse(module.design()).menus;
+const item = (name) => menus.find((m) => m.name === name).item;
 const results = {};
-for (const [name, [item, imperial, metric]] of Object.entries(cases)) {
+for (const [name, [imperial, metric]] of Object.entries(cases)) {
   for (const [units, inputs] of [['imperial', imperial], ['metric', metric]]) {
     const m = new module.PageWindow('.', ',', '-');
     m.start();
-    if (units === 'metric') m.chooseMenu(9);
-    m.chooseMenu(item);
+    if (units === 'metric') m.chooseMenu(item('mnuMetric'));
+    m.chooseMenu(item('mnu' + name));
     for (const [field, text] of Object.entries(inputs)) m.editField(Number(field), text, 0);
     const run = () => {
       m.editField(1, '2.5', 0); // rewritten to 2: the change rule empties the answers first

@@ -79,7 +79,7 @@ std::string stateJson(const Window &w, const std::vector<MessageBox> &messages) 
     out += ",\"menus\":{";
     bool first = true;
     for (const auto &menu : kMenus) {
-        if (!menu.parent || menu.item == MenuItem::mnuConversions)
+        if (!menu.checkable)
             continue;
         out += (first ? "" : ",") + jsonString(menu.name) + ":" + jsonBool(w.checked(menu.item));
         first = false;

@@ -107,8 +107,15 @@ std::string designJson() {
             .close('}');
     }
     json.close(']').key("labels").open('[');
+    // A row's caption or a unit label names its field, which places it in the narrow layout.
+    constexpr std::string_view kShows[] = {"text", "quantity", "unit"};
     for (const LabelDesign &l : kLabels)
-        json.open('{').rect("place", l.place).member("centred", l.centred).close('}');
+        json.open('{')
+            .rect("place", l.place)
+            .member("centred", l.centred)
+            .member("shows", kShows[static_cast<int>(l.shows)])
+            .member("field", l.field)
+            .close('}');
     json.close(']').key("buttons").open('[');
     for (const ButtonDesign &b : kButtons)
         json.open('{')
@@ -127,8 +134,15 @@ std::string designJson() {
             .member("caption", m.caption)
             .member("shortcut", m.shortcut)
             .member("action", m.choosable())
+            .member("checkable", m.checkable)
             .close('}');
     json.close(']').rect("frame", kFrame1).rect("client", {0, 0, kClientWidth, kClientHeight});
+    json.member("headingLabel", kHeadingLabel)
+        .key("columns")
+        .open('{')
+        .member("imperial", kImperialColumnLeft)
+        .member("metric", kMetricColumnLeft)
+        .close('}');
     names(json, "changeControls", kPageControlNames);
     names(json, "changeProperties", kPagePropertyNames);
     return json.close('}').take();

@@ -10,17 +10,17 @@ std::array<MenuDesign, kMenuItemCount> menuTable() {
     auto put = [&menus](const MenuDesign &design) {
         menus[static_cast<int>(design.item)] = design;
     };
-    put({mnuCalculators, "mnuCalculators", std::nullopt, "C&alculators", "", false});
+    put({mnuCalculators, "mnuCalculators", std::nullopt, "C&alculators", "", false, false});
     for (const Calculator *calculator : calculators::kMenuOrder) {
         const MenuEntry &entry = calculator->menu;
         put({menuItemOf(*calculator), entry.name, mnuCalculators, entry.caption, entry.shortcut,
-             calculator == calculators::kOpening, calculator});
+             true, calculator == calculators::kOpening, calculator});
     }
-    put({mnuUnits, "mnuUnits", std::nullopt, "&Units", "", false});
-    put({mnuImperial, "mnuImperial", mnuUnits, "&Imperial", "Ctrl+I", true});
-    put({mnuMetric, "mnuMetric", mnuUnits, "&Metric", "Ctrl+M", false});
-    put({mnuHelp, "mnuHelp", std::nullopt, "&Help", "", false});
-    put({mnuConversions, "mnuConversions", mnuHelp, "&Conversions", "Ctrl+C", false});
+    put({mnuUnits, "mnuUnits", std::nullopt, "&Units", "", false, false});
+    put({mnuImperial, "mnuImperial", mnuUnits, "&Imperial", "Ctrl+I", true, true});
+    put({mnuMetric, "mnuMetric", mnuUnits, "&Metric", "Ctrl+M", true, false});
+    put({mnuHelp, "mnuHelp", std::nullopt, "&Help", "", false, false});
+    put({mnuConversions, "mnuConversions", mnuHelp, "&Conversions", "Ctrl+C", false, false});
     return menus;
 }
 

@@ -29,6 +29,7 @@ struct MenuDesign {
     std::optional<MenuItem> parent; // none for the three menus of the menu bar
     std::string_view caption;       // '&' marks the access key
     std::string_view shortcut;      // as a person reads it, "Ctrl+D"; empty for none
+    bool checkable;                 // the window checks the chosen calculator and unit system
     bool checkedAtDesign;
     const Calculator *calculator = nullptr; // the one an item of the Calculators menu chooses
 

@@ -5,7 +5,6 @@
 // does.
 "use strict";
 
-const FIELD_COUNT = 13;
 const NO_FOCUS = -1;
 const ARROW_KEYS = new Set(["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"]);
 
@@ -83,7 +82,7 @@ class CalculatorPage extends WindowDom {
         break;
       case "left":
         el.style.left = px(f.left);
-        el.classList.toggle("column-metric", f.left >= 6540);
+        el.classList.toggle("column-metric", f.left === this.design.columns.metric);
         break;
     }
   }
@@ -126,7 +125,7 @@ class CalculatorPage extends WindowDom {
       el.focus({ preventScroll: this.window.classList.contains("desktop") });
       this.mirroringFocus = false;
     }
-    if (id < FIELD_COUNT) this.mirrorSelection(id);
+    if (id < this.fields.length) this.mirrorSelection(id);
   }
 
   mirrorLoaded() {
@@ -140,7 +139,7 @@ class CalculatorPage extends WindowDom {
   }
 
   mirrorAll() {
-    for (let i = 0; i < FIELD_COUNT; ++i) {
+    for (let i = 0; i < this.fields.length; ++i) {
       const f = this.model.field(i);
       for (const p of ["text", "visible", "locked", "tabStop", "backColor", "left"]) this.mirrorField(i, p, f);
     }

@@ -52,23 +52,26 @@ class WindowDom {
     this.client.style.width = px(d.client.width);
     this.client.style.height = px(d.client.height);
 
-    // Rows of the narrow layout: one per distinct field Top, in the order of the window.
+    // Rows of the narrow layout: the heading, the subtitle and the units first, then a row for
+    // each distinct field Top, in the order of the window, its caption above its fields; the
+    // command buttons below.
     const tops = [...new Set(d.fields.map((f) => f.place.top))].sort((a, b) => a - b);
     this.rowOf = (top) => tops.indexOf(top);
+    this.client.style.setProperty("--command-row", 4 + 2 * tops.length);
+    this.client.style.setProperty("--exit-row", 5 + 2 * tops.length);
 
     this.labels = d.labels.map((l, i) => {
       const label = element("div", { id: `Label1_${i}`, class: "label" }, this.client);
       this.place(label, l.place);
       if (l.centred) label.classList.add("centred");
-      const fieldTop = l.place.top - 120;
-      const row = this.rowOf(fieldTop);
-      if (row >= 0) {
-        const column = l.place.left < 3540 ? "caption" : l.place.left < 8520 ? "imperial" : "metric";
-        label.classList.add(`unit-${column}`);
-        label.style.gridRow = column === "caption" ? 4 + 2 * row : 5 + 2 * row;
-      } else {
-        label.classList.add(i === 19 ? "heading" : "subtitle");
+      if (l.shows === "text") {
+        label.classList.add(i === d.headingLabel ? "heading" : "subtitle");
+        return label;
       }
+      const field = d.fields[l.field].place;
+      const column = l.shows === "quantity" ? "caption" : field.left === d.columns.imperial ? "imperial" : "metric";
+      label.classList.add(`unit-${column}`);
+      label.style.gridRow = (column === "caption" ? 4 : 5) + 2 * this.rowOf(field.top);
       return label;
     });
 
@@ -136,7 +139,7 @@ class WindowDom {
       const popup = element("div", { role: "menu", class: "popup", "aria-label": m.caption.replace("&", "") }, menu);
       popup.hidden = true;
       for (const item of this.design.menus.filter((i) => i.parent === m.item)) {
-        const isCheck = item.name !== "mnuConversions";
+        const isCheck = item.checkable;
         const entry = element(
           "div",
           { id: item.name, role: isCheck ? "menuitemcheckbox" : "menuitem", tabindex: "-1" },
