@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Every calculator's row as the command line knows it: its name is a command, its inputs are
+// its options, the help lists it, and its figures are the columns of the fields it shows.
+#include "cli/calculate.h"
+#include "cli/cli.h"
+#include "cli/help.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace liftcalc::cli {
+namespace {
+
+class CommandRow : public ::testing::TestWithParam<const Calculator *> {
+protected:
+    const Calculator &row = *GetParam();
+};
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// The row's command names it, and a command without its inputs names every one of them.
+TEST_P(CommandRow, IsACommandWithItsInputsAsOptions) {
+    EXPECT_EQ(commandNamed(row.command), &row);
+    EXPECT_TRUE(isCalculatorName(row.command));
+    std::ostringstream out, err;
+    const std::vector<std::string> args{std::string(row.command)};
+    EXPECT_EQ(run(args, out, err, NumberFormat::english()), 2);
+    for (const Input &input : row.inputs)
+        EXPECT_NE(err.str().find("--" + std::string(input.quantity->option)), std::string::npos)
+            << err.str();
+}
+
+// The program's help lists the calculator with its title; its own help lists each input with
+// the quantity's name and units.
+TEST_P(CommandRow, HelpDescribesIt) {
+    const std::string program = programHelp();
+    const auto line = program.find("\n  " + std::string(row.command) + " ");
+    ASSERT_NE(line, std::string::npos) << row.command;
+    const std::string entry = program.substr(line + 1, program.find('\n', line + 1) - line - 1);
+    EXPECT_NE(entry.find(std::string(row.title) + " from --" +
+                         std::string(row.inputs.front().quantity->option)),
+              std::string::npos)
+        << entry;
+    const std::string own = calculatorHelp(row);
+    for (const Input &input : row.inputs) {
+        const Quantity &q = *input.quantity;
+        const auto at = own.find("  --" + std::string(q.option) + " ");
+        ASSERT_NE(at, std::string::npos) << q.option;
+        const std::string entry = own.substr(at, own.find('\n', at) - at);
+        EXPECT_NE(entry.find(std::string(q.name) + " ("), std::string::npos) << entry;
+        EXPECT_NE(entry.find(q.isCount() ? std::string("whole number")
+                                         : std::string(q.imperialUnit) + " or " +
+                                               std::string(q.metricUnit)),
+                  std::string::npos)
+            << entry;
+    }
+}
+
+// Each field the calculator shows, and the number of plungers, is a column named after its
+// quantity and unit.
+TEST_P(CommandRow, ColumnsAreTheFieldsItShows) {
+    std::vector<int> columnFields;
+    for (const Column &c : columnsOf(row)) {
+        if (!c.field)
+            continue;
+        columnFields.push_back(*c.field);
+        const std::string_view unit = unitOf(*c.field);
+        EXPECT_EQ(c.key, std::string(quantityOf(*c.field).option) +
+                             (unit.empty() ? "" : "_" + lowerCase(unit)));
+        EXPECT_EQ(c.label, quantityOf(*c.field).name);
+    }
+    std::vector<int> shown(row.shownFields.begin(), row.shownFields.end());
+    shown.push_back(fields::plungers);
+    std::sort(shown.begin(), shown.end());
+    std::vector<int> sorted = columnFields;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculators, CommandRow, ::testing::ValuesIn(calculators::kAll),
+                         [](const auto &info) { return std::string(info.param->command); });
+
+} // namespace
+} // namespace liftcalc::cli
