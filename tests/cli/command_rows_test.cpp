@@ -4,10 +4,13 @@
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/help.h"
+#include "cli/request.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -84,6 +87,33 @@ TEST_P(CommandRow, ColumnsAreTheFieldsItShows) {
     std::vector<int> sorted = columnFields;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, shown);
+}
+
+// The manual page lists the calculator under its command with its inputs' options, and each
+// option with the units of its quantity.
+TEST_P(CommandRow, ManualPageListsIt) {
+    std::ifstream file(LIFTCALC_MANUAL_PAGE);
+    ASSERT_TRUE(file) << LIFTCALC_MANUAL_PAGE;
+    const std::string page{std::istreambuf_iterator<char>(file), {}};
+    auto lineAfter = [&page](std::string_view head) {
+        const auto at = page.find(head);
+        if (at == std::string::npos)
+            return std::string();
+        const auto start = at + head.size();
+        return page.substr(start, page.find('\n', start) - start);
+    };
+    const std::string description = lineAfter(".TP\n.B " + std::string(row.command) + "\n");
+    EXPECT_FALSE(description.empty()) << row.command;
+    for (const Input &input : row.inputs) {
+        const Quantity &q = *input.quantity;
+        const std::string option = "\\-\\-" + std::string(q.option);
+        EXPECT_NE(description.find(option), std::string::npos) << description;
+        const std::string units = lineAfter(".BI " + option + " \" VALUE\"\n");
+        EXPECT_NE(units.find(q.isCount() ? std::string("whole number")
+                                         : "(" + std::string(q.imperialUnit) + ") or"),
+                  std::string::npos)
+            << q.option << ": " << units;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculators, CommandRow, ::testing::ValuesIn(calculators::kAll),
