@@ -32,8 +32,7 @@ const colour = (e) => getComputedStyle(e).backgroundColor;
 const active = document.activeElement;
 let focus = null;
 if (loaded && active && active.id) focus = active.id.replace(/^Text1_(\\d+)$/, 'Text1($1)');
-const fields = loaded ? [...Array(13).keys()].map((i) => {
-  const e = document.getElementById('Text1_' + i);
+const fields = loaded ? window.liftcalcPage.fields.map((e) => {
   const box = e.getBoundingClientRect();
   return {text: e.value, visible: getComputedStyle(e).display !== 'none', locked: e.readOnly,
           tabStop: e.tabIndex === 0, backColor: colour(e), offsetLeft: e.offsetLeft, x: box.x,
@@ -198,6 +197,7 @@ def differences(page, dump, layout, messages):
         p = page["options"][name]
         check(name, (p["value"], p["colour"], p["bold"]), (o["value"], COLOURS[o["foreColor"]], o["bold"]))
     fields = page["fields"]
+    check("fields", len(fields), len(dump["fields"]))
     for i, (p, f) in enumerate(zip(fields, dump["fields"])):
         check(f"Text1({i}) text", p["text"], f["text"])
         check(f"Text1({i}) visible", p["visible"], f["visible"])
@@ -209,7 +209,8 @@ def differences(page, dump, layout, messages):
         if layout == "desktop":
             check(f"Text1({i}) left", p["offsetLeft"] * 15, f["left"])
         else:
-            column = fields[0]["x"] if f["left"] == 3540 else fields[6]["x"]
+            # The diameter fields stand in the two columns, whatever the unit system.
+            column = fields[0]["x"] if f["left"] == dump["fields"][0]["left"] else fields[6]["x"]
             check(f"Text1({i}) column", p["x"], column)
         if page["focus"] == f"Text1({i})":
             check(f"Text1({i}) selection", (p["selStart"], p["selEnd"] - p["selStart"]),
@@ -226,13 +227,13 @@ def check_contract(driver):
     """The parts of the page's contract that do not change as the window is used."""
     problems = []
     names = driver.execute_script(
-        "return [...Array(13).keys()].map((i) => document.getElementById('Text1_' + i))"
-        ".map((e) => [e.tagName, e.getAttribute('aria-label'), e.getAttribute('inputmode')])")
-    for i, (tag, name, mode) in enumerate(names):
-        if tag != "INPUT" or not name or mode != "decimal":
-            problems.append(f"Text1_{i}: {tag} {name!r} inputmode {mode!r}")
-    if names[0][1] != "Diameter of Plunger(s) IN" or names[1][1] != "Number of Plungers":
-        problems.append(f"accessible names: {names[0][1]!r}, {names[1][1]!r}")
+        "return window.liftcalcPage.fields"
+        ".map((e) => [e.id, e.tagName, e.getAttribute('aria-label'), e.getAttribute('inputmode')])")
+    for i, (element, tag, name, mode) in enumerate(names):
+        if element != f"Text1_{i}" or tag != "INPUT" or not name or mode != "decimal":
+            problems.append(f"Text1_{i}: {element} {tag} {name!r} inputmode {mode!r}")
+    if names[0][2] != "Diameter of Plunger(s) IN" or names[1][2] != "Number of Plungers":
+        problems.append(f"accessible names: {names[0][2]!r}, {names[1][2]!r}")
     captions = driver.execute_script(
         "return ['cmdCalculate', 'cmdClear', 'cmdExit'].map((id) => document.getElementById(id))"
         ".map((e) => [e.tagName, e.textContent, e.querySelector('u') && e.querySelector('u').textContent])")
@@ -248,6 +249,19 @@ def check_contract(driver):
     for item, title in MENU_OF.items():
         if driver.execute_script(f"return !document.getElementById('{item}').isConnected"):
             problems.append(f"{item} is not in the DOM while its menu is closed")
+    # Every item of the design tables (the calculators' from their rows) is an element with its
+    # caption and shortcut, and a check box where the window checks it.
+    items = driver.execute_script("""
+        return window.liftcalcPage.design.menus.filter((m) => m.parent >= 0).map((m) => {
+          const e = document.getElementById(m.name);
+          return [m.name, m.caption.replace('&', ''), m.shortcut,
+                  m.checkable ? 'menuitemcheckbox' : 'menuitem', e && e.getAttribute('role'),
+                  e && e.querySelector('.caption').textContent,
+                  e && e.querySelector('.shortcut').textContent];
+        });""")
+    for name, caption, shortcut, role, shown_role, shown_caption, shown_shortcut in items:
+        if (shown_role, shown_caption, shown_shortcut) != (role, caption, shortcut):
+            problems.append(f"{name}: {shown_role} {shown_caption!r} {shown_shortcut!r}")
     return problems
 
 
