@@ -44,11 +44,25 @@ inline constexpr std::size_t kCount = std::size(kTable);
 // it up.
 inline constexpr const Calculator *kOpening = &staticPressure;
 
-// The calculators in the order one column of the table gives; each position is taken once.
+// Each position of a column is taken by one calculator.
+constexpr bool eachPositionOnce(int Listing::*position) {
+    std::array<bool, kCount> taken{};
+    for (const Listing &listing : kTable) {
+        const auto at = static_cast<std::size_t>(listing.*position);
+        if (at >= kCount || taken[at])
+            return false;
+        taken[at] = true;
+    }
+    return true;
+}
+static_assert(eachPositionOnce(&Listing::arranging) && eachPositionOnce(&Listing::menu),
+              "each calculator needs a position of its own in every order");
+
+// The calculators in the order one column of the table gives.
 constexpr std::array<const Calculator *, kCount> ordered(int Listing::*position) {
     std::array<const Calculator *, kCount> order{};
     for (const Listing &listing : kTable)
-        order.at(static_cast<std::size_t>(listing.*position)) = listing.calculator;
+        order[static_cast<std::size_t>(listing.*position)] = listing.calculator;
     return order;
 }
 
@@ -64,15 +78,6 @@ inline constexpr std::array<const Calculator *, kCount> kAll = inTableOrder();
 inline constexpr std::array<const Calculator *, kCount> kArrangingOrder =
     ordered(&Listing::arranging);
 inline constexpr std::array<const Calculator *, kCount> kMenuOrder = ordered(&Listing::menu);
-
-constexpr bool takesEveryPosition(const std::array<const Calculator *, kCount> &order) {
-    for (const Calculator *calculator : order)
-        if (!calculator)
-            return false;
-    return true;
-}
-static_assert(takesEveryPosition(kArrangingOrder) && takesEveryPosition(kMenuOrder),
-              "each calculator needs a position of its own in every order");
 
 // The calculator's place in the Calculators menu, from 0.
 constexpr int menuPosition(const Calculator &calculator) {
