@@ -18,14 +18,6 @@ std::string unitsOf(const Quantity &quantity) {
     return std::string(quantity.imperialUnit) + " or " + std::string(quantity.metricUnit);
 }
 
-// The name followed by blanks up to the column after the longest of the names, two blanks on.
-template <class Names> std::string padded(std::string_view name, const Names &names) {
-    std::size_t longest = 0;
-    for (std::string_view other : names)
-        longest = std::max(longest, other.size());
-    return std::string(name) + std::string(longest + 2 - name.size(), ' ');
-}
-
 std::vector<std::string_view> commandNames() {
     std::vector<std::string_view> names;
     for (const Calculator *calculator : calculators::kAll)
@@ -74,12 +66,19 @@ std::string inWords(std::size_t count) {
 
 } // namespace
 
+std::string paddedToLongest(std::string_view name, std::span<const std::string_view> names) {
+    std::size_t longest = name.size();
+    for (std::string_view other : names)
+        longest = std::max(longest, other.size());
+    return std::string(name) + std::string(longest + 2 - name.size(), ' ');
+}
+
 std::string programHelp() {
     std::string text = "Usage: liftcalc                      open the calculator window\n"
                        "       liftcalc CALCULATOR [options]  calculate on the command line\n"
                        "       liftcalc --help | --version\n\nCalculators:\n";
     for (const Calculator *calculator : calculators::kAll)
-        text += "  " + padded(calculator->command, commandNames()) +
+        text += "  " + paddedToLongest(calculator->command, commandNames()) +
                 std::string(calculator->title) + " from " + listed(inputOptions(*calculator)) +
                 "\n";
     return text + "\n" + wrapped(unitsText()) +
@@ -122,8 +121,8 @@ std::string calculatorHelp(const Calculator &calculator) {
             " inputs, in both unit systems.\n\n";
     for (const Input &input : calculator.inputs) {
         const Quantity &q = *input.quantity;
-        text += "  --" + padded(q.option, optionNames()) + std::string(q.name) + " (" + unitsOf(q) +
-                ")\n";
+        text += "  --" + paddedToLongest(q.option, optionNames()) + std::string(q.name) + " (" +
+                unitsOf(q) + ")\n";
     }
     text += "\nValues are in imperial units unless --metric is given. One input may be a range\n"
             "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"

@@ -68,6 +68,26 @@ TEST_P(CommandRow, HelpDescribesIt) {
     }
 }
 
+// The help's second column starts two blanks after the longest name, however long: the next
+// calculators have names of fifteen characters and more.
+TEST(CommandHelp, ColumnsStartAfterTheLongestName) {
+    const std::vector<std::string_view> names{"load", "hydraulic-power-from-flow", "speed"};
+    EXPECT_EQ(paddedToLongest("load", names), "load" + std::string(23, ' '));
+    EXPECT_EQ(paddedToLongest(names[1], names), std::string(names[1]) + "  ");
+    EXPECT_EQ(paddedToLongest("a-name-longer-than-the-others", {}),
+              "a-name-longer-than-the-others  ");
+    // The program's help: each calculator's title in one column.
+    std::size_t longest = 0;
+    for (const Calculator *c : calculators::kAll)
+        longest = std::max(longest, c->command.size());
+    const std::string help = programHelp();
+    for (const Calculator *c : calculators::kAll) {
+        const auto line = help.find("\n  " + std::string(c->command) + " ");
+        ASSERT_NE(line, std::string::npos) << c->command;
+        EXPECT_EQ(help.find(std::string(c->title), line) - line - 1, 2 + longest + 2) << c->command;
+    }
+}
+
 // Each field the calculator shows, and the number of plungers, is a column named after its
 // quantity and unit.
 TEST_P(CommandRow, ColumnsAreTheFieldsItShows) {
