@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs a scenario file: replay actions, each followed where it matters by `expect` lines that
-// are checked against the window's state (read back through the replay driver's own dump).
+// are checked against the state of the window the replay driver drives, read from the window
+// model itself rather than from the driver's dump.
 //
 //   # comment
 //   locale de_DE                  regional settings; before the first action (default en_US)
