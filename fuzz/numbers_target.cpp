@@ -3,6 +3,7 @@
 // a field's text, and its first eight bytes are also taken as a double's bit pattern, so every
 // double, subnormals and the largest included, reaches the two output forms.
 #include "calculators/numeric.h"
+#include "calculators/utf8_text.h"
 #include "fuzz/check.h"
 #include "platform/locale_format.h"
 

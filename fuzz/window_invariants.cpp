@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/window_invariants.h"
 
+#include "calculators/utf8_text.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>

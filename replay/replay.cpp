@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "replay/replay.h"
 
+#include "calculators/utf8_text.h"
 #include "replay/state_json.h"
 #include "window/actions.h"
 

@@ -2,6 +2,8 @@
 // What a person does to the window: clicks, typing, the keyboard and the menus.
 #include "window/window.h"
 
+#include "calculators/utf8_text.h"
+
 #include <algorithm>
 
 namespace liftcalc {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The liftcalc-replay command itself: where it reads, what it writes, and its exit status.
-#include "calculators/numeric.h"
+#include "calculators/utf8_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
