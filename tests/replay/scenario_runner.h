@@ -17,7 +17,8 @@
 //   expect left 1 6540
 //   expect heading Static Pressure Calculator
 //   expect tooltip TEXT           the displacement tooltip, exact (quoted as for text)
-//   expect message "Title" "Prompt"   the next message box not yet expected (\r \n \" \\)
+//   expect message "Title" "Prompt"   the next message box not yet expected (\r \n \" \\);
+//                                 with the title alone, any prompt
 //   expect no message             no box shown that has not been expected
 //   expect checked mnuMetric mnuLoad / expect unchecked mnuImperial
 //   expect mode imperial|metric   the ImperialMode flag
