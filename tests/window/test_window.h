@@ -4,6 +4,7 @@
 // through the window's test seam.
 #pragma once
 
+#include "tests/support/number_formats.h"
 #include "window/actions.h"
 #include "window/recording_host.h"
 #include "window/window.h"
@@ -41,7 +42,7 @@ namespace testing {
 
 class TestWindow {
 public:
-    explicit TestWindow(NumberFormat format = NumberFormat{".", ",", "-"})
+    explicit TestWindow(NumberFormat format = kEnglish)
         : window(host, std::move(format)), code(window) {
         window.start();
         connection_ = window.changed.connect([this](const Change &c) { changes.push_back(c); });
