@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The liftcalc-replay command itself: where it reads, what it writes, and its exit status.
 #include "calculators/utf8_text.h"
+#include "tests/support/worked_example.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -78,22 +79,22 @@ std::string text(const QJsonValue &value) {
     return value.toString().toStdString();
 }
 
-const std::string kStaticPressure = "type 0 10\nkey Tab\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
+const std::string kWorkedExample = workedExampleScript() + "dump\n";
 
 // A script read from standard input and the same script read from a file give the same dumps.
 TEST(ReplayCommand, StandardInputAndFileAgree) {
     const auto file = scratch("script.replay");
-    std::ofstream(file, std::ios::binary) << kStaticPressure;
+    std::ofstream(file, std::ios::binary) << kWorkedExample;
     const Outcome fromFile = run("'" + file.string() + "'");
-    const Outcome fromInput = run("", &kStaticPressure);
+    const Outcome fromInput = run("", &kWorkedExample);
     EXPECT_EQ(fromFile.status, 0);
     EXPECT_EQ(fromInput.status, 0);
     ASSERT_EQ(fromFile.lines.size(), 1u);
     EXPECT_EQ(fromFile.lines, fromInput.lines);
     const auto state = parseJson(fromFile.lines[0]);
     ASSERT_TRUE(state.has_value());
-    EXPECT_EQ(text((*state)["fields"][3]["text"]), "254.648");
-    EXPECT_EQ(text((*state)["fields"][7]["text"]), "9,071.800");
+    for (const auto &[field, answer] : kWorkedAnswers)
+        EXPECT_EQ(text((*state)["fields"][field]["text"]), answer);
 }
 
 // Every key of the state is there, with the published shapes.
@@ -183,7 +184,7 @@ TEST(ReplayCommand, DirectoryAsFileGivesStatusTwo) {
 
 // --locale chooses the regional settings; without it they are en_US's whatever the environment.
 TEST(ReplayCommand, LocaleOption) {
-    const std::string script = "type 0 10\ntype 1 1\ntype 2 20000\nkey Enter\ndump\n";
+    const std::string &script = kWorkedExample;
     const Outcome german = run("--locale de_DE", &script);
     ASSERT_EQ(german.lines.size(), 1u);
     const auto g = parseJson(german.lines[0]);

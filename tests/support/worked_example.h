@@ -22,6 +22,14 @@ inline constexpr std::array<FieldText, 3> kWorkedInputs{{{0, "10"}, {1, "1"}, {2
 inline constexpr std::array<FieldText, 4> kWorkedAnswers{
     {{3, "254.648"}, {8, "17.558"}, {6, "254.000"}, {7, "9,071.800"}}};
 
+// What the example shows in a field after Calculate; empty for a field it leaves alone.
+constexpr std::string_view workedAnswer(int field) {
+    for (const auto &[answer, text] : kWorkedAnswers)
+        if (answer == field)
+            return text;
+    return {};
+}
+
 // The example as liftcalc-replay lines, calculated with Enter.
 inline std::string workedExampleScript() {
     std::string script;
