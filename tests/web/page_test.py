@@ -9,8 +9,6 @@ server stopped, the single-file page works from disk, and a screenshot of each l
 
 usage: page_test.py SITE_DIR REPLAY_COMMAND SCENARIO_DIR SCREENSHOT_DIR
 """
-import json
-import subprocess
 import sys
 import time
 from pathlib import Path
@@ -20,6 +18,9 @@ from headless import Site, browser
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
+from replay_session import WORKED_EXAMPLE, WORKED_PRESSURE, replay_dumps, scenario_actions  # noqa: E402
 
 LAYOUTS = {"desktop": 1280, "narrow": 360}
 MENU_OF = {}  # menu item id -> menu title id, read from the page
@@ -60,20 +61,6 @@ COLOURS = {16777215: "rgb(255, 255, 255)", 65535: "rgb(255, 255, 0)", 255: "rgb(
            0: "rgb(0, 0, 0)"}
 
 
-def scenario_actions(path):
-    """The locale and the replay lines of a scenario, without its expectations."""
-    locale, actions = "en_US", []
-    for line in path.read_text(encoding="utf-8").splitlines():
-        stripped = line.strip()
-        if not stripped or stripped.startswith("#") or stripped.startswith("expect"):
-            continue
-        if stripped.startswith("locale "):
-            locale = stripped.split()[1]
-            continue
-        actions.append(line.lstrip(" \t"))
-    return locale, actions
-
-
 # The regional settings as the browser formats numbers; its locale data may differ from Qt's
 # (de_CH groups with ' in Chromium, with U+2019 in Qt).
 BROWSER_FORMAT = """
@@ -81,21 +68,6 @@ const parts = new Intl.NumberFormat(arguments[0].replace('_', '-')).formatToPart
 const part = (t) => (parts.find((p) => p.type === t) || {}).value;
 return [part('decimal'), part('group') || '', part('minusSign') || '-'];
 """
-
-
-def replay_dumps(replay, number_format, actions):
-    """For each action, the replay driver's dump after it, or None when the driver refused it."""
-    script = "".join(a + "\ndump\n" for a in actions)
-    out = subprocess.run([replay, "--number-format", *number_format], input=script.encode(),
-                         capture_output=True,
-                         check=False).stdout.decode("utf-8").splitlines()
-    dumps, at = [], 0
-    for _ in actions:
-        refused = "error" in json.loads(out[at])
-        at += 1 if refused else 0
-        dumps.append(None if refused else json.loads(out[at]))
-        at += 1
-    return dumps
 
 
 class PagePlayer:
@@ -256,7 +228,8 @@ def play_scenarios(driver, site, replay, scenarios):
     failures = []
     for path in sorted(scenarios.glob("*.scenario")):
         locale, actions = scenario_actions(path)
-        dumps = replay_dumps(replay, driver.execute_script(BROWSER_FORMAT, locale), actions)
+        number_format = driver.execute_script(BROWSER_FORMAT, locale)
+        dumps = replay_dumps(replay, ["--number-format", *number_format], actions)
         for layout in LAYOUTS:
             player.open(locale, layout)
             if not MENU_OF:
@@ -299,7 +272,7 @@ def screenshot(driver, url, layout, folder):
     driver.get(f"{url}?layout={layout}")
     time.sleep(0.5)
     player = PagePlayer(driver, url)
-    for line in ["type 0 10", "type 1 1", "type 2 20000", "key Enter"]:
+    for line in WORKED_EXAMPLE:
         player.act(line)
     height, chrome = driver.execute_script(
         "return [document.documentElement.scrollHeight, window.outerHeight - window.innerHeight]")
@@ -316,7 +289,7 @@ def check_single_file(driver, site_dir, folder):
     for layout in LAYOUTS:
         problems += screenshot(driver, url, layout, folder)
         value = driver.execute_script("return document.getElementById('Text1_3').value")
-        if value != "254.648":
+        if value != WORKED_PRESSURE:
             problems.append(f"single file [{layout}]: the pressure reads {value!r}")
     return problems
 
