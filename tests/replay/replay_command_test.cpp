@@ -97,29 +97,6 @@ TEST(ReplayCommand, StandardInputAndFileAgree) {
         EXPECT_EQ(text((*state)["fields"][field]["text"]), answer);
 }
 
-// Every key of the state is there, with the published shapes.
-TEST(ReplayCommand, DumpHasEveryKey) {
-    const std::string script = "dump\n";
-    const Outcome o = run("", &script);
-    ASSERT_EQ(o.lines.size(), 1u);
-    const auto state = parseJson(o.lines[0]);
-    ASSERT_TRUE(state.has_value()) << o.lines[0];
-    for (const char *key : {"loaded", "imperialMode", "formLoaded", "heading", "displacementTip",
-                            "focus", "menus", "options", "fields", "messages", "numberFormat"})
-        EXPECT_TRUE(state->toObject().contains(key)) << key;
-    EXPECT_EQ((*state)["menus"].toObject().size(), 8);
-    EXPECT_EQ((*state)["fields"].toArray().size(), 13);
-    for (const auto &f : (*state)["fields"].toArray())
-        for (const char *key :
-             {"text", "visible", "locked", "tabStop", "backColor", "left", "selStart", "selLength"})
-            EXPECT_TRUE(f.toObject().contains(key)) << key;
-    EXPECT_EQ((*state)["options"]["optImperial"]["foreColor"].toDouble(), 255);
-    EXPECT_EQ((*state)["fields"][3]["backColor"].toDouble(), 65535);
-    EXPECT_EQ((*state)["fields"][0]["backColor"].toDouble(), 16777215);
-    EXPECT_EQ(text((*state)["focus"]), "Text1(0)");
-    EXPECT_TRUE((*state)["messages"].isArray());
-}
-
 // A line that cannot be carried out writes one error line naming it; the replay goes on, and
 // the exit status is 1. Message boxes are listed once, at the next dump.
 TEST(ReplayCommand, RefusedLineGivesStatusOne) {

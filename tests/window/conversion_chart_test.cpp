@@ -2,7 +2,7 @@
 // The chart of conversion factors. Its text is checked here and nowhere else: the window builds
 // it from the factors the calculations use, and the lines below are the chart as it is
 // published, so a changed factor or a slipped run of spaces shows here.
-#include "test_window.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 

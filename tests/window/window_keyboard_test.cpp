@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Moving the focus with the keyboard.
-#include "test_window.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What a front end sees of the window: a change is reported only when a property really
 // changes, and field writes run the change rule inside the write, in program order.
-#include "test_window.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 
