@@ -92,41 +92,34 @@ private Q_SLOTS:
         QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
     }
 
-    // Tab and Shift+Tab follow the model's order, skipping locked and hidden fields.
+    // Tab and Shift+Tab take Qt's focus round the window a full turn each way, and at every
+    // stop the widget with the focus is the control the model has focused; the order itself
+    // is the model's, which the window's own tests check.
     void tabOrder_data() {
         QTest::addColumn<QKeySequence>("setUp");
-        QTest::addColumn<QStringList>("forward");
-        QTest::newRow("static pressure, imperial")
-            << QKeySequence() << QStringList{"Text1_1", "Text1_2",     "cmdCalculate", "cmdClear",
-                                             "cmdExit", "optImperial", "Text1_0"};
-        QTest::newRow("flow rate, imperial")
-            << QKeySequence(QStringLiteral("Ctrl+F"))
-            << QStringList{"Text1_1", "Text1_11",    "cmdCalculate", "cmdClear",
-                           "cmdExit", "optImperial", "Text1_0"};
-        QTest::newRow("static pressure, metric")
-            << QKeySequence(QStringLiteral("Ctrl+M"))
-            << QStringList{"Text1_1", "Text1_7",   "cmdCalculate", "cmdClear",
-                           "cmdExit", "optMetric", "Text1_6"};
+        QTest::newRow("static pressure, imperial") << QKeySequence();
+        QTest::newRow("flow rate, imperial") << QKeySequence(QStringLiteral("Ctrl+F"));
+        QTest::newRow("static pressure, metric") << QKeySequence(QStringLiteral("Ctrl+M"));
+        QTest::newRow("diameter, metric") << QKeySequence(QStringLiteral("Ctrl+M, Ctrl+D"));
     }
     void tabOrder() {
         QFETCH(QKeySequence, setUp);
-        QFETCH(QStringList, forward);
         if (!setUp.isEmpty())
             QTest::keySequence(ui->keyTarget(), setUp);
-        const QString first = forward.last();
-        QCOMPARE(focusName(), first);
-        for (const QString &expected : forward) {
+        const QString first = focusName();
+        QCOMPARE(first, modelFocusName());
+        int stops = 0;
+        do {
             ui->press(Qt::Key_Tab);
-            QCOMPARE(focusName(), expected);
-        }
-        QStringList backward = forward;
-        std::reverse(backward.begin(), backward.end());
-        backward.removeFirst();
-        backward.append(first);
-        for (const QString &expected : backward) {
+            QCOMPARE(focusName(), modelFocusName());
+        } while (++stops < static_cast<int>(2 * kTabOrder.size()) && focusName() != first);
+        QCOMPARE(focusName(), first);
+        QVERIFY(stops >= 6); // the inputs, three command buttons and a unit button at least
+        for (int back = 0; back < stops; ++back) {
             ui->press(Qt::Key_Tab, Qt::ShiftModifier);
-            QCOMPARE(focusName(), expected);
+            QCOMPARE(focusName(), modelFocusName());
         }
+        QCOMPARE(focusName(), first);
     }
 
     // Enter in a field presses Calculate; on a focused command button it presses that one.
@@ -364,6 +357,17 @@ private Q_SLOTS:
     }
 
 private:
+    // The object name of the widget for the control the model has focused.
+    QString modelFocusName() const {
+        const auto control = ui->model.focus();
+        if (!control)
+            return QStringLiteral("(none)");
+        if (isField(*control))
+            return QStringLiteral("Text1_%1").arg(fieldIndex(*control));
+        const std::string_view name = buttonDesign(*control).name;
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+
     std::unique_ptr<FormUnderTest> ui;
 };
 
