@@ -73,15 +73,30 @@ private Q_SLOTS:
             QVERIFY(ui->field(i)->text().isEmpty());
     }
 
-    // Twips become pixels at 15 to one on a 96 dpi screen; names reach screen readers.
+    // On a 96 dpi screen every control stands where the design puts it, at 15 twips to a
+    // pixel (each design value is a whole number of pixels there); names reach screen readers.
     void layoutAndNames() {
         if (ui->form.logicalDpiX() != 96)
-            QSKIP("the pixel figures below hold for a 96 dpi screen");
-        QCOMPARE(ui->form.centralWidget()->size(), QSize(625, 501));
-        QCOMPARE(ui->field(3)->geometry(), QRect(236, 226, 121, 33));
-        QCOMPARE(ui->button("cmdExit")->geometry(), QRect(472, 444, 113, 33));
-        QCOMPARE(ui->button("optMetric")->geometry(), QRect(228, 8, 65, 25));
-        QCOMPARE(ui->form.findChild<QLabel *>("Label1_20")->geometry(), QRect(154, 28, 317, 17));
+            QSKIP("15 twips make a pixel on a 96 dpi screen only");
+        const auto pixels = [](const Rect &r) {
+            for (int twips : {r.left, r.top, r.width, r.height})
+                if (twips % 15 != 0)
+                    qFatal("design value %d is no whole number of pixels", twips);
+            return QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15);
+        };
+        QCOMPARE(QRect(QPoint(), ui->form.centralWidget()->size()),
+                 pixels({0, 0, kClientWidth, kClientHeight}));
+        QCOMPARE(ui->form.findChild<QWidget *>("Frame1")->geometry(), pixels(kFrame1));
+        for (int i = 0; i < kFieldCount; ++i) {
+            Rect place = kFields[i].place;
+            place.left = ui->model.Text1(i).Left;
+            QCOMPARE(ui->field(i)->geometry(), pixels(place));
+        }
+        for (int i = 0; i < kLabelCount; ++i)
+            QCOMPARE(ui->form.findChild<QLabel *>(QStringLiteral("Label1_%1").arg(i))->geometry(),
+                     pixels(kLabels[i].place));
+        for (const ButtonDesign &b : kButtons)
+            QCOMPARE(ui->button(std::string(b.name).c_str())->geometry(), pixels(b.place));
         QCOMPARE(ui->field(0)->accessibleName(), QStringLiteral("Diameter of Plunger(s) IN"));
         QCOMPARE(ui->field(1)->accessibleName(), QStringLiteral("Number of Plungers"));
         QCOMPARE(ui->field(12)->accessibleName(), QStringLiteral("Up Speed/Rated Load MPS"));
