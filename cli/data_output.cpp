@@ -2,21 +2,12 @@
 #include "cli/data_output.h"
 
 #include "cli/refusal.h"
-#include "replay/state_json.h"
+#include "json/json_writer.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace liftcalc::cli {
 namespace {
-
-// The shortest text that reads back as the same double, with a point and no grouping.
-std::string numberText(std::optional<double> value, std::string_view none) {
-    if (!value)
-        return std::string(none);
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
-}
 
 // Quoted when it holds a separator, a quote or a line break, with quotes doubled.
 std::string csvField(const std::string &text) {
@@ -36,9 +27,11 @@ std::string csvHeader(const Outcome &outcome) {
     return line + "refused\r\n";
 }
 
-std::string jsonHead(const Request &request) {
-    return "{\"calculator\":" + jsonString(request.command->name) +
-           ",\"units\":" + jsonString(request.imperial ? "imperial" : "metric");
+// Opens the document and names what was calculated; the caller goes on with its rows.
+json::Writer &jsonHead(json::Writer &json, const Request &request) {
+    return json.open('{')
+        .member("calculator", request.command->name)
+        .member("units", request.imperial ? "imperial" : "metric");
 }
 
 } // namespace
@@ -48,24 +41,24 @@ const std::string &DataWriter::numberOf(std::size_t column, const std::string &t
     if (lastRead_.size() <= column)
         lastRead_.resize(column + 1, {"", std::string(none)});
     auto &[lastText, number] = lastRead_[column];
-    if (text != lastText)
-        lastText = text, number = numberText(strictValue(text, format_), none);
+    if (text != lastText) {
+        const auto value = strictValue(text, format_);
+        lastText = text;
+        number = value ? json::numberText(*value) : std::string(none);
+    }
     return number;
 }
 
-// The keys are the command line's own names, which need no escaping.
-void DataWriter::appendJsonRow(const Outcome &outcome) {
-    line_ += '{';
-    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-        line_ += '"';
-        line_ += outcome.columns[i].key;
-        line_ += "\":";
-        line_ += numberOf(i, outcome.texts[i], "null");
-        line_ += ',';
-    }
-    line_ += "\"refused\":";
-    line_ += outcome.refused() ? jsonString(joinedReasons(outcome.refusal)) : "null";
-    line_ += '}';
+void DataWriter::appendJsonRow(json::Writer &json, const Outcome &outcome) {
+    json.open('{');
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i)
+        json.key(outcome.columns[i].key).raw(numberOf(i, outcome.texts[i], "null"));
+    json.key("refused");
+    if (outcome.refused())
+        json.value(joinedReasons(outcome.refusal));
+    else
+        json.null();
+    json.close('}');
 }
 
 void DataWriter::appendCsvRow(const Outcome &outcome) {
@@ -88,8 +81,13 @@ void DataWriter::row(const Outcome &outcome) {
             line_ += csvHeader(outcome);
         appendCsvRow(outcome);
     } else {
-        line_ += first ? jsonHead(request_) + ",\"rows\":[\n" : ",\n";
-        appendJsonRow(outcome);
+        if (first) {
+            json::Writer head(line_);
+            jsonHead(head, request_).key("rows").open('[');
+        }
+        line_ += first ? "\n" : ",\n";
+        json::Writer row(line_);
+        appendJsonRow(row, outcome);
     }
     out_ << line_;
 }
@@ -105,9 +103,10 @@ void DataWriter::single(const Outcome &outcome) {
         line_ += csvHeader(outcome);
         appendCsvRow(outcome);
     } else {
-        line_ += jsonHead(request_) + ",\"figures\":";
-        appendJsonRow(outcome);
-        line_ += "}\n";
+        json::Writer json(line_);
+        appendJsonRow(jsonHead(json, request_).key("figures"), outcome);
+        json.close('}');
+        line_ += '\n';
     }
     out_ << line_;
 }

@@ -199,11 +199,7 @@ std::string replayLine(const Action &action) {
         std::string operator()(const ClickControl &a) {
             return "click " + std::string(buttonDesign(a.control).name);
         }
-        std::string operator()(const PressKey &a) {
-            constexpr std::array names{"Tab",  "Shift+Tab", "Enter", "Esc",
-                                       "Left", "Right",     "Up",    "Down"};
-            return std::string("key ") + names[a.key];
-        }
+        std::string operator()(const PressKey &a) { return "key " + std::string(kKeyNames[a.key]); }
         std::string operator()(const ChooseMenu &a) {
             return "menu " + std::string(menuDesign(a.item).name);
         }

@@ -282,6 +282,21 @@ def screenshot(driver, url, layout, folder):
     return [] if width <= LAYOUTS[layout] else [f"{layout}: scrolls sideways ({width} px)"]
 
 
+def check_chart_on_a_phone(driver, site):
+    """At 360 pixels every line of the conversion chart fits the message box: none wraps."""
+    driver.set_window_size(LAYOUTS["narrow"], 900)
+    driver.get(site.url + "index.html?layout=narrow")
+    time.sleep(0.5)
+    PagePlayer(driver, site.url).press("Ctrl+C")
+    wide = driver.execute_script("""
+        const p = document.getElementById('messagePrompt');
+        const context = document.createElement('canvas').getContext('2d');
+        context.font = getComputedStyle(p).font;
+        return p.textContent.split(/\\r?\\n/)
+            .filter((line) => context.measureText(line).width > p.clientWidth);""")
+    return [f"chart at 360 px: wraps {line!r}" for line in wide]
+
+
 def check_single_file(driver, site_dir, folder):
     """liftcalc.html works opened from disk, and both layouts fit their widths."""
     url = (site_dir / "liftcalc.html").resolve().as_uri()
@@ -301,6 +316,7 @@ def main():
     site = Site(site_dir)
     try:
         failures = play_scenarios(driver, site, str(replay), scenarios)
+        failures += check_chart_on_a_phone(driver, site)
         failures += check_single_file(driver, site_dir, shots)
         failures += check_offline(driver, site)
     finally:
