@@ -50,7 +50,7 @@ for (const [name, [imperial, metric]] of Object.entries(cases)) {
     for (const [field, text] of Object.entries(inputs)) m.editField(Number(field), text, 0);
     const run = () => {
       m.editField(1, '2.5', 0); // rewritten to 2: the change rule empties the answers first
-      m.pressEnter();
+      m.pressKey('Enter');
     };
     for (let i = 0; i < 200; ++i) run();
     m.takeChanges();

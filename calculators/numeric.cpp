@@ -2,26 +2,15 @@
 #include "numeric.h"
 
 #include "calculators/float_text.h"
+#include "calculators/group_marks.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 namespace liftcalc {
 namespace {
-
-// Families of grouping marks: a person types one member where the regional settings write
-// another (a Swiss keyboard's apostrophe for the typographic one, a plain space for the narrow
-// no-break one), and other programs put any of them between groups. The thin space is read with
-// the spaces but is no locale's own mark.
-struct GroupMarkFamily {
-    std::array<std::string_view, 3> regional;
-    std::string_view alsoRead;
-};
-constexpr GroupMarkFamily kSpaces{{" ", "\u00A0", "\u202F"}, "\u2009"};
-constexpr GroupMarkFamily kApostrophes{{"'", "\u2019", "\u02BC"}, {}};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -116,28 +105,6 @@ double lenientRadixValue(std::string_view s, int radix) {
 
 bool startsWith(std::string_view s, std::size_t at, std::string_view what) {
     return !what.empty() && at < s.size() && s[at] == what[0] && s.substr(at, what.size()) == what;
-}
-
-using GroupMarks = std::array<std::string_view, 4>;
-
-// The grouping marks read between digits: the regional one, and where that is a space or an
-// apostrophe, every member of its family. A point or a comma has no look-alikes: an apostrophe
-// in German is still no number.
-GroupMarks groupSeparators(const NumberFormat &format) {
-    const std::string_view g = format.group;
-    for (const auto &family : {kSpaces, kApostrophes}) {
-        const auto &[a, b, c] = family.regional;
-        if (g == a || g == b || g == c)
-            return {a, b, c, family.alsoRead};
-    }
-    return {g, {}, {}, {}};
-}
-
-std::size_t groupSeparatorAt(std::string_view s, std::size_t at, const GroupMarks &separators) {
-    for (auto sep : separators)
-        if (startsWith(s, at, sep))
-            return sep.size();
-    return 0;
 }
 
 std::string nonFiniteText(double value) {
@@ -402,65 +369,6 @@ std::string answerText(double value, const NumberFormat &format) {
 
 std::optional<double> roundToThousandths(double value, const NumberFormat &format) {
     return strictValue(answerText(value, format), format);
-}
-
-int utf16Length(std::string_view utf8) {
-    int units = 0;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80)
-            ++units;
-        if (c >= 0xF0)
-            ++units;
-    }
-    return units;
-}
-
-std::string validUtf8(std::string_view bytes) {
-    static constexpr std::string_view kReplacement = "\uFFFD";
-    std::string out;
-    out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            out += bytes[i++];
-            continue;
-        }
-        // Length of the sequence and the range its second byte must fall in.
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0;
-            if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            if (lead == 0xF4)
-                high = 0x8F;
-        }
-        std::size_t valid = length > 0 ? 1 : 0;
-        while (valid > 0 && valid < length && i + valid < bytes.size()) {
-            auto c = static_cast<unsigned char>(bytes[i + valid]);
-            bool inRange = valid == 1 ? (c >= low && c <= high) : (c >= 0x80 && c <= 0xBF);
-            if (!inRange)
-                break;
-            ++valid;
-        }
-        if (length > 0 && valid == length) {
-            out += bytes.substr(i, length);
-            i += length;
-        } else {
-            out += kReplacement;
-            i += std::max<std::size_t>(valid, 1);
-        }
-    }
-    return out;
 }
 
 } // namespace liftcalc

@@ -54,10 +54,4 @@ std::string answerText(double value, const NumberFormat &format);
 // Nothing when the rounded text is beyond the double range (a value just below the largest).
 std::optional<double> roundToThousandths(double value, const NumberFormat &format);
 
-// The number of UTF-16 code units in UTF-8 text: the length a desktop text box reports.
-int utf16Length(std::string_view utf8);
-
-// The text with every ill-formed UTF-8 sequence replaced by U+FFFD, as a text box shows it.
-std::string validUtf8(std::string_view bytes);
-
 } // namespace liftcalc

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calculate.h"
 
+#include "calculators/utf8_text.h"
 #include "cli/refusal.h"
 
 #include <algorithm>

@@ -2,21 +2,12 @@
 #include "cli/data_output.h"
 
 #include "cli/refusal.h"
-#include "replay/state_json.h"
+#include "json/json_writer.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace liftcalc::cli {
 namespace {
-
-// The shortest text that reads back as the same double, with a point and no grouping.
-std::string numberText(std::optional<double> value, std::string_view none) {
-    if (!value)
-        return std::string(none);
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
-}
 
 // Quoted when it holds a separator, a quote or a line break, with quotes doubled.
 std::string csvField(const std::string &text) {
@@ -36,9 +27,11 @@ std::string csvHeader(const FigureRow &figures) {
     return line + "refused\r\n";
 }
 
-std::string jsonHead(const Request &request) {
-    return "{\"calculator\":" + jsonString(request.command->command) +
-           ",\"units\":" + jsonString(request.imperial ? "imperial" : "metric");
+// Opens the document and names what was calculated; the caller goes on with its rows.
+json::Writer &jsonHead(json::Writer &json, const Request &request) {
+    return json.open('{')
+        .member("calculator", request.command->command)
+        .member("units", request.imperial ? "imperial" : "metric");
 }
 
 } // namespace
@@ -48,24 +41,24 @@ const std::string &DataWriter::numberOf(std::size_t column, const std::string &t
     if (lastRead_.size() <= column)
         lastRead_.resize(column + 1, {"", std::string(none)});
     auto &[lastText, number] = lastRead_[column];
-    if (text != lastText)
-        lastText = text, number = numberText(strictValue(text, format_), none);
+    if (text != lastText) {
+        const auto value = strictValue(text, format_);
+        lastText = text;
+        number = value ? json::numberText(*value) : std::string(none);
+    }
     return number;
 }
 
-// The keys are the command line's own names, which need no escaping.
-void DataWriter::appendJsonRow(const FigureRow &figures) {
-    line_ += '{';
-    for (std::size_t i = 0; i < figures.texts.size(); ++i) {
-        line_ += '"';
-        line_ += figures.columns[i].key;
-        line_ += "\":";
-        line_ += numberOf(i, figures.texts[i], "null");
-        line_ += ',';
-    }
-    line_ += "\"refused\":";
-    line_ += figures.refused() ? jsonString(joinedReasons(figures.refusal)) : "null";
-    line_ += '}';
+void DataWriter::appendJsonRow(json::Writer &json, const FigureRow &figures) {
+    json.open('{');
+    for (std::size_t i = 0; i < figures.texts.size(); ++i)
+        json.key(figures.columns[i].key).raw(numberOf(i, figures.texts[i], "null"));
+    json.key("refused");
+    if (figures.refused())
+        json.value(joinedReasons(figures.refusal));
+    else
+        json.null();
+    json.close('}');
 }
 
 void DataWriter::appendCsvRow(const FigureRow &figures) {
@@ -88,8 +81,13 @@ void DataWriter::row(const FigureRow &figures) {
             line_ += csvHeader(figures);
         appendCsvRow(figures);
     } else {
-        line_ += first ? jsonHead(request_) + ",\"rows\":[\n" : ",\n";
-        appendJsonRow(figures);
+        if (first) {
+            json::Writer head(line_);
+            jsonHead(head, request_).key("rows").open('[');
+        }
+        line_ += first ? "\n" : ",\n";
+        json::Writer row(line_);
+        appendJsonRow(row, figures);
     }
     out_ << line_;
 }
@@ -105,9 +103,10 @@ void DataWriter::single(const FigureRow &figures) {
         line_ += csvHeader(figures);
         appendCsvRow(figures);
     } else {
-        line_ += jsonHead(request_) + ",\"figures\":";
-        appendJsonRow(figures);
-        line_ += "}\n";
+        json::Writer json(line_);
+        appendJsonRow(jsonHead(json, request_).key("figures"), figures);
+        json.close('}');
+        line_ += '\n';
     }
     out_ << line_;
 }

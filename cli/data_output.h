@@ -12,6 +12,10 @@
 #include <utility>
 #include <vector>
 
+namespace liftcalc::json {
+class Writer;
+}
+
 namespace liftcalc::cli {
 
 // Writes the rows of a sweep as they come: a CSV header and a line a row, or one JSON document
@@ -30,7 +34,7 @@ public:
     void single(const FigureRow &figures);
 
 private:
-    void appendJsonRow(const FigureRow &figures);
+    void appendJsonRow(json::Writer &json, const FigureRow &figures);
     void appendCsvRow(const FigureRow &figures);
     // The column's figure written as a number, or NONE where it has none.
     const std::string &numberOf(std::size_t column, const std::string &text, std::string_view none);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/action_script.h"
 
+#include "tests/support/number_formats.h"
 #include "window/menus.h"
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace liftcalc::fuzz {
 namespace {
@@ -78,7 +80,17 @@ const std::vector<MenuItem> &itemsWithHandlers() {
     return items;
 }
 
-constexpr std::array kLocales{"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE"};
+// The locales of the pinned regional settings, in the table's order.
+const std::vector<std::string_view> &locales() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> all;
+        for (const auto &named : testing::kAllFormats)
+            if (!named.locale.empty())
+                all.push_back(named.locale);
+        return all;
+    }();
+    return names;
+}
 
 class ByteReader {
 public:
@@ -169,7 +181,7 @@ Action nextAction(ByteReader &in) {
 
 ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
-    ActionScript script{kLocales[in.next() % kLocales.size()], {}};
+    ActionScript script{locales()[in.next() % locales().size()], {}};
     while (!in.done())
         script.actions.push_back(nextAction(in));
     return script;
@@ -187,11 +199,7 @@ std::string replayLine(const Action &action) {
         std::string operator()(const ClickControl &a) {
             return "click " + std::string(buttonDesign(a.control).name);
         }
-        std::string operator()(const PressKey &a) {
-            constexpr std::array names{"Tab",  "Shift+Tab", "Enter", "Esc",
-                                       "Left", "Right",     "Up",    "Down"};
-            return std::string("key ") + names[a.key];
-        }
+        std::string operator()(const PressKey &a) { return "key " + std::string(kKeyNames[a.key]); }
         std::string operator()(const ChooseMenu &a) {
             return "menu " + std::string(menuDesign(a.item).name);
         }

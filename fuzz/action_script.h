@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace liftcalc::fuzz {
 
 // The regional settings a sequence runs in, by name, and its actions.
 struct ActionScript {
-    const char *locale;
+    std::string_view locale;
     std::vector<Action> actions;
 };
 

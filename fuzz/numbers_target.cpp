@@ -3,8 +3,10 @@
 // a field's text, and its first eight bytes are also taken as a double's bit pattern, so every
 // double, subnormals and the largest included, reaches the two output forms.
 #include "calculators/numeric.h"
+#include "calculators/utf8_text.h"
 #include "fuzz/check.h"
 #include "platform/locale_format.h"
+#include "tests/support/number_formats.h"
 
 #include <algorithm>
 #include <array>
@@ -20,15 +22,19 @@
 namespace liftcalc::fuzz {
 namespace {
 
-// The regional settings the program meets in practice: comma and point grouping, the narrow
-// no-break space, the typographic apostrophe, and a no-break space with a typographic minus sign.
+// The regional settings the program meets in practice, as the desktop's locales give them:
+// comma and point grouping, the narrow no-break space, the typographic apostrophe, and a
+// no-break space with a typographic minus sign.
 const std::vector<NumberFormat> &supportedFormats() {
     static const std::vector<NumberFormat> formats = [] {
         std::vector<NumberFormat> all;
-        for (const char *name : {"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE"}) {
-            auto format = numberFormatNamed(name);
-            if (!format)
-                fail(std::string("no regional settings for ") + name);
+        for (const auto &[name, locale, pinned] : testing::kAllFormats) {
+            if (locale.empty())
+                continue;
+            auto format = numberFormatNamed(locale);
+            if (format != *pinned)
+                fail("the regional settings of " + std::string(locale) + " are not the " +
+                     std::string(name) + " ones the tests pin");
             all.push_back(*format);
         }
         return all;
@@ -188,9 +194,9 @@ void checkGroupingPlacement(std::string_view text, double value, const NumberFor
                               after.starts_with(f.decimal) ||
                               std::any_of(separators.begin(), separators.end(),
                                           [&](auto g) { return after.starts_with(g); });
-        LIFTCALC_EXPECT(end - i - length == 3 && boundary,
-                        "strict takes a separator followed by " +
-                            std::to_string(end - i - length) + " digits in " + quoted(text));
+        LIFTCALC_EXPECT(end - i - length == 3 && boundary, "strict takes a separator followed by " +
+                                                               std::to_string(end - i - length) +
+                                                               " digits in " + quoted(text));
     }
 }
 
@@ -234,7 +240,8 @@ std::string referenceAnswerText(double v, const NumberFormat &f) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(v));
     const std::string_view printed = buffer;
-    const std::string digits = std::string(printed.substr(0, 1)) + std::string(printed.substr(2, 14));
+    const std::string digits =
+        std::string(printed.substr(0, 1)) + std::string(printed.substr(2, 14));
     const int exponent = std::atoi(buffer + printed.find('e') + 1);
     // Digits of the magnitude in thousandths, one more behind them to decide the rounding.
     std::string fixed;
@@ -257,8 +264,8 @@ std::string referenceAnswerText(double v, const NumberFormat &f) {
         }
     }
     const std::string whole = fixed.substr(0, fixed.size() - 3);
-    const std::string trimmed = whole.substr(std::min(whole.find_first_not_of('0'),
-                                                      whole.size() - 1));
+    const std::string trimmed =
+        whole.substr(std::min(whole.find_first_not_of('0'), whole.size() - 1));
     std::string out;
     for (std::size_t i = 0; i < trimmed.size(); ++i) {
         if (i > 0 && (trimmed.size() - i) % 3 == 0)
@@ -320,8 +327,8 @@ void checkAnswerText(double v, const NumberFormat &f) {
                 retyped += text[i++];
             }
         const auto again = strictValue(retyped, f);
-        LIFTCALC_EXPECT(again && *again == *back, "strict reads " + quoted(retyped) +
-                                                      " unlike " + shown);
+        LIFTCALC_EXPECT(again && *again == *back,
+                        "strict reads " + quoted(retyped) + " unlike " + shown);
     }
 
     // Rounding to three decimals is reading the answer text back, and doing it twice changes

@@ -20,7 +20,8 @@ int main(int argc, char **argv) {
     }
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     const auto script = liftcalc::fuzz::decodeActions(bytes);
-    std::printf("# liftcalc-replay --locale %s\n", script.locale);
+    std::printf("# liftcalc-replay --locale %.*s\n", static_cast<int>(script.locale.size()),
+                script.locale.data());
     for (const auto &action : script.actions)
         std::printf("%s\n", liftcalc::fuzz::replayLine(action).c_str());
 }

@@ -17,20 +17,21 @@
 namespace liftcalc::fuzz {
 namespace {
 
-const NumberFormat &formatNamed(const char *locale) {
-    static std::map<std::string, NumberFormat> formats;
-    auto [at, added] = formats.try_emplace(locale);
+const NumberFormat &formatNamed(std::string_view locale) {
+    static std::map<std::string, NumberFormat, std::less<>> formats;
+    auto [at, added] = formats.try_emplace(std::string(locale));
     if (added) {
         auto format = numberFormatNamed(locale);
         if (!format)
-            fail(std::string("no regional settings for ") + locale);
+            fail("no regional settings for " + std::string(locale));
         at->second = *format;
     }
     return at->second;
 }
 
 [[noreturn]] void report(const ActionScript &script, std::size_t done, const std::string &what) {
-    std::fprintf(stderr, "# liftcalc-replay --locale %s\n", script.locale);
+    std::fprintf(stderr, "# liftcalc-replay --locale %.*s\n",
+                 static_cast<int>(script.locale.size()), script.locale.data());
     for (std::size_t i = 0; i < done && i < script.actions.size(); ++i)
         std::fprintf(stderr, "%s\n", replayLine(script.actions[i]).c_str());
     fail(what);

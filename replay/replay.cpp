@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "replay/replay.h"
 
+#include "calculators/utf8_text.h"
 #include "replay/state_json.h"
 #include "window/actions.h"
+#include "json/json_writer.h"
 
 #include <istream>
 #include <ostream>
@@ -80,7 +82,7 @@ bool Replay::runLine(std::string_view line, int lineNumber, std::ostream &out) {
         return true;
     // The reason may quote the line, which can hold any bytes; the output stays valid UTF-8.
     out << "{\"error\": "
-        << jsonString(validUtf8("line " + std::to_string(lineNumber) + ": " + why)) << "}\n";
+        << json::quoted(validUtf8("line " + std::to_string(lineNumber) + ": " + why)) << "}\n";
     return false;
 }
 

@@ -5,13 +5,9 @@
 #include "window/window.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace liftcalc {
-
-// A JSON string literal for UTF-8 text.
-std::string jsonString(std::string_view text);
 
 std::string stateJson(const Window &window, const std::vector<MessageBox> &messages);
 

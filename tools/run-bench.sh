@@ -16,7 +16,7 @@ echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d
 "$build/bench/liftcalc_bench" --benchmark_counters_tabular=true
 
 programs=("$build/bench/minimal_window")
-desktop="$build/ui/liftcalc"
+desktop="$build/bin/liftcalc"
 if [ -x "$desktop" ]; then
     programs+=("$desktop")
 else

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/calculator_form.h"
+#include "window/actions.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ void CalculatorForm::closeEvent(QCloseEvent *event) {
     // Closing from the title bar unloads the window just as Exit does; when the model has
     // already unloaded it (Exit, Esc), the window simply goes.
     if (model_.loaded())
-        model_.closeFromTitleBar();
+        perform(model_, CloseWindow{});
     event->accept();
 }
 

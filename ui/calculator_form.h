@@ -16,11 +16,10 @@
 #include "window/menus.h"
 #include "window/window.h"
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <array>
 #include <optional>
-#include <vector>
+#include <string_view>
 
 class QAbstractButton;
 class QAction;
@@ -89,7 +88,8 @@ private:
     void menuChosen(MenuItem item);
     bool fieldEvent(int index, QEvent *event);
     bool keyEvent(QObject *watched, QEvent *event);
-    bool isMenuShortcut(const QKeySequence &keys) const;
+    // A key as the window names it, to the model: false when it is not one of the window's.
+    bool pressKey(std::string_view name);
 
     QWidget *widgetOf(ControlId control) const;
     int fieldIndexOf(QObject *object) const;
@@ -105,7 +105,6 @@ private:
         QGroupBox *frame = nullptr;
         std::array<QAction *, kMenuItemCount> menuItems{}; // menus of the menu bar: null
     } widgets_;
-    std::vector<QKeySequence> menuShortcuts_;
 };
 
 } // namespace liftcalc

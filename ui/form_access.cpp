@@ -53,9 +53,10 @@ void installHeadingAccessibility() {
     std::call_once(once, [] { QAccessible::installFactory(headingFactory); });
 }
 
-// The yellow fields on show that hold text, row by row: "Static Pressure: 254.648 PSI,
-// 17.558 BAR; Load on Plunger(s): 9,071.800 KG". The window and the Calculate button carry it
-// as their description, so it is read out on Tab to Calculate, without visiting the answers.
+// The yellow fields on show that hold text, row by row from the top: "Diameter of Plunger(s):
+// 254.000 MM; Load on Plunger(s): 9,071.800 KG; Static Pressure: 254.648 PSI, 17.558 BAR". The
+// window and the Calculate button carry it as their description, so it is read out on Tab to
+// Calculate, without visiting the answers.
 void CalculatorForm::describeAnswers() {
     static const std::array<int, kFieldCount> order = fieldsInTabOrder();
     QStringList rows;

@@ -1,13 +1,58 @@
 // SPDX-License-Identifier: MIT
-// Reporting what a person does in the window to the model.
+// Reporting what a person does in the window to the model: clicks, keys and menu items as the
+// typed person actions, whose keys the model names; edits and selections as the line edit
+// reports them.
 #include "ui/calculator_form.h"
+#include "window/actions.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcutEvent>
 
 namespace liftcalc {
+namespace {
+
+// The key as the window names it ("Tab", "Shift+Tab", "Enter", "Esc", "Left"), or nothing for
+// a key that is not the window's here. A menu's shortcut and a button's access key come as Qt's
+// shortcuts instead; in a field the arrows move the caret, as in any line edit, and the
+// selection they make reaches the model as it changes.
+std::string_view keyName(const QKeyEvent &key, bool onButton) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return onButton && plain ? "Left" : "";
+    case Qt::Key_Right:
+        return onButton && plain ? "Right" : "";
+    case Qt::Key_Up:
+        return onButton && plain ? "Up" : "";
+    case Qt::Key_Down:
+        return onButton && plain ? "Down" : "";
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+            return "";
+        return key.key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? "Shift+Tab"
+                                                                               : "Tab";
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return plain ? "Enter" : "";
+    case Qt::Key_Escape:
+        return plain ? "Esc" : "";
+    default:
+        return "";
+    }
+}
+
+// A shortcut's keys as the window names them ("Ctrl+L", "Alt+C").
+std::string keyName(const QKeySequence &keys) {
+    return keys.toString(QKeySequence::PortableText).toStdString();
+}
+
+} // namespace
 
 void CalculatorForm::connectInput() {
     for (int i = 0; i < kFieldCount; ++i) {
@@ -33,6 +78,11 @@ void CalculatorForm::connectInput() {
     }
 }
 
+bool CalculatorForm::pressKey(std::string_view name) {
+    const auto action = keyAction(name);
+    return action && perform(model_, *action);
+}
+
 void CalculatorForm::fieldEdited(int index, const QString &text) {
     QLineEdit *field = widgets_.fields[index];
     if (!model_.editField(index, text.toStdString(), field->cursorPosition()))
@@ -49,14 +99,14 @@ void CalculatorForm::fieldSelectionChanged(int index) {
 }
 
 void CalculatorForm::buttonClicked(ControlId control) {
-    model_.click(control);
+    perform(model_, ClickControl{control});
     // Qt has already toggled a clicked option button; the model says what it really shows.
     mirrorOption(ControlId::optImperial);
     mirrorOption(ControlId::optMetric);
 }
 
 void CalculatorForm::menuChosen(MenuItem item) {
-    model_.chooseMenu(item);
+    perform(model_, ChooseMenu{item});
     // Qt has already toggled the chosen item's check mark; only the handlers set the marks.
     mirrorMenuChecks();
 }
@@ -71,13 +121,9 @@ bool CalculatorForm::eventFilter(QObject *watched, QEvent *event) {
         return true;
     if (keyEvent(watched, event))
         return true;
-    if (event->type() == QEvent::Shortcut) {
-        // Alt plus a button's access key presses it at once, without Qt's animated click.
-        if (const auto control = buttonIdOf(watched)) {
-            buttonClicked(*control);
-            return true;
-        }
-    }
+    // Alt plus a button's access key presses it at once, without Qt's animated click.
+    if (event->type() == QEvent::Shortcut && buttonIdOf(watched))
+        return pressKey(keyName(static_cast<QShortcutEvent *>(event)->key()));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -89,13 +135,14 @@ bool CalculatorForm::fieldEvent(int index, QEvent *event) {
         // itself must not then drop the caret where the pointer is.
         if (model_.focus() == fieldControl(index))
             return false;
-        model_.clickField(index);
+        perform(model_, ClickField{index});
         return true;
     case QEvent::ShortcutOverride: {
         // A line edit claims Ctrl+C and its other editing keys for itself; the menus' shortcuts
         // act on the whole window first.
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (!isMenuShortcut(QKeySequence(key->keyCombination())))
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const auto action = keyAction(keyName(QKeySequence(key->keyCombination())));
+        if (!action || !std::holds_alternative<ChooseMenu>(*action))
             return false;
         event->ignore();
         return true;
@@ -108,54 +155,13 @@ bool CalculatorForm::fieldEvent(int index, QEvent *event) {
 bool CalculatorForm::keyEvent(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    switch (key->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        // On a button the arrow keys are the model's: on the selected option button they
-        // choose the other one. Qt would otherwise move the focus (and, on an option button,
-        // choose) behind the model's back. In a field they move the caret, as the line edit
-        // does, and selection changes reach the model as they happen.
-        if (!buttonIdOf(watched) || modifiers != Qt::NoModifier)
-            return false;
-        model_.pressArrow();
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        model_.pressTab(key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEnter();
-        return true;
-    case Qt::Key_Escape:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEscape();
-        return true;
-    default:
-        return false;
-    }
+    return pressKey(keyName(*static_cast<QKeyEvent *>(event), buttonIdOf(watched).has_value()));
 }
 
 bool CalculatorForm::focusNextPrevChild(bool next) {
     // The model owns the tab order, including which fields are skipped.
-    model_.pressTab(!next);
+    perform(model_, PressKey{next ? PressKey::Tab : PressKey::ShiftTab});
     return true;
-}
-
-bool CalculatorForm::isMenuShortcut(const QKeySequence &keys) const {
-    for (const QKeySequence &shortcut : menuShortcuts_)
-        if (shortcut.matches(keys) == QKeySequence::ExactMatch)
-            return true;
-    return false;
 }
 
 } // namespace liftcalc

@@ -21,7 +21,6 @@ public:
     int px(int twips) const;
     QRect rect(const Rect &place) const;
     double points(double designPoints) const { return designPoints * fit_; }
-    double fit() const { return fit_; }
 
 private:
     double dpi_;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -104,11 +105,8 @@ void CalculatorForm::createMenus() {
         QAction *action = menus[static_cast<int>(*design.parent)]->addAction(text(design.caption));
         action->setObjectName(text(design.name));
         action->setCheckable(true);
-        if (!design.shortcut.empty()) {
-            QKeySequence keys = QKeySequence::fromString(text(design.shortcut));
-            action->setShortcut(keys);
-            menuShortcuts_.push_back(keys);
-        }
+        if (!design.shortcut.empty())
+            action->setShortcut(QKeySequence::fromString(text(design.shortcut)));
         widgets_.menuItems[static_cast<int>(design.item)] = action;
     }
 }

@@ -3,6 +3,7 @@
 // changes and message boxes to mirror, and the design tables the page is built from.
 #include "web/design_json.h"
 #include "web/page_window.h"
+#include "window/actions.h"
 #include "window/menus.h"
 
 #include <emscripten/bind.h>
@@ -77,8 +78,9 @@ val takeMessages(PageWindow &p) {
     return out;
 }
 
-// The person actions; an index or id out of range is nothing a person can do, so it does
-// nothing.
+// What a person does: clicks, keys and menu items go to the model as the typed person actions;
+// edits and selections of a field's text as the text box reports them. An index or id out of range
+// is nothing a person can do, so it does nothing.
 bool isFieldIndex(int index) {
     return index >= 0 && index < kFieldCount;
 }
@@ -86,7 +88,7 @@ void start(PageWindow &p) {
     p.window().start();
 }
 bool clickField(PageWindow &p, int index) {
-    return isFieldIndex(index) && p.window().clickField(index);
+    return isFieldIndex(index) && perform(p.window(), ClickField{index});
 }
 bool editField(PageWindow &p, int index, const std::string &text, int caretAt) {
     return isFieldIndex(index) && p.window().editField(index, text, caretAt);
@@ -97,26 +99,17 @@ void selectInField(PageWindow &p, int index, int start, int length) {
 }
 void click(PageWindow &p, int control) {
     if (control >= 0 && control <= static_cast<int>(ControlId::optMetric))
-        p.window().click(static_cast<ControlId>(control));
+        perform(p.window(), ClickControl{static_cast<ControlId>(control)});
 }
-void pressTab(PageWindow &p, bool backwards) {
-    p.window().pressTab(backwards);
-}
-void pressArrow(PageWindow &p) {
-    p.window().pressArrow();
-}
-void pressEnter(PageWindow &p) {
-    p.window().pressEnter();
-}
-void pressEscape(PageWindow &p) {
-    p.window().pressEscape();
+// A key as the window names it ("Shift+Tab", "Ctrl+L", "Alt+C", "Left"): false when it is not
+// one of the window's keys, which the page then leaves to the browser.
+bool pressKey(PageWindow &p, const std::string &name) {
+    const auto action = keyAction(name);
+    return action && perform(p.window(), *action);
 }
 void chooseMenu(PageWindow &p, int item) {
     if (item >= 0 && item < kMenuItemCount)
-        p.window().chooseMenu(static_cast<MenuItem>(item));
-}
-void closeFromTitleBar(PageWindow &p) {
-    p.window().closeFromTitleBar();
+        perform(p.window(), ChooseMenu{static_cast<MenuItem>(item)});
 }
 
 PageWindow *create(const std::string &decimal, const std::string &group, const std::string &minus) {
@@ -137,12 +130,8 @@ EMSCRIPTEN_BINDINGS(liftcalc) {
         .function("editField", &editField)
         .function("selectInField", &selectInField)
         .function("click", &click)
-        .function("pressTab", &pressTab)
-        .function("pressArrow", &pressArrow)
-        .function("pressEnter", &pressEnter)
-        .function("pressEscape", &pressEscape)
+        .function("pressKey", &pressKey)
         .function("chooseMenu", &chooseMenu)
-        .function("closeFromTitleBar", &closeFromTitleBar)
         .function("field", &field)
         .function("label", &label)
         .function("option", &option)

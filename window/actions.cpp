@@ -2,7 +2,6 @@
 #include "window/actions.h"
 
 #include <climits>
-#include <utility>
 
 namespace liftcalc {
 
@@ -53,21 +52,9 @@ bool perform(Window &window, const Action &action) {
 }
 
 std::optional<Action> keyAction(std::string_view key) {
-    if (key == "Tab")
-        return PressKey{PressKey::Tab};
-    if (key == "Shift+Tab")
-        return PressKey{PressKey::ShiftTab};
-    if (key == "Enter")
-        return PressKey{PressKey::Enter};
-    if (key == "Esc")
-        return PressKey{PressKey::Esc};
-    constexpr std::pair<std::string_view, PressKey::Key> kArrows[] = {{"Left", PressKey::Left},
-                                                                      {"Right", PressKey::Right},
-                                                                      {"Up", PressKey::Up},
-                                                                      {"Down", PressKey::Down}};
-    for (auto [name, arrow] : kArrows)
-        if (key == name)
-            return PressKey{arrow};
+    for (std::size_t k = 0; k < kKeyNames.size(); ++k)
+        if (key == kKeyNames[k])
+            return PressKey{static_cast<PressKey::Key>(k)};
     if (key.starts_with("Ctrl+")) {
         for (const auto &menu : kMenus)
             if (!menu.shortcut.empty() && menu.shortcut == key)

@@ -5,6 +5,7 @@
 
 #include "window/window.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ struct ClickControl {
 struct PressKey {
     enum Key { Tab, ShiftTab, Enter, Esc, Left, Right, Up, Down } key;
 };
+// The keys as a person names them, in the order of PressKey::Key.
+inline constexpr auto kKeyNames = std::to_array<std::string_view>(
+    {"Tab", "Shift+Tab", "Enter", "Esc", "Left", "Right", "Up", "Down"});
+static_assert(kKeyNames.size() == PressKey::Down + 1);
 struct ChooseMenu {
     MenuItem item;
 };
@@ -39,9 +44,9 @@ using Action = std::variant<ClickField, TypeInto, ClickControl, PressKey, Choose
 // cannot be clicked into, a locked one not typed into); the window then stays as it was.
 bool perform(Window &window, const Action &action);
 
-// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow
-// ("Left", "Right", "Up", "Down"), a menu
-// shortcut ("Ctrl+L") or a button's access key ("Alt+C"). Nothing for any other key.
+// The action of a key as a person names it: one of kKeyNames, a menu shortcut ("Ctrl+L") or a
+// button's access key ("Alt+C"). Nothing for any other key, which is then not the window's:
+// the front end leaves it to the platform. Every front end maps its keys through this.
 std::optional<Action> keyAction(std::string_view key);
 
 } // namespace liftcalc

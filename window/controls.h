@@ -151,7 +151,7 @@ constexpr int kHeadingLabel = 19;
 constexpr int kSubtitleLabel = 20;
 constexpr int kDisplacementLabel = 5;
 
-enum class ButtonRole { None, Default, Cancel };
+enum class ButtonRole { None, Default };
 
 // The three command buttons and the two option buttons (these inside Frame1).
 struct ButtonDesign {
@@ -185,7 +185,7 @@ constexpr std::array<ButtonDesign, 5> kButtons{{
      {7080, 6660, 1695, 495},
      15,
      " Exit program ",
-     ButtonRole::Cancel},
+     ButtonRole::None},
     {ControlId::optImperial,
      "optImperial",
      "&Imperial",

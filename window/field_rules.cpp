@@ -3,6 +3,8 @@
 // answers computed from them consistent, Clear All, and the selection of a focused field's text.
 #include "window/window.h"
 
+#include "calculators/utf8_text.h"
+
 #include <algorithm>
 
 namespace liftcalc {

@@ -2,6 +2,8 @@
 // What a person does to the window: clicks, typing, the keyboard and the menus.
 #include "window/window.h"
 
+#include "calculators/utf8_text.h"
+
 #include <algorithm>
 
 namespace liftcalc {
@@ -16,7 +18,7 @@ void Window::start() {
         if (isField(control))
             SetFocus(fieldIndex(control));
         else
-            setFocusTo(control);
+            moveFocusOnly(control);
         return;
     }
 }
@@ -24,7 +26,7 @@ void Window::start() {
 bool Window::clickField(int index) {
     if (!loaded_ || !Text1(index).Visible)
         return false;
-    setFocusTo(fieldControl(index));
+    moveFocusOnly(fieldControl(index));
     Text1_GotFocus(index);
     return true;
 }
@@ -64,7 +66,7 @@ void Window::click(ControlId control) {
         clickField(fieldIndex(control));
         return;
     }
-    setFocusTo(control);
+    moveFocusOnly(control);
     switch (control) {
     case ControlId::cmdCalculate:
         cmdCalculate_Click();
@@ -111,10 +113,10 @@ void Window::pressTab(bool backwards) {
         if (!canTab(next))
             continue;
         if (isField(next)) {
-            setFocusTo(next);
+            moveFocusOnly(next);
             Text1_GotFocus(fieldIndex(next));
         } else {
-            setFocusTo(next);
+            moveFocusOnly(next);
         }
         return;
     }

@@ -108,7 +108,7 @@ void Window::setOptionFontBold(ControlId id, bool bold) {
         notify(OptionChanged{id, OptionChanged::Property::FontBold});
 }
 
-void Window::setFocusTo(std::optional<ControlId> control) {
+void Window::moveFocusOnly(std::optional<ControlId> control) {
     if (assign(focus_, control))
         notify(FocusMoved{});
 }
@@ -118,7 +118,7 @@ void Window::SetFocus(int index) {
     // otherwise, and a request that cannot be met is ignored rather than trusted.
     if (!shown_ || !loaded_ || !Text1(index).Visible)
         return;
-    setFocusTo(fieldControl(index));
+    moveFocusOnly(fieldControl(index));
     Text1_GotFocus(index);
 }
 
@@ -133,7 +133,7 @@ void Window::Unload() {
         return;
     Form_Unload();
     loaded_ = false;
-    setFocusTo(std::nullopt);
+    moveFocusOnly(std::nullopt);
     notify(WindowUnloaded{});
     host_.windowUnloaded();
 }

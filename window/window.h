@@ -131,7 +131,8 @@ private:
     void setOptionValue(ControlId option, bool value);
     void setOptionForeColor(ControlId option, Colour colour);
     void setOptionFontBold(ControlId option, bool bold);
-    // Moves the focus to a visible field of a shown window and raises Text1_GotFocus.
+    // The handlers' request to move the focus to a field: met only for a visible field of a
+    // shown window, and then raises Text1_GotFocus, as the published name promises.
     void SetFocus(int index);
     void showMessage(const MessageBox &box);
     void Unload();
@@ -177,7 +178,9 @@ private:
     void notifyField(int index, FieldChanged::Property property) {
         notify(FieldChanged{index, property});
     }
-    void setFocusTo(std::optional<ControlId> control);
+    // Only moves the focus to any control, or away from all, and tells the front ends: no
+    // check and no handler. SetFocus and a person's clicks and keys build on it.
+    void moveFocusOnly(std::optional<ControlId> control);
     bool canTab(ControlId control) const;
     // Both option buttons' click: the same steps, for one unit system or the other.
     void selectUnits(bool imperial);

@@ -2,7 +2,7 @@
 // Writes what the number functions make of a large generated set of values and texts, in every
 // regional format the tests know. Built once against each double-to-text path; the two outputs
 // must be the same bytes.
-#include "number_formats.h"
+#include "tests/support/number_formats.h"
 
 #include <bit>
 #include <cinttypes>
@@ -100,7 +100,7 @@ std::string generatedText(std::mt19937_64 &random, const NumberFormat &format) {
 
 int main() {
     constexpr int kCasesPerFormat = 20'000;
-    for (const auto &[name, format] : kAllFormats) {
+    for (const auto &[name, locale, format] : kAllFormats) {
         std::mt19937_64 random(2026);
         std::printf("# %.*s\n", static_cast<int>(name.size()), name.data());
         for (int i = 0; i < kCasesPerFormat; ++i) {

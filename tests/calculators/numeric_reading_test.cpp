@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Reading a field's text as a number: the lenient reading behind the "above zero" tests, and the
 // strict reading behind every figure a calculation uses.
-#include "number_formats.h"
+#include "tests/support/number_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -385,7 +385,7 @@ TEST(ReadingProperty, AgreesWithTheLibraryOnPlainDecimals) {
         const double reference = std::strtod(plain.c_str(), &end);
         const bool isNumber = !plain.empty() && *end == '\0' &&
                               plain.find_first_of("0123456789") < plain.find_first_of("eE");
-        for (const auto &[name, format] : kAllFormats)
+        for (const auto &[name, locale, format] : kAllFormats)
             for (const std::string &text : {regional(plain, *format), ungrouped(plain, *format)}) {
                 SCOPED_TRACE(std::string(name) + " \"" + text + "\"");
                 const auto strict = strictValue(text, *format);

@@ -2,7 +2,7 @@
 // A refused calculation as a value: which inputs broke which rule, and what the calculation did
 // before it was refused.
 #include "calculators/calculators.h"
-#include "number_formats.h"
+#include "tests/support/number_formats.h"
 
 #include <gtest/gtest.h>
 

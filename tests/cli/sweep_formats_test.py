@@ -7,8 +7,11 @@ Usage: sweep_formats_test.py LIFTCALC LIFTCALC_REPLAY"""
 import csv
 import io
 import json
-import subprocess
 import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
+from replay_session import replay_dumps, run  # noqa: E402
 
 liftcalc, replay = sys.argv[1], sys.argv[2]
 
@@ -38,19 +41,11 @@ COLUMNS = {"diameter_in": 0, "diameter_mm": 6, "plungers": 1, "load_lb": 2, "loa
 failures = []
 
 
-def run(args):
-    done = subprocess.run([liftcalc] + args, capture_output=True)
-    return done.returncode, done.stdout.decode()
-
-
 def window_after(menu, metric, locale, inputs):
     """The field texts and messages of the window after typing the inputs and calculating."""
     script = [f"menu {menu}"] + (["click optMetric"] if metric else [])
     script += [f"type {FIELDS[o][metric]} {t}" for o, t in inputs.items()]
-    script += ["click cmdCalculate", "dump"]
-    out = subprocess.run([replay, "--locale", locale], input="\n".join(script).encode(),
-                         capture_output=True).stdout.decode()
-    state = json.loads(out.splitlines()[-1])
+    state = replay_dumps(replay, ["--locale", locale], script + ["click cmdCalculate"])[-1]
     return [f["text"] for f in state["fields"]], state["messages"]
 
 
@@ -69,9 +64,9 @@ for name, menu, metric, locale, fixed, (swept, span) in CASES:
     for option, text in fixed.items():
         base += [f"--{option}", text]
     base += [f"--{swept}", span]
-    _, table = run(base)
-    csv_status, csv_text = run(base + ["--csv"])
-    json_status, json_text = run(base + ["--json"])
+    _, table, _ = run([liftcalc] + base)
+    csv_status, csv_text, _ = run([liftcalc] + base + ["--csv"])
+    json_status, json_text, _ = run([liftcalc] + base + ["--json"])
     check(f"{name} CSV line ends", csv_text.count("\r\n"), csv_text.count("\n"))
     rows = list(csv.DictReader(io.StringIO(csv_text, newline="")))
     document = json.loads(json_text)
@@ -104,8 +99,8 @@ for name, menu, metric, locale, fixed, (swept, span) in CASES:
 
 # Both front ends refuse a locale name that names no locale, with a short message.
 for name in ["DE_de", "en_ZZ", "de_DE;x", "x" * 100000]:
-    done = subprocess.run([replay, "--locale", name], input=b"", capture_output=True)
-    check(f"replay --locale {name[:10]}", (done.returncode, len(done.stderr) < 100), (2, True))
+    status, _, errors = run([replay, "--locale", name])
+    check(f"replay --locale {name[:10]}", (status, len(errors) < 100), (2, True))
 
 print("\n".join(failures) or "all sweeps agree with the window")
 sys.exit(1 if failures else 0)

@@ -3,11 +3,11 @@
 
 #include "platform/locale_format.h"
 #include "replay/replay.h"
+#include "tests/support/scenario.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -82,12 +82,23 @@ public:
     explicit Runner(const std::filesystem::path &file) : path_(file.string()) {}
 
     void run() {
-        std::ifstream in(path_, std::ios::binary);
-        ASSERT_TRUE(in) << "cannot read " << path_;
-        std::string line;
-        for (line_ = 1; std::getline(in, line); ++line_)
-            step(line);
-        --line_;
+        const auto scenario = readScenario(path_);
+        ASSERT_TRUE(scenario) << "cannot read " << path_;
+        for (const auto &[at, problem] : scenario->problems)
+            fail(at) << problem;
+        const auto format = numberFormatNamed(scenario->locale);
+        if (!format) {
+            fail(scenario->localeLine) << "unknown locale";
+            return;
+        }
+        replay_.emplace(*format);
+        for (const ScenarioLine &line : scenario->lines) {
+            line_ = line.number;
+            if (line.expectation)
+                expect(line.text);
+            else
+                act(line.text);
+        }
         reportUnexpectedError();
         takeMessages();
         for (const auto &m : pending_)
@@ -108,33 +119,7 @@ private:
     };
     Report fail(int at = 0) { return Report{path_, at ? at : line_, {}}; }
 
-    void step(std::string_view line) {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        std::string_view rest = line;
-        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
-            rest.remove_prefix(1);
-        if (rest.empty() || rest.front() == '#')
-            return;
-        if (rest.starts_with("locale ")) {
-            if (replay_) {
-                fail() << "locale must come before the first action";
-                return;
-            }
-            auto format = numberFormatNamed(words(rest.substr(7)).at(0));
-            if (!format) {
-                fail() << "unknown locale";
-                return;
-            }
-            format_ = *format;
-            return;
-        }
-        if (!replay_)
-            replay_.emplace(format_);
-        if (rest.starts_with("expect ")) {
-            expect(rest.substr(7));
-            return;
-        }
+    void act(std::string_view line) {
         reportUnexpectedError();
         std::ostringstream out;
         if (!replay_->runLine(line, line_, out))
@@ -143,8 +128,6 @@ private:
     }
 
     void takeMessages() {
-        if (!replay_)
-            return;
         for (auto &m : replay_->takeMessages())
             pending_.push_back(std::move(m));
     }
@@ -211,14 +194,15 @@ private:
                 fail() << kind << " is \"" << actual << "\", expected \"" << expected << "\"";
         } else if (kind == "message") {
             auto texts = quoted(what.substr(8));
-            if (!texts || texts->size() != 2) {
-                fail() << "write: expect message \"TITLE\" \"PROMPT\"";
+            if (!texts || texts->empty() || texts->size() > 2) {
+                fail() << "write: expect message \"TITLE\" \"PROMPT\" (or the title alone)";
             } else if (pending_.empty()) {
                 fail() << "no message box was shown";
             } else {
                 const MessageBox m = pending_.front();
                 pending_.pop_front();
-                if (m.title != (*texts)[0] || m.prompt != (*texts)[1] || m.buttons != 0)
+                if (m.title != (*texts)[0] || (texts->size() == 2 && m.prompt != (*texts)[1]) ||
+                    m.buttons != 0)
                     fail() << "message box \"" << m.title << "\" \"" << m.prompt << "\" buttons "
                            << m.buttons;
             }
@@ -280,7 +264,6 @@ private:
 
     std::string path_;
     int line_ = 0;
-    NumberFormat format_ = NumberFormat::english();
     std::optional<Replay> replay_;
     std::deque<MessageBox> pending_;
     std::optional<std::pair<int, std::string>> error_;

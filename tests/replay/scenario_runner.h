@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs a scenario file: replay actions, each followed where it matters by `expect` lines that
-// are checked against the window's state (read back through the replay driver's own dump).
+// are checked against the state of the window the replay driver drives, read from the window
+// model itself rather than from the driver's dump.
 //
 //   # comment
 //   locale de_DE                  regional settings; before the first action (default en_US)
@@ -16,7 +17,8 @@
 //   expect left 1 6540
 //   expect heading Static Pressure Calculator
 //   expect tooltip TEXT           the displacement tooltip, exact (quoted as for text)
-//   expect message "Title" "Prompt"   the next message box not yet expected (\r \n \" \\)
+//   expect message "Title" "Prompt"   the next message box not yet expected (\r \n \" \\);
+//                                 with the title alone, any prompt
 //   expect no message             no box shown that has not been expected
 //   expect checked mnuMetric mnuLoad / expect unchecked mnuImperial
 //   expect mode imperial|metric   the ImperialMode flag

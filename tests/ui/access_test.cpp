@@ -55,9 +55,7 @@ private Q_SLOTS:
     void answersAsDescription() {
         QAbstractButton *calculate = ui->button("cmdCalculate");
         QCOMPARE(description(calculate), QStringLiteral(" Calculate answer "));
-        ui->typeInto(0, "10");
-        ui->typeInto(1, "1");
-        ui->typeInto(2, "20000");
+        ui->typeWorkedExample();
         ui->press(Qt::Key_Return);
         const QString answers = QStringLiteral("Diameter of Plunger(s): 254.000 MM; "
                                                "Load on Plunger(s): 9,071.800 KG; "

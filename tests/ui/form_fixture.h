@@ -3,6 +3,7 @@
 // message boxes instead of showing them, so no test ever blocks on a modal box.
 #pragma once
 
+#include "tests/support/worked_example.h"
 #include "ui/calculator_form.h"
 #include "window/recording_host.h"
 
@@ -49,6 +50,18 @@ struct FormUnderTest {
     void typeInto(int index, const QString &text) {
         QTest::mouseClick(field(index), Qt::LeftButton);
         QTest::keyClicks(field(index), text);
+    }
+    // Types the worked example's inputs into the window as it opened; Calculate is the test's.
+    void typeWorkedExample() {
+        for (const auto &[index, text] : testing::kWorkedInputs)
+            typeInto(index, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    // Whether every field shows the worked example's answer.
+    bool showsWorkedAnswers() const {
+        for (const auto &[index, text] : testing::kWorkedAnswers)
+            if (field(index)->text().toStdString() != text)
+                return false;
+        return true;
     }
 };
 

@@ -4,14 +4,16 @@
 #include "form_fixture.h"
 #include "replay/replay.h"
 #include "replay/state_json.h"
+#include "tests/support/scenario.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRadioButton>
 #include <sstream>
 
 using namespace liftcalc;
 using liftcalc::test::FormUnderTest;
+using liftcalc::testing::readScenario;
+using liftcalc::testing::ScenarioLine;
 
 namespace {
 
@@ -99,28 +101,27 @@ private Q_SLOTS:
 
     void sameStateAsReplay() {
         QFETCH(QString, path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const auto scenario = readScenario(path.toStdString());
+        QVERIFY(scenario.has_value());
+        QCOMPARE(scenario->locale, std::string("en_US"));
         FormUnderTest ui;
         QVERIFY(ui.start());
         Replay replay(NumberFormat::english());
         QCOMPARE(stateJson(ui.model, ui.host.shown), replayDump(replay));
 
         std::ostringstream ignored;
-        int number = 0;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            ++number;
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        for (const ScenarioLine &step : scenario->lines) {
+            if (step.expectation)
                 continue;
-            replay.runLine(line.toStdString(), number, ignored);
+            const QString line = QString::fromStdString(step.text);
+            replay.runLine(step.text, step.number, ignored);
             act(ui, line);
             const std::string widgets = stateJson(ui.model, ui.host.shown);
             ui.host.shown.clear();
             const std::string replayed = replayDump(replay);
             QVERIFY2(widgets == replayed,
                      qPrintable(QStringLiteral("line %1 '%2'\nwidgets: %3\nreplay:  %4")
-                                    .arg(number)
+                                    .arg(step.number)
                                     .arg(line, QString::fromStdString(widgets),
                                          QString::fromStdString(replayed))));
         }

@@ -9,8 +9,6 @@ server stopped, the single-file page works from disk, and a screenshot of each l
 
 usage: page_test.py SITE_DIR REPLAY_COMMAND SCENARIO_DIR SCREENSHOT_DIR
 """
-import json
-import subprocess
 import sys
 import time
 from pathlib import Path
@@ -20,6 +18,9 @@ from headless import Site, browser
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
+from replay_session import WORKED_EXAMPLE, WORKED_PRESSURE, replay_dumps, scenario_actions  # noqa: E402
 
 LAYOUTS = {"desktop": 1280, "narrow": 360}
 MENU_OF = {}  # menu item id -> menu title id, read from the page
@@ -59,20 +60,6 @@ COLOURS = {16777215: "rgb(255, 255, 255)", 65535: "rgb(255, 255, 0)", 255: "rgb(
            0: "rgb(0, 0, 0)"}
 
 
-def scenario_actions(path):
-    """The locale and the replay lines of a scenario, without its expectations."""
-    locale, actions = "en_US", []
-    for line in path.read_text(encoding="utf-8").splitlines():
-        stripped = line.strip()
-        if not stripped or stripped.startswith("#") or stripped.startswith("expect"):
-            continue
-        if stripped.startswith("locale "):
-            locale = stripped.split()[1]
-            continue
-        actions.append(line.lstrip(" \t"))
-    return locale, actions
-
-
 # The regional settings as the browser formats numbers; its locale data may differ from Qt's
 # (de_CH groups with ' in Chromium, with U+2019 in Qt).
 BROWSER_FORMAT = """
@@ -80,21 +67,6 @@ const parts = new Intl.NumberFormat(arguments[0].replace('_', '-')).formatToPart
 const part = (t) => (parts.find((p) => p.type === t) || {}).value;
 return [part('decimal'), part('group') || '', part('minusSign') || '-'];
 """
-
-
-def replay_dumps(replay, number_format, actions):
-    """For each action, the replay driver's dump after it, or None when the driver refused it."""
-    script = "".join(a + "\ndump\n" for a in actions)
-    out = subprocess.run([replay, "--number-format", *number_format], input=script.encode(),
-                         capture_output=True,
-                         check=False).stdout.decode("utf-8").splitlines()
-    dumps, at = [], 0
-    for _ in actions:
-        refused = "error" in json.loads(out[at])
-        at += 1 if refused else 0
-        dumps.append(None if refused else json.loads(out[at]))
-        at += 1
-    return dumps
 
 
 class PagePlayer:
@@ -270,7 +242,8 @@ def play_scenarios(driver, site, replay, scenarios):
     failures = []
     for path in sorted(scenarios.glob("*.scenario")):
         locale, actions = scenario_actions(path)
-        dumps = replay_dumps(replay, driver.execute_script(BROWSER_FORMAT, locale), actions)
+        number_format = driver.execute_script(BROWSER_FORMAT, locale)
+        dumps = replay_dumps(replay, ["--number-format", *number_format], actions)
         for layout in LAYOUTS:
             player.open(locale, layout)
             if not MENU_OF:
@@ -313,7 +286,7 @@ def screenshot(driver, url, layout, folder):
     driver.get(f"{url}?layout={layout}")
     time.sleep(0.5)
     player = PagePlayer(driver, url)
-    for line in ["type 0 10", "type 1 1", "type 2 20000", "key Enter"]:
+    for line in WORKED_EXAMPLE:
         player.act(line)
     height, chrome = driver.execute_script(
         "return [document.documentElement.scrollHeight, window.outerHeight - window.innerHeight]")
@@ -323,6 +296,21 @@ def screenshot(driver, url, layout, folder):
     return [] if width <= LAYOUTS[layout] else [f"{layout}: scrolls sideways ({width} px)"]
 
 
+def check_chart_on_a_phone(driver, site):
+    """At 360 pixels every line of the conversion chart fits the message box: none wraps."""
+    driver.set_window_size(LAYOUTS["narrow"], 900)
+    driver.get(site.url + "index.html?layout=narrow")
+    time.sleep(0.5)
+    PagePlayer(driver, site.url).press("Ctrl+C")
+    wide = driver.execute_script("""
+        const p = document.getElementById('messagePrompt');
+        const context = document.createElement('canvas').getContext('2d');
+        context.font = getComputedStyle(p).font;
+        return p.textContent.split(/\\r?\\n/)
+            .filter((line) => context.measureText(line).width > p.clientWidth);""")
+    return [f"chart at 360 px: wraps {line!r}" for line in wide]
+
+
 def check_single_file(driver, site_dir, folder):
     """liftcalc.html works opened from disk, and both layouts fit their widths."""
     url = (site_dir / "liftcalc.html").resolve().as_uri()
@@ -330,7 +318,7 @@ def check_single_file(driver, site_dir, folder):
     for layout in LAYOUTS:
         problems += screenshot(driver, url, layout, folder)
         value = driver.execute_script("return document.getElementById('Text1_3').value")
-        if value != "254.648":
+        if value != WORKED_PRESSURE:
             problems.append(f"single file [{layout}]: the pressure reads {value!r}")
     return problems
 
@@ -342,6 +330,7 @@ def main():
     site = Site(site_dir)
     try:
         failures = play_scenarios(driver, site, str(replay), scenarios)
+        failures += check_chart_on_a_phone(driver, site)
         failures += check_single_file(driver, site_dir, shots)
         failures += check_offline(driver, site)
     finally:

@@ -2,7 +2,7 @@
 // Every calculator's row against what is derived from it: its item in the Calculators menu, its
 // shortcut, the fields it shows and how the window arranges them, and the quantities its inputs
 // name. A row that is wrong, or a list that forgets a calculator, fails here.
-#include "test_window.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 

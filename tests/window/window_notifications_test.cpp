@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What a front end sees of the window: a change is reported only when a property really
 // changes, and field writes run the change rule inside the write, in program order.
-#include "test_window.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,12 @@ namespace {
 // Writing what a control already shows reports nothing and clears nothing.
 TEST(ChangeNotifications, UnchangedValuesReportNothing) {
     TestWindow t;
-    t.type(0, "10");
-    t.type(1, "1");
-    t.type(2, "20000");
+    t.typeWorkedExample();
     t.window.pressEnter();
-    ASSERT_EQ(t.window.Text1(3).Text, "254.648");
+    ASSERT_TRUE(t.showsWorkedAnswers());
     t.changes.clear();
 
-    t.code.setText(2, "20000");
+    t.code.setText(2, kWorkedInputs[2].text);
     t.code.setText(5, "");
     t.code.setVisible(0, true);
     t.code.setLocked(3, true);
@@ -35,17 +33,14 @@ TEST(ChangeNotifications, UnchangedValuesReportNothing) {
     t.code.setOptionForeColor(ControlId::optImperial, colours::red);
     t.code.setOptionFontBold(ControlId::optImperial, true);
     EXPECT_TRUE(t.changes.empty()) << t.changes.size() << " changes reported";
-    EXPECT_EQ(t.window.Text1(3).Text, "254.648");
-    EXPECT_EQ(t.window.Text1(7).Text, "9,071.800");
+    EXPECT_TRUE(t.showsWorkedAnswers());
 }
 
 // A code write into an open field runs the change rule before it returns: the answers and the
 // counterpart are empty when the write comes back, and the front end hears of each in order.
 TEST(ChangeNotifications, CodeWriteRunsTheChangeRuleInside) {
     TestWindow t;
-    t.type(0, "10");
-    t.type(1, "1");
-    t.type(2, "20000");
+    t.typeWorkedExample();
     t.window.pressEnter();
     t.changes.clear();
 
@@ -53,7 +48,7 @@ TEST(ChangeNotifications, CodeWriteRunsTheChangeRuleInside) {
     EXPECT_EQ(t.window.Text1(3).Text, "");
     EXPECT_EQ(t.window.Text1(8).Text, "");
     EXPECT_EQ(t.window.Text1(7).Text, "");
-    EXPECT_EQ(t.window.Text1(6).Text, "254.000");
+    EXPECT_EQ(t.window.Text1(6).Text, workedAnswer(6));
     EXPECT_EQ(t.textChanges(), (std::vector<int>{2, 3, 8, 7}));
 }
 
@@ -84,15 +79,13 @@ TEST(ChangeNotifications, FlowRateDiameterEmptiesInOrder) {
 // does not.
 TEST(ChangeNotifications, OnlyWhiteFieldsRunTheChangeRule) {
     TestWindow t;
-    t.type(0, "10");
-    t.type(1, "1");
-    t.type(2, "20000");
+    t.typeWorkedExample();
     t.window.pressEnter();
 
     t.code.setBackColor(6, colours::windowBackground);
     t.code.setText(6, "300");
-    EXPECT_EQ(t.window.Text1(3).Text, "254.648");
-    EXPECT_EQ(t.window.Text1(0).Text, "10");
+    EXPECT_EQ(t.window.Text1(3).Text, workedAnswer(3));
+    EXPECT_EQ(t.window.Text1(0).Text, kWorkedInputs[0].text);
 
     t.code.setBackColor(6, colours::white); // still locked, but white
     t.code.setText(6, "310");

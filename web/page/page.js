@@ -13,6 +13,22 @@ function isField(element) {
   return element instanceof HTMLInputElement && /^Text1_\d+$/.test(element.id);
 }
 
+// The key as the window names it ("Tab", "Shift+Tab", "Enter", "Esc", "Left", "Ctrl+L",
+// "Alt+C"); the model decides what it does. Empty where the key is the browser's: with the
+// system key, with Ctrl and Alt together, or an arrow in a field, which moves the caret.
+function keyName(e) {
+  if (e.metaKey || (e.ctrlKey && e.altKey)) return "";
+  if (e.key === "Tab") return e.ctrlKey || e.altKey ? "" : e.shiftKey ? "Shift+Tab" : "Tab";
+  const letter = /^Key([A-Z])$/.exec(e.code)?.[1] || (e.key.length === 1 ? e.key.toUpperCase() : "");
+  if (e.ctrlKey) return letter && !e.shiftKey ? `Ctrl+${letter}` : "";
+  if (e.altKey) return letter ? `Alt+${letter}` : "";
+  if (e.shiftKey) return "";
+  if (e.key === "Enter") return "Enter";
+  if (e.key === "Escape") return "Esc";
+  if (ARROW_KEYS.has(e.key) && !isField(document.activeElement)) return e.key.slice("Arrow".length);
+  return "";
+}
+
 // Regional number settings as the browser formats numbers, for `locale=` or the browser's
 // language; en_US where the browser has none.
 function numberFormat(requested) {
@@ -171,6 +187,14 @@ class CalculatorPage extends WindowDom {
     this.flush();
   }
 
+  // Reports a key to the model: false when it is not one of the window's keys.
+  pressKey(name) {
+    if (!name || !this.model.pressKey(name)) return false;
+    this.closeMenus();
+    this.flush();
+    return true;
+  }
+
   // --- Message boxes, one after the other ------------------------------------------------
   boxOpen() {
     return document.getElementById("messageBox").open;
@@ -247,7 +271,6 @@ class CalculatorPage extends WindowDom {
   keyDown(e) {
     if (!this.model.loaded()) return;
     const key = e.key;
-    const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
     if (this.boxOpen()) {
       // The box takes every key: Enter and Esc close it, the window gets none.
       if (!e.ctrlKey && !e.altKey && !e.metaKey && (key === "Enter" || key === "Escape" || key === " ")) {
@@ -259,28 +282,12 @@ class CalculatorPage extends WindowDom {
       return;
     }
     if (this.menuKey(e)) return;
-    const letter = /^Key([A-Z])$/.exec(e.code)?.[1] || (key.length === 1 ? key.toUpperCase() : "");
-    if (key === "Tab" && !e.ctrlKey && !e.altKey && !e.metaKey) {
-      this.act(() => this.model.pressTab(e.shiftKey));
-    } else if (key === "Enter" && plain && !e.shiftKey) {
-      this.act(() => this.model.pressEnter());
-    } else if (key === "Escape" && plain && !e.shiftKey) {
-      this.act(() => this.model.pressEscape());
-    } else if (ARROW_KEYS.has(key) && plain && !e.shiftKey && !isField(document.activeElement)) {
-      // In a field the arrows move the caret; on a button the window decides.
-      this.act(() => this.model.pressArrow());
-    } else if (e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey && letter) {
-      const item = this.design.menus.find((m) => m.shortcut === `Ctrl+${letter}`);
-      if (!item) return;
-      this.act(() => this.model.chooseMenu(item.item));
-    } else if (e.altKey && !e.ctrlKey && !e.metaKey && letter) {
-      const button = this.design.buttons.find((b) => accessKeyOf(b.caption) === letter);
-      const menu = this.menus.find((m) => m.key === letter);
-      if (button) this.act(() => this.model.click(button.id));
-      else if (menu) this.toggleMenu(menu, true);
-      else return;
-    } else {
-      return;
+    const name = keyName(e);
+    // Alt and a menu's access key opens the page's own menu, where no button has that key.
+    const menu = this.menus.find((m) => name === `Alt+${m.key}`);
+    if (!this.pressKey(name)) {
+      if (!menu) return;
+      this.toggleMenu(menu, true);
     }
     e.preventDefault();
     e.stopPropagation();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/command_line.h"
+#include "program/command_line.h"
 
 #include "cli/cli.h"
 

@@ -4,9 +4,13 @@
 // through the window's test seam.
 #pragma once
 
+#include "tests/support/number_formats.h"
+#include "tests/support/worked_example.h"
 #include "window/actions.h"
 #include "window/recording_host.h"
 #include "window/window.h"
+
+#include <gtest/gtest.h>
 
 #include <string_view>
 #include <variant>
@@ -41,7 +45,7 @@ namespace testing {
 
 class TestWindow {
 public:
-    explicit TestWindow(NumberFormat format = NumberFormat{".", ",", "-"})
+    explicit TestWindow(NumberFormat format = kEnglish)
         : window(host, std::move(format)), code(window) {
         window.start();
         connection_ = window.changed.connect([this](const Change &c) { changes.push_back(c); });
@@ -60,6 +64,19 @@ public:
 
     void type(int index, std::string_view text) {
         perform(window, TypeInto{index, std::string(text)});
+    }
+    // Types the worked example's inputs into the window as it opened; Calculate is the test's.
+    void typeWorkedExample() {
+        for (const auto &[field, text] : kWorkedInputs)
+            type(field, text);
+    }
+    // Whether every answer of the worked example is on show, each field checked.
+    ::testing::AssertionResult showsWorkedAnswers() const {
+        for (const auto &[field, text] : kWorkedAnswers)
+            if (window.Text1(field).Text != text)
+                return ::testing::AssertionFailure()
+                       << "Text1(" << field << ") holds \"" << window.Text1(field).Text << "\"";
+        return ::testing::AssertionSuccess();
     }
     const std::vector<MessageBox> &messages() const { return host.shown; }
 

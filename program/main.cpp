@@ -3,7 +3,7 @@
 // the window module and opens the calculator window.
 #include "cli/cli.h"
 #include "platform/locale_format.h"
-#include "ui/command_line.h"
+#include "program/command_line.h"
 #include "ui/window_module.h"
 
 #include <QLocale>
