@@ -6,13 +6,12 @@
 #pragma once
 
 #include "calculators/calculation.h"
+#include "calculators/unit_system.h"
 
 #include <span>
 #include <string_view>
 
 namespace liftcalc {
-
-enum class UnitSystem { imperial, metric };
 
 // One unit system's side of a calculator.
 struct UnitColumn {
