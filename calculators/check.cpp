@@ -16,7 +16,7 @@ std::optional<Reason> broken(Rule rule, double value) {
         return value >= 0 ? std::nullopt : std::optional(Reason::negative);
     case Rule::wholeNumberAtLeastOne:
         return value >= 1 && std::floor(value) == value ? std::nullopt
-                                                         : std::optional(Reason::notWholeNumber);
+                                                        : std::optional(Reason::notWholeNumber);
     case Rule::aboveZeroAtMostHundred:
         if (!(value > 0))
             return Reason::notAboveZero;

@@ -22,8 +22,8 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
     const double pressure = in[0];
     const double flow = in[1];
     const double efficiency = in[2];
-    const double hydraulic = units == UnitSystem::imperial ? pressure * flow * 231 / 396000
-                                                           : pressure * flow / 10;
+    const double hydraulic =
+        units == UnitSystem::imperial ? pressure * flow * 231 / 396000 : pressure * flow / 10;
     return CheckAnswers{hydraulic, hydraulic / (efficiency / 100)};
 }
 
