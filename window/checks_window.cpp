@@ -2,6 +2,7 @@
 #include "window/checks_window.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace liftcalc {
 
@@ -49,19 +50,29 @@ void ChecksWindow::showCheck(int index) {
     setUp();
 }
 
+bool ChecksWindow::shown(CheckField field) const {
+    return field.row >= 0 && field.row < kMostCheckRows && this->field(field).visible;
+}
+
 bool ChecksWindow::clickField(CheckField field) {
-    if (!open_ || field.row < 0 || field.row >= kMostCheckRows || !this->field(field).visible)
+    if (!open_ || !shown(field))
         return false;
     moveFocus(field);
     return true;
 }
 
 bool ChecksWindow::typeInto(CheckField field, std::string_view text) {
-    if (field.row < 0 || field.row >= kMostCheckRows || this->field(field).locked ||
-        !clickField(field))
+    if (!shown(field) || this->field(field).locked || !clickField(field))
+        return false;
+    // The caret ends after the text, as after typing it.
+    return editField(field, text, std::numeric_limits<int>::max());
+}
+
+bool ChecksWindow::editField(CheckField field, std::string_view text, int caretAt) {
+    if (!open_ || !shown(field) || this->field(field).locked)
         return false;
     std::string accepted = validUtf8(text);
-    const int end = utf16Length(accepted);
+    const int caret = std::clamp(caretAt, 0, utf16Length(accepted));
     if (accepted != this->field(field).text) {
         setText(field, std::move(accepted));
         // The change rule: the answers and this row's equivalent no longer follow.
@@ -70,8 +81,16 @@ bool ChecksWindow::typeInto(CheckField field, std::string_view text) {
                 setText({row, metric}, "");
         setText({field.row, !field.metric}, "");
     }
-    select(field, end, 0);
+    select(field, caret, 0);
     return true;
+}
+
+void ChecksWindow::selectInField(CheckField field, int start, int length) {
+    if (!open_ || !shown(field))
+        return;
+    const int size = utf16Length(this->field(field).text);
+    start = std::clamp(start, 0, size);
+    select(field, start, std::clamp(length, 0, size - start));
 }
 
 void ChecksWindow::click(ChecksControl control) {

@@ -82,6 +82,11 @@ public:
     bool clickField(CheckField field);
     // Clicks into a field and replaces its text; false for a locked or hidden field.
     bool typeInto(CheckField field, std::string_view text);
+    // A person's edit of the field holding the focus, leaving the caret at caretAt with nothing
+    // selected; false for a locked or hidden field.
+    bool editField(CheckField field, std::string_view text, int caretAt);
+    // Selects part of a field's text with the mouse or keyboard.
+    void selectInField(CheckField field, int start, int length);
     void click(ChecksControl control);
     void pressTab(bool backwards);
     // Enter presses a focused button, else Calculate; Esc closes.
@@ -119,6 +124,7 @@ private:
     void calculate();
     void clear();
     bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
+    bool shown(CheckField field) const;
     // The tab stops in order: the chooser, the selected option button, the inputs down the
     // chosen column, the three buttons.
     std::vector<ChecksFocus> tabOrder() const;

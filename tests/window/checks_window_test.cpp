@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -182,6 +183,42 @@ TEST_F(ChecksWindowTest, ChooserClearAndClose) {
     window.chooseCheck(3);
     EXPECT_EQ(window.checkIndex(), 0);
     EXPECT_TRUE(host.shown.empty());
+}
+
+// A person's edit leaves the caret where the edit left it and follows the change rule; a
+// selection is kept within the text; a locked or closed field takes neither.
+TEST_F(ChecksWindowTest, EditsAndSelectionsFromTheKeyboard) {
+    typeAll({"4", "1", "25"});
+    window.pressEnter();
+    ASSERT_EQ(text(imp(3)), "16.320");
+    EXPECT_TRUE(window.editField(imp(0), "45", 1));
+    EXPECT_EQ(window.field(imp(0)).selStart, 1);
+    EXPECT_EQ(window.field(imp(0)).selLength, 0);
+    EXPECT_EQ(text(imp(3)), "");
+    EXPECT_EQ(text(met(0)), "");
+    EXPECT_TRUE(window.editField(imp(2), "\xc3\xa9", 99)); // one UTF-16 unit
+    EXPECT_EQ(window.field(imp(2)).selStart, 1);
+
+    const std::vector<std::array<int, 4>> selections{
+        // start, length asked; start, length kept ("45")
+        {0, 2, 0, 2},
+        {1, 5, 1, 1},
+        {-3, 1, 0, 1},
+        {7, 1, 2, 0},
+        {1, -1, 1, 0}};
+    for (const auto &[start, length, keptStart, keptLength] : selections) {
+        window.selectInField(imp(0), start, length);
+        EXPECT_EQ(window.field(imp(0)).selStart, keptStart) << start << ',' << length;
+        EXPECT_EQ(window.field(imp(0)).selLength, keptLength) << start << ',' << length;
+    }
+
+    EXPECT_FALSE(window.editField(met(0), "5", 1));
+    EXPECT_FALSE(window.editField(imp(3), "5", 1));
+    EXPECT_FALSE(window.editField({kMostCheckRows, false}, "5", 1));
+    window.close();
+    EXPECT_FALSE(window.editField(imp(0), "5", 1));
+    window.selectInField(imp(0), 0, 0);
+    EXPECT_EQ(window.field(imp(0)).selStart, 1);
 }
 
 // Any text of any length is taken as a text box would take it and refused as no number; a
