@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Reporting what a person does in the checks window to the model.
 #include "ui/checks_view.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -43,8 +44,8 @@ void ChecksView::fieldSelectionChanged(CheckField f) {
     // A line edit that loses the focus drops its selection; the field keeps it.
     if (!field->hasFocus())
         return;
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    model_.selectInField(f, start, field->selectionLength());
+    const Selection selection = selectionOf(field);
+    model_.selectInField(f, selection.start, selection.length);
 }
 
 void ChecksView::controlClicked(ChecksControl control) {
@@ -104,42 +105,14 @@ bool ChecksView::fieldEvent(CheckField f, QEvent *event) {
 }
 
 bool ChecksView::keyEvent(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress)
+    const auto key = modelKey(event);
+    // On the chooser and the buttons the arrows are the model's: the chooser shows the check
+    // before or after, the selected unit button chooses the other. In a field they move the
+    // caret, and the selection reaches the model as it changes.
+    if (!key || (isArrow(*key) && !controlOf(watched)))
         return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    switch (key->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        // On the chooser and the buttons the arrows are the model's: the chooser shows the
-        // check before or after, the selected unit button chooses the other. In a field they
-        // move the caret, and the selection reaches the model as it changes.
-        if (!controlOf(watched) || modifiers != Qt::NoModifier)
-            return false;
-        model_.pressArrow(key->key() == Qt::Key_Right || key->key() == Qt::Key_Down);
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        model_.pressTab(key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEnter();
-        return true;
-    case Qt::Key_Escape:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEscape();
-        return true;
-    default:
-        return false;
-    }
+    pressKey(model_, *key, [this](bool forwards) { model_.pressArrow(forwards); });
+    return true;
 }
 
 bool ChecksView::focusNextPrevChild(bool next) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Mirroring the checks window model into the widgets, one property at a time, as it changes.
 #include "ui/checks_view.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,27 +108,13 @@ void ChecksView::mirrorCheck() {
 }
 
 void ChecksView::mirrorText(CheckField f) {
-    QLineEdit *field = fieldWidget(f);
-    const QString wanted = QString::fromStdString(model_.field(f).text);
-    if (field->text() == wanted)
-        return; // the person's own edit, already on screen
-    // setText would report a selection change of its own; the model's selection follows.
-    const QSignalBlocker quiet(field);
-    field->setText(wanted);
-    mirrorSelection(f);
+    const ChecksFieldState &state = model_.field(f);
+    showText(fieldWidget(f), QString::fromStdString(state.text), {state.selStart, state.selLength});
 }
 
 void ChecksView::mirrorSelection(CheckField f) {
-    QLineEdit *field = fieldWidget(f);
     const ChecksFieldState &state = model_.field(f);
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    if (start == state.selStart && field->selectionLength() == state.selLength)
-        return; // keeps the side the person is extending a selection from
-    const QSignalBlocker quiet(field);
-    if (state.selLength > 0)
-        field->setSelection(state.selStart, state.selLength);
-    else
-        field->setCursorPosition(state.selStart);
+    showSelection(fieldWidget(f), {state.selStart, state.selLength});
 }
 
 // An open field is white and a locked one yellow, both with dark text whatever the theme; a

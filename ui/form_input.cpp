@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Reporting what a person does in the window to the model.
 #include "ui/calculator_form.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -44,8 +45,8 @@ void CalculatorForm::fieldSelectionChanged(int index) {
     // A line edit that loses the focus drops its selection; the field keeps it.
     if (!field->hasFocus())
         return;
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    model_.selectInField(index, start, field->selectionLength());
+    const Selection selection = selectionOf(field);
+    model_.selectInField(index, selection.start, selection.length);
 }
 
 void CalculatorForm::buttonClicked(ControlId control) {
@@ -106,43 +107,15 @@ bool CalculatorForm::fieldEvent(int index, QEvent *event) {
 }
 
 bool CalculatorForm::keyEvent(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress)
+    const auto key = modelKey(event);
+    // On a button the arrow keys are the model's: on the selected option button they choose
+    // the other one. Qt would otherwise move the focus (and, on an option button, choose)
+    // behind the model's back. In a field they move the caret, as the line edit does, and
+    // selection changes reach the model as they happen.
+    if (!key || (isArrow(*key) && !buttonIdOf(watched)))
         return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    switch (key->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        // On a button the arrow keys are the model's: on the selected option button they
-        // choose the other one. Qt would otherwise move the focus (and, on an option button,
-        // choose) behind the model's back. In a field they move the caret, as the line edit
-        // does, and selection changes reach the model as they happen.
-        if (!buttonIdOf(watched) || modifiers != Qt::NoModifier)
-            return false;
-        model_.pressArrow();
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        model_.pressTab(key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEnter();
-        return true;
-    case Qt::Key_Escape:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        model_.pressEscape();
-        return true;
-    default:
-        return false;
-    }
+    pressKey(model_, *key, [this](bool) { model_.pressArrow(); });
+    return true;
 }
 
 bool CalculatorForm::focusNextPrevChild(bool next) {
