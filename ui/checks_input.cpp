@@ -5,7 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -77,16 +77,42 @@ bool ChecksView::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     }
-    if (watched == widgets_.chooser) {
-        // A turn of the wheel over the chooser would pick another check and empty every field
-        // in passing; the list and the arrow keys pick one on purpose.
-        if (event->type() == QEvent::Wheel)
-            return true;
-        // A click into the chooser gives it the focus, then opens its list as usual.
-        if (event->type() == QEvent::MouseButtonPress)
-            model_.click(ChecksControl::chooser);
-    }
+    if (watched == widgets_.chooser && chooserEvent(event))
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+// The closed chooser picks a check by its arrows, keeping the focus, or from its list, which
+// sends the focus into the check's first input. Qt's other ways of picking on the closed
+// chooser are kept from it: a letter would pick the check it starts with and send the focus
+// on, so that the next letter of the name would land in that input; Home, End and the page
+// keys would jump in the same way; a turn of the wheel passing over it would empty every field.
+bool ChecksView::chooserEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Wheel:
+        return true;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        case Qt::Key_Space: // opens the list
+            return false;
+        default:
+            return !key->text().isEmpty() &&
+                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        }
+    }
+    case QEvent::MouseButtonPress:
+        // A click into the chooser gives it the focus, then opens its list as usual.
+        model_.click(ChecksControl::chooser);
+        return false;
+    default:
+        return false;
+    }
 }
 
 bool ChecksView::fieldEvent(CheckField f, QEvent *event) {

@@ -81,6 +81,7 @@ private:
     void fieldSelectionChanged(CheckField field);
     void controlClicked(ChecksControl control);
     bool fieldEvent(CheckField field, QEvent *event);
+    bool chooserEvent(QEvent *event);
     bool keyEvent(QObject *watched, QEvent *event);
 
     QLineEdit *fieldWidget(CheckField field) const;

@@ -200,33 +200,38 @@ private Q_SLOTS:
     }
 
     // The chooser picks a check by its arrows (the focus stays on it) or from its list (the
-    // focus goes into the first input); either way every field is emptied. The mouse wheel
-    // over it picks nothing.
+    // focus goes into the first input); either way every field is emptied. The mouse wheel,
+    // a letter, End and the page keys on the closed chooser pick nothing.
     void chooser_data() {
-        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QList<QKeyCombination>>("keys");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << "chooser";
-        QTest::newRow("Right, Right") << QList<int>{Qt::Key_Right, Qt::Key_Right} << 2 << "chooser";
+        QTest::newRow("Down") << QList<QKeyCombination>{Qt::Key_Down} << 1 << "chooser";
+        QTest::newRow("Right, Right")
+            << QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Right} << 2 << "chooser";
         QTest::newRow("Up goes round to the last")
-            << QList<int>{Qt::Key_Up} << static_cast<int>(checks::kAll.size()) - 1 << "chooser";
-        QTest::newRow("from the list") << QList<int>{Qt::Key_Down | Qt::AltModifier, Qt::Key_Down,
-                                                     Qt::Key_Down, Qt::Key_Return}
-                                       << 2 << "row0Imperial";
+            << QList<QKeyCombination>{Qt::Key_Up} << static_cast<int>(checks::kAll.size()) - 1
+            << "chooser";
+        QTest::newRow("from the list")
+            << QList<QKeyCombination>{Qt::AltModifier | Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                      Qt::Key_Return}
+            << 2 << "row0Imperial";
     }
     void chooser() {
-        QFETCH(QList<int>, keys);
+        QFETCH(QList<QKeyCombination>, keys);
         QFETCH(int, index);
         QFETCH(QString, focus);
         ui->typeInputs({"4", "1"});
         ui->press(Qt::Key_K, Qt::AltModifier);
         turnWheel(ui->chooser());
+        for (const Qt::Key key : {Qt::Key_P, Qt::Key_End, Qt::Key_PageDown})
+            ui->press(key);
         QCOMPARE(ui->model.checkIndex(), 0);
-        for (int key : keys) {
+        QCOMPARE(focusName(), QStringLiteral("chooser"));
+        for (const QKeyCombination key : keys) {
             QWidget *target =
                 QApplication::activePopupWidget() ? QApplication::focusWidget() : ui->keyTarget();
-            QTest::keyClick(target, Qt::Key(key & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
         }
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QCOMPARE(ui->model.checkIndex(), index);
