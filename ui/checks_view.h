@@ -96,7 +96,7 @@ private:
     int connection_ = 0;
     struct {
         // By ChecksControl: the chooser, then the unit and command buttons.
-        std::array<QWidget *, 6> controls{};
+        std::array<QWidget *, static_cast<int>(ChecksControl::cmdClose) + 1> controls{};
         QComboBox *chooser = nullptr;
         QLabel *chooserLabel = nullptr;
         QGridLayout *rows = nullptr;
