@@ -25,6 +25,22 @@ std::optional<Fault> faultOf(Rule rule, std::string_view typed, const NumberForm
         if (*value <= 0)
             return Fault::notAboveZero;
         break;
+    case Rule::exactWholeNumber:
+        if (*value < 1)
+            return Fault::belowOne;
+        if (std::floor(*value) != *value)
+            return Fault::notWhole;
+        break;
+    case Rule::zeroOrMore:
+        if (*value < 0)
+            return Fault::negative;
+        break;
+    case Rule::percentage:
+        if (*value <= 0)
+            return Fault::notAboveZero;
+        if (*value > 100)
+            return Fault::aboveHundred;
+        break;
     }
     return std::nullopt;
 }

@@ -17,6 +17,9 @@ enum class Rule {
     aboveZero,   // a number above 0
     wholeNumber, // a whole number of at least 1, counting a fraction as the whole number below it
     atLeastOne,  // a number of at least 1
+    exactWholeNumber, // a whole number of at least 1; a fraction is refused
+    zeroOrMore,       // a number of 0 or more
+    percentage,       // a share above 0 and at most 100
 };
 
 // How a typed text breaks its rule.
@@ -25,6 +28,10 @@ enum class Fault {
     tooLarge,     // a number beyond the range of figures
     notAboveZero, // 0 or less
     belowOne,     // above 0 but below 1 (for a whole number: below 1 once rounded down)
+    negative,     // below 0
+    notWhole,     // a fraction where only whole numbers are taken
+    aboveHundred, // a share above 100
+    belowEmptyCar, // a loaded-car pressure below the empty-car one: swapped readings or a wrong gauge
 };
 
 // An input of a calculator and the rule a figure typed into it must keep.

@@ -6,14 +6,13 @@
 #pragma once
 
 #include "calculators/field_ids.h"
+#include "calculators/unit_system.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace liftcalc {
-
-enum class UnitSystem { imperial, metric };
 
 struct Quantity {
     std::string_view name;         // "Load on Plunger(s)": the row's caption, without its colon

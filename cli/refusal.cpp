@@ -29,6 +29,11 @@ std::string wording(const Calculator &calculator, const BrokenRule &broken,
         return "is 0 or less";
     case Fault::belowOne:
         break;
+    case Fault::negative:
+    case Fault::notWhole:
+    case Fault::aboveHundred:
+    case Fault::belowEmptyCar:
+        return "breaks a rule no calculator has"; // the field checks' rules only
     }
     // Only the number of plungers is counted in whole numbers.
     if (broken.rule == Rule::wholeNumber)

@@ -4,6 +4,7 @@
 // reports them.
 #include "ui/calculator_form.h"
 #include "window/actions.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -94,8 +95,8 @@ void CalculatorForm::fieldSelectionChanged(int index) {
     // A line edit that loses the focus drops its selection; the field keeps it.
     if (!field->hasFocus())
         return;
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    model_.selectInField(index, start, field->selectionLength());
+    const Selection selection = selectionOf(field);
+    model_.selectInField(index, selection.start, selection.length);
 }
 
 void CalculatorForm::buttonClicked(ControlId control) {

@@ -14,30 +14,12 @@
 
 namespace liftcalc {
 
-namespace {
-
-// What the window manager adds around the window, before it has said so: a title bar and thin
-// borders, in the screen's own pixels.
-constexpr QMargins kFrameGuess(8, 40, 8, 8);
-// Below this the big bold captions would no longer be legible; the window is then cut instead.
-constexpr double kSmallestFit = 0.4;
-
-QMargins toLogical(const QMargins &margins, double devicePixelRatio) {
-    const auto side = [devicePixelRatio](int px) {
-        return static_cast<int>(std::ceil(px / devicePixelRatio));
-    };
-    return {side(margins.left()), side(margins.top()), side(margins.right()),
-            side(margins.bottom())};
-}
-
-} // namespace
-
 void CalculatorForm::showCentred() {
     const QScreen *screen = QGuiApplication::primaryScreen();
     fitToScreen(screen);
     adjustSize();
     if (screen) {
-        const QMargins frame = toLogical(kFrameGuess, screen->devicePixelRatio());
+        const QMargins frame = frameGuess(*screen);
         QRect place = geometry().marginsAdded(frame);
         place.moveCenter(screen->availableGeometry().center());
         move(place.topLeft());
@@ -53,8 +35,7 @@ void CalculatorForm::fitToScreen(const QScreen *screen) {
     double fit = 1.0;
     if (screen) {
         const TwipScale full(dpi);
-        const QMargins frame = toLogical(kFrameGuess, screen->devicePixelRatio());
-        const QRect room = screen->availableGeometry().marginsRemoved(frame);
+        const QRect room = screen->availableGeometry().marginsRemoved(frameGuess(*screen));
         const int menuHeight = menuBar()->sizeHint().height();
         fit = std::min({1.0, double(room.width()) / full.px(kClientWidth),
                         double(room.height() - menuHeight) / full.px(kClientHeight)});

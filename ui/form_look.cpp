@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form_look.h"
 
+#include <QScreen>
 #include <QStringList>
 #include <cmath>
 
@@ -15,6 +16,9 @@ QRect TwipScale::rect(const Rect &place) const {
 }
 
 namespace {
+
+// A title bar and thin borders, in the screen's own pixels.
+constexpr QMargins kFrameGuess(8, 40, 8, 8);
 
 // The window was laid out for a narrow bitmap sans-serif; these faces come closest in width,
 // so the row captions fit their labels at the same point size.
@@ -46,6 +50,13 @@ QColor mix(const QColor &from, const QColor &to, double share) {
 }
 
 } // namespace
+
+QMargins frameGuess(const QScreen &screen) {
+    const double ratio = screen.devicePixelRatio();
+    const auto side = [ratio](int px) { return static_cast<int>(std::ceil(px / ratio)); };
+    return {side(kFrameGuess.left()), side(kFrameGuess.top()), side(kFrameGuess.right()),
+            side(kFrameGuess.bottom())};
+}
 
 QFont controlFont(const TwipScale &scale) {
     return sansSerif(scale.points(13.5), true);

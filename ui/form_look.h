@@ -6,8 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QPalette>
 #include <QRect>
+
+class QScreen;
 
 namespace liftcalc {
 
@@ -26,6 +29,12 @@ private:
     double dpi_;
     double fit_;
 };
+
+// What the window manager adds around a window before it has said so (a title bar and thin
+// borders), in the screen's logical pixels.
+QMargins frameGuess(const QScreen &screen);
+// Below this the big bold captions would no longer be legible; a window is then cut instead.
+constexpr double kSmallestFit = 0.4;
 
 // The sans-serif every control uses, at the window's big bold size.
 QFont controlFont(const TwipScale &scale);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Mirroring the window model into the widgets, one property at a time, as it changes.
 #include "ui/calculator_form.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -102,27 +103,13 @@ void CalculatorForm::mirrorAll() {
 }
 
 void CalculatorForm::mirrorText(int index) {
-    QLineEdit *field = widgets_.fields[index];
-    const QString wanted = text(model_.Text1(index).Text);
-    if (field->text() == wanted)
-        return; // the person's own edit, already on screen
-    // setText would report a selection change of its own; the model's selection follows.
-    const QSignalBlocker quiet(field);
-    field->setText(wanted);
-    mirrorSelection(index);
+    const Field &f = model_.Text1(index);
+    showText(widgets_.fields[index], text(f.Text), {f.SelStart, f.SelLength});
 }
 
 void CalculatorForm::mirrorSelection(int index) {
-    QLineEdit *field = widgets_.fields[index];
     const Field &f = model_.Text1(index);
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    if (start == f.SelStart && field->selectionLength() == f.SelLength)
-        return; // keeps the side the person is extending a selection from
-    const QSignalBlocker quiet(field);
-    if (f.SelLength > 0)
-        field->setSelection(f.SelStart, f.SelLength);
-    else
-        field->setCursorPosition(f.SelStart);
+    showSelection(widgets_.fields[index], {f.SelStart, f.SelLength});
 }
 
 void CalculatorForm::mirrorTabStop(int index) {

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// The field checks: calculations a mechanic makes at a periodic test or when something is amiss,
+// beyond the six calculators (oil for a travel, a drift, the car's weight from the gauge, the
+// pump's power, a timed run, test pressures). Each is a row of inputs and answers with a pure
+// calculation in the chosen unit system; evaluate() turns the typed texts into the ordered field
+// writes of the checks window, or a refusal that names the input and the rule it broke.
+#pragma once
+
+#include "calculators/input_rule.h"
+#include "calculators/numeric.h"
+#include "calculators/unit_system.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace liftcalc {
+
+// The units a figure is given in, with a factor for each direction (each its own constant, not
+// the reciprocal of the other). A figure without unit systems (a count, a time, a share) has
+// one unit, or none, and no metric side.
+struct Units {
+    std::string_view imperial; // "FT"; the one unit of a figure without unit systems
+    std::string_view metric;   // "M"; empty for a figure without unit systems
+    double toMetric = 0;
+    double toImperial = 0;
+
+    constexpr bool bothSystems() const { return !metric.empty(); }
+};
+
+namespace units {
+constexpr Units inch{"IN", "MM", 25.4, 0.03937};
+constexpr Units foot{"FT", "M", 0.3048, 3.28084};
+constexpr Units gallon{"GAL", "L", 3.78541, 0.264172};
+constexpr Units gallonPerHour{"GAL/H", "L/H", 3.78541, 0.264172};
+constexpr Units pressure{"PSI", "BAR", 0.06895, 14.5038};
+constexpr Units weight{"LB", "KG", 0.45359, 2.2046};
+constexpr Units flow{"GPM", "LPS", 0.06309, 15.8503};
+constexpr Units power{"HP", "KW", 0.7457, 1.34102};
+constexpr Units speed{"FPM", "MPS", 0.00508, 196.85};
+constexpr Units count{"", ""};
+constexpr Units minutes{"MIN", ""};
+constexpr Units seconds{"S", ""};
+constexpr Units percent{"%", ""};
+} // namespace units
+
+struct CheckRow {
+    std::string_view name;   // as the window's row caption and a refusal say it: "Travel"
+    std::string_view option; // the command line's name: "travel"
+    const Units *units;
+    Rule rule = Rule::aboveZero; // inputs only
+};
+
+struct CheckRefusal {
+    std::optional<int> input; // the input to fix; none when only the result is too large
+    Fault fault;
+    bool operator==(const CheckRefusal &) const = default;
+};
+
+constexpr int kMostCheckInputs = 4;
+constexpr int kMostCheckAnswers = 2;
+using CheckInputs = std::array<double, kMostCheckInputs>;
+using CheckAnswers = std::array<double, kMostCheckAnswers>;
+
+struct Check {
+    std::string_view title;   // the chooser's item and the refusal's title: "Oil for a travel"
+    std::string_view command; // the command line's subcommand: "oil"
+    std::span<const CheckRow> inputs;
+    std::span<const CheckRow> answers;
+    // The answers in the chosen unit system from the inputs' values in it (each input already
+    // passed its rule), rounding nothing; or the input that disagrees with the others.
+    std::variant<CheckAnswers, CheckRefusal> (*compute)(const CheckInputs &inputs,
+                                                        UnitSystem units);
+
+    int rowCount() const { return static_cast<int>(inputs.size() + answers.size()); }
+    const CheckRow &row(int index) const {
+        return index < static_cast<int>(inputs.size()) ? inputs[index]
+                                                       : answers[index - inputs.size()];
+    }
+};
+
+// A field of the checks window: a row's imperial or metric field. A row without unit systems has
+// its one field in the imperial slot.
+struct CheckField {
+    int row;
+    bool metric;
+    bool operator==(const CheckField &) const = default;
+};
+
+struct CheckWrite {
+    CheckField field;
+    std::string text;
+    bool operator==(const CheckWrite &) const = default;
+};
+
+// Either the writes of a calculation, in order, or a refusal; a refusal writes nothing.
+using CheckOutcome = std::variant<std::vector<CheckWrite>, CheckRefusal>;
+
+// The inputs are the texts of the chosen system's input fields, in row order. Each is read with
+// the strict reading and tested by its rule, in row order; then the answers are computed and
+// written, each rounded only as it is written. Writes: the other system's equivalents of the
+// inputs in row order, then each answer followed by its equivalent. An equivalent is the strict
+// reading of the field just written or typed, times the factor.
+CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std::string> inputs,
+                      const NumberFormat &format);
+
+// The refusal's sentence: "Time must be more than 0".
+std::string refusalText(const Check &check, const CheckRefusal &refusal);
+
+// The total area of all plungers, as the six calculators compute it: the number of plungers
+// times the square of half the diameter, times pi, in that order.
+double plungerArea(double diameter, double plungers);
+
+} // namespace liftcalc

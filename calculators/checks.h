@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The field checks, in the order the checks window offers them. Each is defined in its own file.
+#pragma once
+
+#include "calculators/check.h"
+
+#include <array>
+
+namespace liftcalc::checks {
+
+extern const Check oilForTravel;
+extern const Check oilLostToDrift;
+extern const Check carWeight;
+extern const Check loadInCar;
+extern const Check pumpPower;
+extern const Check timedRun;
+extern const Check reliefSetting;
+extern const Check pressureAtShare;
+extern const Check pressureHold;
+
+constexpr std::array<const Check *, 9> kAll{
+    &oilForTravel, &oilLostToDrift, &carWeight,       &loadInCar,    &pumpPower,
+    &timedRun,     &reliefSetting,  &pressureAtShare, &pressureHold,
+};
+
+// Inputs several checks share.
+constexpr CheckRow kDiameter{"Plunger diameter", "diameter", &units::inch};
+constexpr CheckRow kPlungers{"Number of plungers", "plungers", &units::count,
+                             Rule::exactWholeNumber};
+
+} // namespace liftcalc::checks

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// Car weight from the gauge: the empty-car pressure on the jack side, car at rest, carries the
+// car with its plunger and sling; the rated load adds its share of pressure on the same area.
+//   imperial: psi x square inches gives pounds; pounds / square inches gives psi
+//   metric:   bar x square millimetres / 98.0665 gives kilograms, and back
+#include "calculators/checks.h"
+
+#include "calculators/calculation.h"
+
+namespace liftcalc {
+namespace {
+
+constexpr CheckRow kInputs[] = {
+    checks::kDiameter,
+    checks::kPlungers,
+    {"Empty-car pressure", "empty-pressure", &units::pressure},
+    {"Rated load", "rated-load", &units::weight},
+};
+constexpr CheckRow kAnswers[] = {
+    {"Car weight", "car-weight", &units::weight},
+    {"Full-load pressure", "full-load-pressure", &units::pressure},
+};
+
+std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSystem units) {
+    const double area = plungerArea(in[0], in[1]);
+    const double empty = in[2];
+    const double load = in[3];
+    if (units == UnitSystem::imperial)
+        return CheckAnswers{empty * area, empty + load / area};
+    return CheckAnswers{empty * area / factors::barMm2PerKg,
+                        empty + load * factors::barMm2PerKg / area};
+}
+
+} // namespace
+
+const Check checks::carWeight{"Car weight from the gauge", "car-weight", kInputs, kAnswers,
+                              &compute};
+
+} // namespace liftcalc

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+// The field checks window: set-up, the change rule, Calculate and its refusals, the unit switch,
+// the keyboard, and input of any kind.
+#include "window/checks_window.h"
+#include "window/recording_host.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace liftcalc {
+namespace {
+
+constexpr CheckField imp(int row) {
+    return {row, false};
+}
+constexpr CheckField met(int row) {
+    return {row, true};
+}
+
+class ChecksWindowTest : public ::testing::Test {
+protected:
+    ChecksWindowTest() {
+        window.changed.connect([this](const ChecksChange &change) { changes.push_back(change); });
+    }
+    std::string text(CheckField f) const { return window.field(f).text; }
+    void typeAll(const std::vector<std::string> &inputs) {
+        for (int row = 0; row < static_cast<int>(inputs.size()); ++row)
+            ASSERT_TRUE(window.typeInto(window.typedField(row), inputs[row]));
+    }
+
+    RecordingHost host;
+    ChecksWindow window{host, NumberFormat::english(), UnitSystem::imperial};
+    std::vector<ChecksChange> changes;
+};
+
+// Every check opens with its inputs open in the chosen column, everything else locked, its rows
+// shown and no others, and the focus in its first input.
+TEST_F(ChecksWindowTest, EveryCheckIsSetUpFromItsRow) {
+    for (const UnitSystem units : {UnitSystem::imperial, UnitSystem::metric}) {
+        window.click(units == UnitSystem::imperial ? ChecksControl::optImperial
+                                                   : ChecksControl::optMetric);
+        for (int index = 0; index < static_cast<int>(checks::kAll.size()); ++index) {
+            window.chooseCheck(index);
+            const Check &check = *checks::kAll[index];
+            SCOPED_TRACE(std::string(check.title));
+            EXPECT_EQ(window.focus(), ChecksFocus{window.typedField(0)});
+            for (int row = 0; row < kMostCheckRows; ++row) {
+                const bool shown = row < check.rowCount();
+                const bool both = shown && check.row(row).units->bothSystems();
+                const bool input = row < static_cast<int>(check.inputs.size());
+                EXPECT_EQ(window.field(imp(row)).visible, shown) << row;
+                EXPECT_EQ(window.field(met(row)).visible, both) << row;
+                if (shown)
+                    EXPECT_EQ(window.field(window.typedField(row)).locked, !input) << row;
+                if (both)
+                    EXPECT_TRUE(window.field({row, units == UnitSystem::imperial}).locked) << row;
+            }
+        }
+    }
+}
+
+// Calculate writes the inputs' equivalents and both forms of each answer; a new figure typed
+// empties every answer and that row's equivalent, and nothing else.
+TEST_F(ChecksWindowTest, CalculateThenTheChangeRule) {
+    window.chooseCheck(2); // car weight from the gauge
+    typeAll({"6", "1", "150", "2500"});
+    window.pressEnter();
+    EXPECT_TRUE(host.shown.empty());
+    const std::vector<std::pair<CheckField, std::string>> written{
+        {met(0), "152.400"},   {met(2), "10.343"},  {met(3), "1,133.975"}, {imp(4), "4,241.147"},
+        {met(4), "1,923.742"}, {imp(5), "238.419"}, {met(5), "16.439"},    {imp(1), "1"}};
+    for (const auto &[field, shown] : written)
+        EXPECT_EQ(text(field), shown) << field.row << field.metric;
+
+    window.typeInto(imp(2), "160");
+    for (const CheckField emptied : {met(2), imp(4), met(4), imp(5), met(5)})
+        EXPECT_EQ(text(emptied), "") << emptied.row << emptied.metric;
+    EXPECT_EQ(text(met(0)), "152.400");
+    EXPECT_EQ(text(met(3)), "1,133.975");
+
+    // Typing the same text again changes nothing and empties nothing.
+    window.pressEnter();
+    changes.clear();
+    window.typeInto(imp(2), "160");
+    EXPECT_EQ(text(imp(4)), "4,523.890");
+    EXPECT_TRUE(std::none_of(changes.begin(), changes.end(), [](const ChecksChange &c) {
+        const auto *f = std::get_if<ChecksFieldChanged>(&c);
+        return f && f->property == ChecksFieldChanged::Property::Text;
+    }));
+}
+
+// A refusal comes as the check's message, puts the focus into the input it names with its text
+// selected, and writes no answer.
+TEST_F(ChecksWindowTest, RefusalNamesTheInputAndTakesTheFocusThere) {
+    window.chooseCheck(3); // load in the car
+    typeAll({"6", "1", "230", "150"});
+    window.click(ChecksControl::cmdCalculate);
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].title, "Load in the car");
+    EXPECT_EQ(host.shown[0].prompt, "Loaded-car pressure must not be below the empty-car pressure");
+    EXPECT_EQ(window.focus(), ChecksFocus{imp(3)});
+    EXPECT_EQ(window.field(imp(3)).selLength, 3);
+    EXPECT_EQ(text(imp(4)), "");
+    EXPECT_EQ(text(met(0)), "");
+
+    window.click(ChecksControl::optMetric);
+    window.typeInto(met(0), "1e400");
+    window.pressEnter();
+    EXPECT_EQ(host.shown.back().prompt, "Plunger diameter is not a number");
+    EXPECT_EQ(window.focus(), ChecksFocus{met(0)});
+}
+
+// The other unit system keeps every text; the row without unit systems keeps its one field.
+TEST_F(ChecksWindowTest, UnitSwitchKeepsTextsAndMovesTheOpenColumn) {
+    window.chooseCheck(1); // oil lost to a drift
+    typeAll({"6", "1", "2", "10"});
+    window.pressArrow(true); // the focus is in a field: an arrow does nothing
+    EXPECT_EQ(window.imperial(), true);
+    window.click(ChecksControl::optImperial);
+    window.pressArrow(true);
+    EXPECT_FALSE(window.imperial());
+    EXPECT_EQ(text(imp(0)), "6");
+    EXPECT_TRUE(window.field(imp(0)).locked);
+    EXPECT_FALSE(window.field(met(0)).locked);
+    EXPECT_FALSE(window.field(imp(1)).locked); // the number of plungers
+    EXPECT_FALSE(window.field(imp(3)).locked); // the time
+    EXPECT_EQ(window.typedField(3), imp(3));
+    EXPECT_EQ(window.focus(), ChecksFocus{met(0)});
+}
+
+// Tab goes round the chooser, the selected option button, the inputs down the chosen column and
+// the three buttons; Shift+Tab goes back the same way.
+TEST_F(ChecksWindowTest, TabOrderGoesDownTheChosenColumn) {
+    window.chooseCheck(4); // pump power: pressure, flow, efficiency
+    window.click(ChecksControl::optMetric);
+    const std::vector<ChecksFocus> round{met(1),
+                                         imp(2),
+                                         ChecksControl::cmdCalculate,
+                                         ChecksControl::cmdClear,
+                                         ChecksControl::cmdClose,
+                                         ChecksControl::chooser,
+                                         ChecksControl::optMetric,
+                                         met(0)};
+    for (const ChecksFocus &next : round) {
+        window.pressTab(false);
+        EXPECT_EQ(window.focus(), next);
+    }
+    for (auto it = round.rbegin() + 1; it != round.rend(); ++it) {
+        window.pressTab(true);
+        EXPECT_EQ(window.focus(), *it);
+    }
+}
+
+// The chooser's arrows go round the checks, emptying every field; Clear empties and goes back to
+// the first input; Esc closes, after which nothing happens.
+TEST_F(ChecksWindowTest, ChooserClearAndClose) {
+    typeAll({"4", "1", "25"});
+    window.click(ChecksControl::chooser);
+    window.pressArrow(false);
+    EXPECT_EQ(window.checkIndex(), static_cast<int>(checks::kAll.size()) - 1);
+    EXPECT_EQ(window.focus(), ChecksFocus{ChecksControl::chooser});
+    EXPECT_EQ(text(imp(0)), "");
+    window.pressArrow(true);
+    EXPECT_EQ(window.checkIndex(), 0);
+
+    typeAll({"4", "1", "25"});
+    window.pressEnter();
+    window.pressTab(false);
+    window.pressTab(false);
+    EXPECT_EQ(window.focus(), ChecksFocus{ChecksControl::cmdClear});
+    window.pressEnter();
+    for (int slot = 0; slot < kChecksFieldCount; ++slot)
+        EXPECT_EQ(window.field({slot / 2, slot % 2 == 1}).text, "");
+    EXPECT_EQ(window.focus(), ChecksFocus{imp(0)});
+
+    window.pressEscape();
+    EXPECT_FALSE(window.isOpen());
+    EXPECT_FALSE(window.typeInto(imp(0), "5"));
+    window.pressEnter();
+    window.chooseCheck(3);
+    EXPECT_EQ(window.checkIndex(), 0);
+    EXPECT_TRUE(host.shown.empty());
+}
+
+// A person's edit leaves the caret where the edit left it and follows the change rule; a
+// selection is kept within the text; a locked or closed field takes neither.
+TEST_F(ChecksWindowTest, EditsAndSelectionsFromTheKeyboard) {
+    typeAll({"4", "1", "25"});
+    window.pressEnter();
+    ASSERT_EQ(text(imp(3)), "16.320");
+    EXPECT_TRUE(window.editField(imp(0), "45", 1));
+    EXPECT_EQ(window.field(imp(0)).selStart, 1);
+    EXPECT_EQ(window.field(imp(0)).selLength, 0);
+    EXPECT_EQ(text(imp(3)), "");
+    EXPECT_EQ(text(met(0)), "");
+    EXPECT_TRUE(window.editField(imp(2), "\xc3\xa9", 99)); // one UTF-16 unit
+    EXPECT_EQ(window.field(imp(2)).selStart, 1);
+
+    const std::vector<std::array<int, 4>> selections{
+        // start, length asked; start, length kept ("45")
+        {0, 2, 0, 2},
+        {1, 5, 1, 1},
+        {-3, 1, 0, 1},
+        {7, 1, 2, 0},
+        {1, -1, 1, 0}};
+    for (const auto &[start, length, keptStart, keptLength] : selections) {
+        window.selectInField(imp(0), start, length);
+        EXPECT_EQ(window.field(imp(0)).selStart, keptStart) << start << ',' << length;
+        EXPECT_EQ(window.field(imp(0)).selLength, keptLength) << start << ',' << length;
+    }
+
+    EXPECT_FALSE(window.editField(met(0), "5", 1));
+    EXPECT_FALSE(window.editField(imp(3), "5", 1));
+    EXPECT_FALSE(window.editField({kMostCheckRows, false}, "5", 1));
+    window.close();
+    EXPECT_FALSE(window.editField(imp(0), "5", 1));
+    window.selectInField(imp(0), 0, 0);
+    EXPECT_EQ(window.field(imp(0)).selStart, 1);
+}
+
+// Any text of any length is taken as a text box would take it and refused as no number; a
+// locked, hidden or non-existent field refuses typing and keeps the focus where it was.
+TEST_F(ChecksWindowTest, HostileInput) {
+    window.chooseCheck(6); // relief valve setting: two inputs, one answer
+    EXPECT_FALSE(window.typeInto(met(0), "5"));
+    EXPECT_FALSE(window.typeInto(imp(5), "5"));
+    EXPECT_FALSE(window.typeInto({kMostCheckRows, false}, "5"));
+    EXPECT_FALSE(window.typeInto({-1, true}, "5"));
+    EXPECT_FALSE(window.clickField(imp(3)));
+    EXPECT_EQ(window.focus(), ChecksFocus{imp(0)});
+    window.typeInto(imp(0), std::string(1 << 20, '9'));
+    window.typeInto(imp(1), "\xff\xfe 12");
+    EXPECT_EQ(text(imp(1)), "\uFFFD\uFFFD 12");
+    window.pressEnter();
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].prompt, "Full-load pressure is not a number");
+    window.chooseCheck(-1);
+    window.chooseCheck(1000);
+    EXPECT_EQ(window.checkIndex(), 6);
+}
+
+} // namespace
+} // namespace liftcalc

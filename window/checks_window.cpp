@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+#include "window/checks_window.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace liftcalc {
+
+ChecksWindow::ChecksWindow(WindowHost &host, NumberFormat format, UnitSystem units)
+    : host_(host), format_(std::move(format)), units_(units) {
+    setUp();
+    focusFirstInput();
+}
+
+CheckField ChecksWindow::typedField(int row) const {
+    const bool both = check().row(row).units->bothSystems();
+    return {row, both && !imperial()};
+}
+
+// The chosen check's rows are shown; an input is open in the chosen column and its other field
+// locked; answers are locked in both.
+void ChecksWindow::setUp() {
+    for (int row = 0; row < kMostCheckRows; ++row) {
+        const bool shown = row < check().rowCount();
+        const bool both = shown && check().row(row).units->bothSystems();
+        for (const bool metric : {false, true}) {
+            const CheckField field{row, metric};
+            setVisible(field, shown && (both || !metric));
+            setLocked(field, !inputRow(row) || !(field == typedField(row)));
+        }
+    }
+}
+
+// A check picked from the chooser's list starts with every field empty and the focus in its
+// first input.
+void ChecksWindow::chooseCheck(int index) {
+    if (!open_ || index < 0 || index >= static_cast<int>(checks::kAll.size()))
+        return;
+    showCheck(index);
+    focusFirstInput();
+}
+
+void ChecksWindow::showCheck(int index) {
+    if (index == checkIndex_)
+        return;
+    checkIndex_ = index;
+    for (int slot = 0; slot < kChecksFieldCount; ++slot)
+        setText({slot / 2, slot % 2 == 1}, "");
+    changed.send(CheckChosen{});
+    setUp();
+}
+
+bool ChecksWindow::shown(CheckField field) const {
+    return field.row >= 0 && field.row < kMostCheckRows && this->field(field).visible;
+}
+
+bool ChecksWindow::clickField(CheckField field) {
+    if (!open_ || !shown(field))
+        return false;
+    moveFocus(field);
+    return true;
+}
+
+bool ChecksWindow::typeInto(CheckField field, std::string_view text) {
+    if (!shown(field) || this->field(field).locked || !clickField(field))
+        return false;
+    // The caret ends after the text, as after typing it.
+    return editField(field, text, std::numeric_limits<int>::max());
+}
+
+bool ChecksWindow::editField(CheckField field, std::string_view text, int caretAt) {
+    if (!open_ || !shown(field) || this->field(field).locked)
+        return false;
+    std::string accepted = validUtf8(text);
+    const int caret = std::clamp(caretAt, 0, utf16Length(accepted));
+    if (accepted != this->field(field).text) {
+        setText(field, std::move(accepted));
+        // The change rule: the answers and this row's equivalent no longer follow.
+        for (int row = static_cast<int>(check().inputs.size()); row < check().rowCount(); ++row)
+            for (const bool metric : {false, true})
+                setText({row, metric}, "");
+        setText({field.row, !field.metric}, "");
+    }
+    select(field, caret, 0);
+    return true;
+}
+
+void ChecksWindow::selectInField(CheckField field, int start, int length) {
+    if (!open_ || !shown(field))
+        return;
+    const int size = utf16Length(this->field(field).text);
+    start = std::clamp(start, 0, size);
+    select(field, start, std::clamp(length, 0, size - start));
+}
+
+void ChecksWindow::click(ChecksControl control) {
+    if (!open_)
+        return;
+    moveFocus(control);
+    switch (control) {
+    case ChecksControl::chooser:
+        break;
+    case ChecksControl::optImperial:
+        selectUnits(UnitSystem::imperial);
+        break;
+    case ChecksControl::optMetric:
+        selectUnits(UnitSystem::metric);
+        break;
+    case ChecksControl::cmdCalculate:
+        calculate();
+        break;
+    case ChecksControl::cmdClear:
+        clear();
+        break;
+    case ChecksControl::cmdClose:
+        close();
+        break;
+    }
+}
+
+std::vector<ChecksFocus> ChecksWindow::tabOrder() const {
+    std::vector<ChecksFocus> order{ChecksControl::chooser, imperial() ? ChecksControl::optImperial
+                                                                      : ChecksControl::optMetric};
+    for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
+        order.push_back(typedField(row));
+    for (auto control :
+         {ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
+        order.push_back(control);
+    return order;
+}
+
+void ChecksWindow::pressTab(bool backwards) {
+    if (!open_)
+        return;
+    const auto order = tabOrder();
+    const auto at = std::find(order.begin(), order.end(), focus_);
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    // From a control outside the order (the other option button) Tab goes on from the start.
+    const std::ptrdiff_t position = at == order.end() ? (backwards ? 0 : -1) : at - order.begin();
+    moveFocus(order[(position + (backwards ? count - 1 : 1)) % count]);
+}
+
+void ChecksWindow::pressEnter() {
+    if (!open_)
+        return;
+    if (focus_ == ChecksFocus{ChecksControl::cmdClear})
+        clear();
+    else if (focus_ == ChecksFocus{ChecksControl::cmdClose})
+        close();
+    else
+        calculate();
+}
+
+void ChecksWindow::pressEscape() {
+    close();
+}
+
+void ChecksWindow::pressArrow(bool forwards) {
+    if (!open_)
+        return;
+    const int count = static_cast<int>(checks::kAll.size());
+    if (focus_ == ChecksFocus{ChecksControl::chooser})
+        showCheck((checkIndex_ + (forwards ? 1 : count - 1)) % count);
+    else if (focus_ == ChecksFocus{ChecksControl::optImperial})
+        click(ChecksControl::optMetric);
+    else if (focus_ == ChecksFocus{ChecksControl::optMetric})
+        click(ChecksControl::optImperial);
+}
+
+void ChecksWindow::close() {
+    if (!open_)
+        return;
+    open_ = false;
+    changed.send(ChecksClosed{});
+}
+
+// Choosing the other unit system keeps every text and sets the fields up again.
+void ChecksWindow::selectUnits(UnitSystem units) {
+    if (units == units_)
+        return;
+    units_ = units;
+    changed.send(ChecksUnitsChanged{});
+    setUp();
+    focusFirstInput();
+}
+
+// A refusal shows the check's message and puts the focus into the input it names; otherwise
+// the writes are made in their order, into locked fields, so they clear nothing.
+void ChecksWindow::calculate() {
+    std::vector<std::string> typed;
+    for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
+        typed.push_back(field(typedField(row)).text);
+    const CheckOutcome outcome = evaluate(check(), units_, typed, format_);
+    if (const auto *refusal = std::get_if<CheckRefusal>(&outcome)) {
+        host_.showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
+        moveFocus(typedField(refusal->input.value_or(0)));
+        return;
+    }
+    for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))
+        setText(write.field, write.text);
+}
+
+void ChecksWindow::clear() {
+    for (int slot = 0; slot < kChecksFieldCount; ++slot)
+        setText({slot / 2, slot % 2 == 1}, "");
+    focusFirstInput();
+}
+
+void ChecksWindow::focusFirstInput() {
+    moveFocus(typedField(0));
+}
+
+// A field that takes the focus has its whole text selected, so the next keystroke replaces it.
+void ChecksWindow::moveFocus(ChecksFocus focus) {
+    if (focus_ != focus) {
+        focus_ = focus;
+        changed.send(ChecksFocusMoved{});
+    }
+    if (const auto *field = std::get_if<CheckField>(&focus))
+        select(*field, 0, utf16Length(this->field(*field).text));
+}
+
+void ChecksWindow::setText(CheckField field, std::string text) {
+    ChecksFieldState &f = state(field);
+    if (f.text == text)
+        return;
+    f.text = std::move(text);
+    f.selStart = f.selLength = 0;
+    changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Text});
+}
+
+void ChecksWindow::setVisible(CheckField field, bool visible) {
+    if (std::exchange(state(field).visible, visible) != visible)
+        changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Visible});
+}
+
+void ChecksWindow::setLocked(CheckField field, bool locked) {
+    if (std::exchange(state(field).locked, locked) != locked)
+        changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Locked});
+}
+
+void ChecksWindow::select(CheckField field, int start, int length) {
+    ChecksFieldState &f = state(field);
+    if (f.selStart == start && f.selLength == length)
+        return;
+    f.selStart = start;
+    f.selLength = length;
+    changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Selection});
+}
+
+} // namespace liftcalc

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// The field checks window, without any toolkit: a second window beside the calculator, with the
+// same conventions. All it shows lives here: the chosen check, the unit system, each field's
+// text, state and selection, and the focus. A person types the inputs into the chosen system's
+// column; the other column shows their equivalents, and every answer is written in both.
+//
+// Fields are the rows of the chosen check (inputs, then answers), each with an imperial and a
+// metric field; a row without unit systems (the number of plungers, a time, a share) has one
+// field, in the imperial slot, which a front end shows in the chosen column. An open field is
+// white and typed into; a locked one is yellow and written only by Calculate. A person's edit
+// of an open field empties every answer and the same row's other field (the change rule).
+//
+// A front end reports what a person does and mirrors every change it is told of through
+// `changed`; refusals go through the host's message box, as the calculator window's do.
+#pragma once
+
+#include "calculators/checks.h"
+#include "window/window.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace liftcalc {
+
+// The controls of the checks window, besides its fields, in tab order around the fields.
+enum class ChecksControl { chooser, optImperial, optMetric, cmdCalculate, cmdClear, cmdClose };
+
+constexpr int kMostCheckRows = kMostCheckInputs + kMostCheckAnswers;
+constexpr int kChecksFieldCount = 2 * kMostCheckRows;
+
+constexpr int fieldSlot(CheckField field) {
+    return field.row * 2 + (field.metric ? 1 : 0);
+}
+
+struct ChecksFieldState {
+    std::string text; // UTF-8
+    bool visible = false;
+    bool locked = false; // locked fields are yellow and skipped by Tab
+    int selStart = 0;    // UTF-16 code units
+    int selLength = 0;
+};
+
+using ChecksFocus = std::variant<CheckField, ChecksControl>;
+
+struct ChecksFieldChanged {
+    CheckField field;
+    enum class Property { Text, Visible, Locked, Selection } property;
+    bool operator==(const ChecksFieldChanged &) const = default;
+};
+struct CheckChosen {
+    bool operator==(const CheckChosen &) const = default;
+};
+struct ChecksUnitsChanged {
+    bool operator==(const ChecksUnitsChanged &) const = default;
+};
+struct ChecksFocusMoved {
+    bool operator==(const ChecksFocusMoved &) const = default;
+};
+struct ChecksClosed {
+    bool operator==(const ChecksClosed &) const = default;
+};
+using ChecksChange = std::variant<ChecksFieldChanged, CheckChosen, ChecksUnitsChanged,
+                                  ChecksFocusMoved, ChecksClosed>;
+
+class ChecksWindow {
+public:
+    // Opens on the first check, in the unit system given (the calculator window's), with the
+    // focus in the first input.
+    ChecksWindow(WindowHost &host, NumberFormat format, UnitSystem units);
+    ChecksWindow(const ChecksWindow &) = delete;
+    ChecksWindow &operator=(const ChecksWindow &) = delete;
+
+    // --- What a person does; nothing happens once the window is closed ------------------
+    // Picks a check from the chooser's list: every field is emptied and set up for it, and the
+    // focus goes into its first input.
+    void chooseCheck(int index);
+    // Clicks into a field, which selects its text. False for a field not shown.
+    bool clickField(CheckField field);
+    // Clicks into a field and replaces its text; false for a locked or hidden field.
+    bool typeInto(CheckField field, std::string_view text);
+    // A person's edit of the field holding the focus, leaving the caret at caretAt with nothing
+    // selected; false for a locked or hidden field.
+    bool editField(CheckField field, std::string_view text, int caretAt);
+    // Selects part of a field's text with the mouse or keyboard.
+    void selectInField(CheckField field, int start, int length);
+    void click(ChecksControl control);
+    void pressTab(bool backwards);
+    // Enter presses a focused button, else Calculate; Esc closes.
+    void pressEnter();
+    void pressEscape();
+    // An arrow on the chooser shows the check before or after, keeping the focus there; on the
+    // selected option button it chooses the other one.
+    void pressArrow(bool forwards);
+    void close();
+
+    // --- What the window shows ----------------------------------------------------------
+    const Check &check() const { return *checks::kAll[checkIndex_]; }
+    int checkIndex() const { return checkIndex_; }
+    UnitSystem units() const { return units_; }
+    bool imperial() const { return units_ == UnitSystem::imperial; }
+    const ChecksFieldState &field(CheckField field) const { return fields_.at(fieldSlot(field)); }
+    // The field a person types a row's figure into: the chosen column's, or the row's only one.
+    CheckField typedField(int row) const;
+    ChecksFocus focus() const { return focus_; }
+    bool isOpen() const { return open_; }
+    const NumberFormat &numberFormat() const { return format_; }
+
+    Signal<ChecksChange> changed;
+
+private:
+    void showCheck(int index);
+    void setUp();
+    void setText(CheckField field, std::string text);
+    void setVisible(CheckField field, bool visible);
+    void setLocked(CheckField field, bool locked);
+    void select(CheckField field, int start, int length);
+    void moveFocus(ChecksFocus focus);
+    void focusFirstInput();
+    void selectUnits(UnitSystem units);
+    void calculate();
+    void clear();
+    bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
+    bool shown(CheckField field) const;
+    // The tab stops in order: the chooser, the selected option button, the inputs down the
+    // chosen column, the three buttons.
+    std::vector<ChecksFocus> tabOrder() const;
+    ChecksFieldState &state(CheckField field) { return fields_.at(fieldSlot(field)); }
+
+    WindowHost &host_;
+    NumberFormat format_;
+    int checkIndex_ = 0;
+    UnitSystem units_;
+    std::array<ChecksFieldState, kChecksFieldCount> fields_;
+    ChecksFocus focus_ = ChecksControl::chooser;
+    bool open_ = true;
+};
+
+} // namespace liftcalc
