@@ -49,13 +49,10 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
                       const NumberFormat &format) {
     CheckInputs values{};
     for (std::size_t i = 0; i < check.inputs.size(); ++i) {
-        const int input = static_cast<int>(i);
-        const auto value = i < inputs.size() ? strictValue(inputs[i], format) : std::nullopt;
-        if (!value)
-            return CheckRefusal{input, Reason::notANumber};
-        if (const auto reason = broken(check.inputs[i].rule, *value))
-            return CheckRefusal{input, *reason};
-        values[i] = *value;
+        const std::string_view text = i < inputs.size() ? std::string_view(inputs[i]) : "";
+        if (const auto reason = brokenRule(check.inputs[i], text, format))
+            return CheckRefusal{static_cast<int>(i), *reason};
+        values[i] = *strictValue(text, format);
     }
     const auto computed = check.compute(values, units);
     if (const auto *refusal = std::get_if<CheckRefusal>(&computed))
@@ -80,6 +77,12 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
             return tooLarge;
     }
     return writes.take();
+}
+
+std::optional<Reason> brokenRule(const CheckRow &input, std::string_view text,
+                                 const NumberFormat &format) {
+    const auto value = strictValue(text, format);
+    return value ? broken(input.rule, *value) : Reason::notANumber;
 }
 
 std::string refusalText(const Check &check, const CheckRefusal &refusal) {
