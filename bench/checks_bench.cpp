@@ -19,7 +19,7 @@ public:
 // Figures every input takes in either unit system: above 0, a whole number of plungers, a share
 // below 100, a loaded-car pressure above the empty-car one.
 std::string figureFor(const CheckRow &row, int index) {
-    if (row.rule == Rule::wholeNumberAtLeastOne)
+    if (row.rule == Rule::exactWholeNumber)
         return "2";
     return std::to_string(40 + 15 * index) + ".5";
 }

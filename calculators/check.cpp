@@ -50,8 +50,8 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
     CheckInputs values{};
     for (std::size_t i = 0; i < check.inputs.size(); ++i) {
         const std::string_view text = i < inputs.size() ? std::string_view(inputs[i]) : "";
-        if (const auto reason = brokenRule(check.inputs[i], text, format))
-            return CheckRefusal{static_cast<int>(i), *reason};
+        if (const auto fault = brokenRule(check.inputs[i], text, format))
+            return CheckRefusal{static_cast<int>(i), *fault};
         values[i] = *strictValue(text, format);
     }
     const auto computed = check.compute(values, units);
@@ -79,10 +79,9 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
     return writes.take();
 }
 
-std::optional<Reason> brokenRule(const CheckRow &input, std::string_view text,
-                                 const NumberFormat &format) {
-    const auto value = strictValue(text, format);
-    return value ? broken(input.rule, *value) : Reason::notANumber;
+std::optional<Fault> brokenRule(const CheckRow &input, std::string_view text,
+                                const NumberFormat &format) {
+    return faultOf(input.rule, text, format);
 }
 
 std::string refusalText(const Check &check, const CheckRefusal &refusal) {

@@ -110,8 +110,8 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
 
 // Why the typed text of an input is refused on its own: no number in the regional format, or a
 // number against the input's rule. Nothing when it passes.
-std::optional<Reason> brokenRule(const CheckRow &input, std::string_view text,
-                                 const NumberFormat &format);
+std::optional<Fault> brokenRule(const CheckRow &input, std::string_view text,
+                                const NumberFormat &format);
 
 // The refusal's sentence: "Time must be more than 0".
 std::string refusalText(const Check &check, const CheckRefusal &refusal);

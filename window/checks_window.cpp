@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/checks_window.h"
 
+#include "calculators/utf8_text.h"
+
 #include <algorithm>
 #include <limits>
 

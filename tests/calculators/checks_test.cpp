@@ -2,7 +2,7 @@
 // The field checks: worked cases in both unit systems, whose figures were worked out from the
 // formulas and factors apart from this code, and the refusals.
 #include "calculators/checks.h"
-#include "number_formats.h"
+#include "tests/support/number_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,9 @@ std::ostream &operator<<(std::ostream &out, const WorkedCase &c) {
     return out << c.name;
 }
 
-class WorkedCases : public ::testing::TestWithParam<WorkedCase> {};
+class CheckWorkedCases : public ::testing::TestWithParam<WorkedCase> {};
 
-TEST_P(WorkedCases, GiveTheFiguresWorkedOutByHand) {
+TEST_P(CheckWorkedCases, GiveTheFiguresWorkedOutByHand) {
     const auto &c = GetParam();
     EXPECT_EQ(writtenTexts(*c.check, c.units, c.inputs), c.written);
 }
@@ -52,7 +52,7 @@ constexpr UnitSystem met = UnitSystem::metric;
 using namespace checks;
 
 INSTANTIATE_TEST_SUITE_P(
-    Checks, WorkedCases,
+    Checks, CheckWorkedCases,
     ::testing::Values(
         WorkedCase{"OilImperial",
                    &oilForTravel,
@@ -196,16 +196,16 @@ std::ostream &operator<<(std::ostream &out, const RefusalCase &c) {
     return out << c.name;
 }
 
-class Refusals : public ::testing::TestWithParam<RefusalCase> {};
+class CheckRefusals : public ::testing::TestWithParam<RefusalCase> {};
 
 // A refusal names the first input, in row order, that breaks its rule, and writes nothing.
-TEST_P(Refusals, NameTheInputAndTheRule) {
+TEST_P(CheckRefusals, NameTheInputAndTheRule) {
     const auto &c = GetParam();
     EXPECT_EQ(writtenTexts(*c.check, imp, c.inputs), Texts{"refused: " + c.says});
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Checks, Refusals,
+    Checks, CheckRefusals,
     ::testing::Values(
         RefusalCase{"Empty", &oilForTravel, {"", "1", "25"}, "Plunger diameter is not a number"},
         RefusalCase{"Letters", &oilForTravel, {"4", "1", "25 ft"}, "Travel is not a number"},

@@ -109,7 +109,7 @@ TEST_F(ChecksWindowTest, RefusalNamesTheInputAndTakesTheFocusThere) {
     window.click(ChecksControl::optMetric);
     window.typeInto(met(0), "1e400");
     window.pressEnter();
-    EXPECT_EQ(host.shown.back().prompt, "Plunger diameter is not a number");
+    EXPECT_EQ(host.shown.back().prompt, "Plunger diameter is too large to compute");
     EXPECT_EQ(window.focus(), ChecksFocus{met(0)});
 }
 
@@ -236,7 +236,7 @@ TEST_F(ChecksWindowTest, HostileInput) {
     EXPECT_EQ(text(imp(1)), "\uFFFD\uFFFD 12");
     window.pressEnter();
     ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].prompt, "Full-load pressure is not a number");
+    EXPECT_EQ(host.shown[0].prompt, "Full-load pressure is too large to compute");
     window.chooseCheck(-1);
     window.chooseCheck(1000);
     EXPECT_EQ(window.checkIndex(), 6);
