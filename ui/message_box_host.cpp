@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/message_box_host.h"
 
+#include "ui/checks_view.h"
+
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -56,6 +58,11 @@ void MessageBoxHost::showMessage(const MessageBox &box) {
 
 void MessageBoxHost::windowUnloaded() {
     QCoreApplication::quit();
+}
+
+void MessageBoxHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
+    if (window_)
+        openChecks(window_, format, units);
 }
 
 } // namespace liftcalc

@@ -17,6 +17,7 @@ public:
 
     void showMessage(const MessageBox &box) override;
     void windowUnloaded() override;
+    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
 
 private:
     QPointer<QWidget> window_;

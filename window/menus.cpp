@@ -16,6 +16,8 @@ std::array<MenuDesign, kMenuItemCount> menuTable() {
         put({menuItemOf(*calculator), entry.name, mnuCalculators, entry.caption, entry.shortcut,
              true, calculator == calculators::kOpening, calculator});
     }
+    put({mnuFieldChecks, "mnuFieldChecks", mnuCalculators, "Field Chec&ks...", "Ctrl+K", false,
+         false});
     put({mnuUnits, "mnuUnits", std::nullopt, "&Units", "", false, false});
     put({mnuImperial, "mnuImperial", mnuUnits, "&Imperial", "Ctrl+I", true, true});
     put({mnuMetric, "mnuMetric", mnuUnits, "&Metric", "Ctrl+M", true, false});

@@ -14,8 +14,10 @@ namespace liftcalc {
 
 enum class MenuItem : int {
     mnuCalculators,
-    // The calculators' items follow, one for each calculator in menu order (menuItemOf).
-    mnuUnits = 1 + static_cast<int>(calculators::kCount),
+    // The calculators' items follow, one for each calculator in menu order (menuItemOf), then
+    // the item that opens the field checks window.
+    mnuFieldChecks = 1 + static_cast<int>(calculators::kCount),
+    mnuUnits,
     mnuImperial,
     mnuMetric,
     mnuHelp,

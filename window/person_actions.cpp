@@ -160,6 +160,8 @@ void Window::chooseMenu(MenuItem item) {
         mnuMetric_Click();
     else if (item == MenuItem::mnuConversions)
         mnuConversions_Click();
+    else if (item == MenuItem::mnuFieldChecks)
+        host_.openFieldChecks(format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
 }
 
 void Window::closeFromTitleBar() {

@@ -41,6 +41,9 @@ public:
     virtual void showMessage(const MessageBox &box) = 0;
     // The window has been unloaded; the program ends.
     virtual void windowUnloaded() {}
+    // Opens the field checks window, in the unit system given, or brings it forward when it is
+    // open. It is a window of its own: the calculator window does not change.
+    virtual void openFieldChecks(const NumberFormat &, UnitSystem) {}
 };
 
 struct Field {

@@ -2,6 +2,8 @@
 // The field checks window: set-up, the change rule, Calculate and its refusals, the unit switch,
 // the keyboard, and input of any kind.
 #include "window/checks_window.h"
+#include "tests/support/test_window.h"
+#include "window/actions.h"
 #include "window/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -240,6 +242,24 @@ TEST_F(ChecksWindowTest, HostileInput) {
     window.chooseCheck(-1);
     window.chooseCheck(1000);
     EXPECT_EQ(window.checkIndex(), 6);
+}
+
+// The calculator window's Field Checks item (or Ctrl+K) asks for the checks window in the unit
+// system shown, and changes nothing in the calculator window itself.
+TEST(FieldChecksItem, OpensTheChecksWindowAndChangesNothingElse) {
+    testing::TestWindow t;
+    t.typeWorkedExample();
+    perform(t.window, ChooseMenu{MenuItem::mnuMetric});
+    const FieldTexts texts = t.window.texts();
+    const auto focus = t.window.focus();
+    t.changes.clear();
+    perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
+    perform(t.window, *keyAction("Ctrl+K"));
+    EXPECT_EQ(t.host.checksOpened, (std::vector{UnitSystem::metric, UnitSystem::metric}));
+    EXPECT_TRUE(t.changes.empty());
+    EXPECT_EQ(t.window.texts(), texts);
+    EXPECT_EQ(t.window.focus(), focus);
+    EXPECT_TRUE(t.host.shown.empty());
 }
 
 } // namespace
