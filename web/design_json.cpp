@@ -37,9 +37,8 @@ std::string designJson() {
     json.open('{').key("fields").open('[');
     for (int i = 0; i < kFieldCount; ++i) {
         // What a screen reader announces for a field: its row and its unit.
-        const std::string name = accessibleName(i);
         json.open('{');
-        rect(json, "place", kFields[i].place).member("name", name).close('}');
+        rect(json, "place", kFields[i].place).member("name", accessibleName(i)).close('}');
     }
     json.close(']').key("labels").open('[');
     // A row's caption or a unit label names its field, which places it in the narrow layout.

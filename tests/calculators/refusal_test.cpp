@@ -3,9 +3,11 @@
 // before it was refused.
 #include "calculators/calculators.h"
 #include "tests/support/number_formats.h"
+#include "tests/support/worked_example.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -108,14 +110,22 @@ TEST(RefusedCalculation, KeepsTheWritesMadeBeforeAndNoneAfter) {
     EXPECT_FALSE(result.total.has_value());
 }
 
-// A calculation that is not refused reports no refusal and all its writes.
+// The worked example is not refused and writes every answer.
 TEST(RefusedCalculation, NoneForAGoodCalculation) {
-    const CalculationResult result = calculators::staticPressure.calculate(
-        UnitSystem::imperial, typed({{diameterIn, "10"}, {plungers, "1"}, {loadLb, "20000"}}),
-        kEnglish);
+    FieldTexts texts;
+    for (const auto &[field, text] : kWorkedInputs)
+        texts[field] = text;
+    const CalculationResult result =
+        calculators::staticPressure.calculate(UnitSystem::imperial, texts, kEnglish);
     EXPECT_FALSE(result.refusal.has_value());
-    ASSERT_EQ(result.effects.size(), 5u);
-    EXPECT_EQ(std::get<FieldWrite>(result.effects[3]).text, "254.648");
+    for (const auto &[field, answer] : kWorkedAnswers)
+        EXPECT_NE(std::find_if(result.effects.begin(), result.effects.end(),
+                               [field = field, answer = answer](const Effect &e) {
+                                   const auto *write = std::get_if<FieldWrite>(&e);
+                                   return write && write->field == field && write->text == answer;
+                               }),
+                  result.effects.end())
+            << field;
 }
 
 struct FaultCase {

@@ -20,6 +20,7 @@
 namespace liftcalc::testing {
 namespace {
 
+// What one run of the replay driver gave.
 struct ReplayRun {
     int status = -1;
     std::vector<std::string> lines; // standard output
@@ -41,7 +42,7 @@ std::string readAll(const std::filesystem::path &path) {
 
 // Runs the command through the shell with `arguments` (already quoted) and optional input.
 ReplayRun run(const std::string &arguments, const std::string *input = nullptr,
-            const std::string &environment = "LC_ALL=C") {
+              const std::string &environment = "LC_ALL=C") {
     const auto in = scratch("stdin"), err = scratch("stderr");
     if (input)
         std::ofstream(in, std::ios::binary) << *input;
@@ -165,7 +166,8 @@ TEST(ReplayCommand, LocaleOption) {
     EXPECT_EQ(text((*g)["numberFormat"]["group"]), ".");
     EXPECT_EQ(text((*g)["fields"][7]["text"]), "9.071,800");
 
-    const ReplayRun plain = run("", &script, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE");
+    const ReplayRun plain =
+        run("", &script, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE");
     ASSERT_EQ(plain.lines.size(), 1u);
     const auto e = parseJson(plain.lines[0]);
     ASSERT_TRUE(e.has_value());

@@ -126,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                                }},
                       DumpCase{"TwoPlungersDisplacement", &kEnglish,
                                [](TestWindow &t) {
-                                   t.window.chooseMenu(menuItemOf(calculators::plungerDisplacement));
+                                   t.window.chooseMenu(
+                                       menuItemOf(calculators::plungerDisplacement));
                                    t.type(0, "10");
                                    t.type(1, "2");
                                    t.type(11, "100 \"fpm\"\t\\");

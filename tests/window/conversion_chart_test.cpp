@@ -49,9 +49,9 @@ TEST(ConversionChart, ShowsThePublishedLinesAndChangesNothing) {
     for (const char *line : kPublishedChart)
         published += std::string("\r\n") + line;
 
-    for (MenuItem calculator : {menuItemOf(calculators::staticPressure),
-                                menuItemOf(calculators::plungerDisplacement),
-                                menuItemOf(calculators::upSpeed)}) {
+    for (MenuItem calculator :
+         {menuItemOf(calculators::staticPressure), menuItemOf(calculators::plungerDisplacement),
+          menuItemOf(calculators::upSpeed)}) {
         for (MenuItem units : {MenuItem::mnuImperial, MenuItem::mnuMetric}) {
             SCOPED_TRACE(std::string(menuDesign(calculator).name) + ", " +
                          std::string(menuDesign(units).name));
