@@ -4,6 +4,7 @@
 #include "calculators/utf8_text.h"
 #include "replay/state_json.h"
 #include "window/actions.h"
+#include "window/checks_actions.h"
 #include "json/json_writer.h"
 
 #include <istream>
@@ -50,7 +51,40 @@ std::optional<MenuItem> menuItemNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<int> rowNumber(std::string_view text, const ChecksWindow &checks) {
+    if (text.empty() || text.size() > 1 || text[0] < '0' || text[0] > '9')
+        return std::nullopt;
+    const int row = text[0] - '0';
+    return row < checks.check().rowCount() ? std::optional(row) : std::nullopt;
+}
+
+std::optional<int> checkNamed(std::string_view name) {
+    for (std::size_t i = 0; i < checks::kAll.size(); ++i)
+        if (checks::kAll[i]->command == name)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+// The word after the action and what follows it.
+std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
+    const auto space = text.find(' ');
+    if (space == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, space), text.substr(space + 1)};
+}
+
 } // namespace
+
+void ReplayHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
+    if (!checks())
+        checks_ = std::make_unique<ChecksWindow>(*this, format, units);
+}
+
+void ReplayHost::windowUnloaded() {
+    RecordingHost::windowUnloaded();
+    if (checks_)
+        checks_->close();
+}
 
 Replay::Replay(const NumberFormat &format) : window_(host_, format) {
     window_.start();
@@ -90,10 +124,12 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
     if (action == "dump") {
         if (!trimmed(arguments).empty())
             return "dump takes no argument";
-        out << stateJson(window_, host_.shown) << '\n';
+        out << stateJson(window_, host_.shown, host_.checks()) << '\n';
         host_.shown.clear();
         return {};
     }
+    if (action == "checks")
+        return actOnChecks(arguments);
     if (action != "focus" && action != "type" && action != "click" && action != "key" &&
         action != "menu" && action != "close")
         return "unknown action '" + std::string(action) + "'";
@@ -142,6 +178,52 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
         step = CloseWindow{};
     }
     perform(window_, *step);
+    return {};
+}
+
+// A line for the field checks window: its action, then what the action takes.
+std::string Replay::actOnChecks(std::string_view arguments) {
+    ChecksWindow *checks = host_.checks();
+    if (!checks)
+        return "the field checks window is not open";
+    const auto [action, rest] = firstWord(arguments);
+    std::optional<ChecksAction> step;
+    if (action == "type") {
+        // TEXT is everything after "checks type ROW ", blanks included.
+        const auto [number, text] = firstWord(rest);
+        const auto row = rowNumber(number, *checks);
+        if (!row)
+            return "no row " + std::string(number) + " in this check";
+        step = TypeIntoCheck{checks->typedField(*row), std::string(text)};
+    } else if (action == "focus") {
+        const auto [number, column] = firstWord(trimmed(rest));
+        const auto row = rowNumber(number, *checks);
+        if (!row)
+            return "no row " + std::string(number) + " in this check";
+        if (column != "imperial" && column != "metric")
+            return "no column '" + std::string(column) + "': imperial or metric";
+        step = ClickCheckField{{*row, column == "metric"}};
+    } else if (action == "choose") {
+        const auto index = checkNamed(trimmed(rest));
+        if (!index)
+            return "no check '" + std::string(trimmed(rest)) + "'";
+        step = ChooseCheck{*index};
+    } else if (action == "click") {
+        const auto control = checksControlNamed(trimmed(rest));
+        if (!control)
+            return "no control '" + std::string(trimmed(rest)) + "' in the field checks window";
+        step = ClickChecksControl{*control};
+    } else if (action == "key") {
+        step = checksKeyAction(trimmed(rest));
+        if (!step)
+            return "no key '" + std::string(trimmed(rest)) + "' in the field checks window";
+    } else if (action == "close" && trimmed(rest).empty()) {
+        step = CloseChecks{};
+    } else {
+        return "unknown field checks action '" + std::string(arguments) + "'";
+    }
+    if (!perform(*checks, *step))
+        return "the field checks window cannot take '" + std::string(arguments) + "'";
     return {};
 }
 

@@ -8,16 +8,30 @@
 // writes {"error": "line N: WHY"} and the replay goes on.
 #pragma once
 
+#include "window/checks_window.h"
 #include "window/recording_host.h"
 #include "window/window.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace liftcalc {
+
+// Keeps the message boxes of both windows, and the field checks window once it is opened: a new
+// one each time it is opened after being closed. It closes with the calculator window.
+class ReplayHost : public RecordingHost {
+public:
+    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
+    void windowUnloaded() override;
+    ChecksWindow *checks() const { return checks_ && checks_->isOpen() ? checks_.get() : nullptr; }
+
+private:
+    std::unique_ptr<ChecksWindow> checks_;
+};
 
 class Replay {
 public:
@@ -30,14 +44,17 @@ public:
     bool run(std::istream &in, std::ostream &out);
 
     const Window &window() const { return window_; }
+    // The field checks window while it is open.
+    const ChecksWindow *checksWindow() const { return host_.checks(); }
     // The message boxes shown since the last dump, taken out so that no dump reports them.
     std::vector<MessageBox> takeMessages() { return std::exchange(host_.shown, {}); }
 
 private:
     // The reason the action could not be carried out, or nothing.
     std::string act(std::string_view action, std::string_view arguments, std::ostream &out);
+    std::string actOnChecks(std::string_view arguments);
 
-    RecordingHost host_;
+    ReplayHost host_;
     Window window_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "replay/state_json.h"
 
+#include "window/checks_actions.h"
 #include "window/menus.h"
 #include "json/json_writer.h"
 
@@ -35,9 +36,58 @@ void writeField(json::Writer &json, const Field &f) {
         .close('}');
 }
 
+// A field of the checks window; a row without unit systems has no metric field (null).
+void writeCheckField(json::Writer &json, const ChecksWindow &c, CheckField field,
+                     std::string_view unit) {
+    if (field.metric && !c.check().row(field.row).units->bothSystems()) {
+        json.null();
+        return;
+    }
+    const ChecksFieldState &f = c.field(field);
+    json.open('{')
+        .member("unit", unit)
+        .member("text", f.text)
+        .member("locked", f.locked)
+        .member("selStart", f.selStart)
+        .member("selLength", f.selLength)
+        .close('}');
+}
+
 } // namespace
 
-std::string stateJson(const Window &w, const std::vector<MessageBox> &messages) {
+std::string checksFocusText(const ChecksWindow &c) {
+    const ChecksFocus focus = c.focus();
+    if (const auto *field = std::get_if<CheckField>(&focus))
+        return "row " + std::to_string(field->row) + (field->metric ? " metric" : " imperial");
+    return std::string(checksControlName(std::get<ChecksControl>(focus)));
+}
+
+namespace {
+
+void writeChecks(json::Writer &json, const ChecksWindow &c) {
+    json.key("checks")
+        .open('{')
+        .member("check", c.check().command)
+        .member("title", c.check().title)
+        .member("imperialMode", c.imperial())
+        .member("focus", checksFocusText(c))
+        .key("rows")
+        .open('[');
+    for (int row = 0; row < c.check().rowCount(); ++row) {
+        const CheckRow &r = c.check().row(row);
+        json.open('{').member("name", r.name).key("imperial");
+        writeCheckField(json, c, {row, false}, r.units->imperial);
+        json.key("metric");
+        writeCheckField(json, c, {row, true}, r.units->metric);
+        json.close('}');
+    }
+    json.close(']').close('}');
+}
+
+} // namespace
+
+std::string stateJson(const Window &w, const std::vector<MessageBox> &messages,
+                      const ChecksWindow *checks) {
     std::string out;
     json::Writer json(out);
     json.open('{')
@@ -79,8 +129,10 @@ std::string stateJson(const Window &w, const std::vector<MessageBox> &messages) 
         .member("decimal", f.decimal)
         .member("group", f.group)
         .member("minus", f.minus)
-        .close('}')
         .close('}');
+    if (checks && checks->isOpen())
+        writeChecks(json, *checks);
+    json.close('}');
     return out;
 }
 

@@ -2,6 +2,7 @@
 // The window's state as one line of JSON, the replay driver's `dump`.
 #pragma once
 
+#include "window/checks_window.h"
 #include "window/window.h"
 
 #include <string>
@@ -9,6 +10,11 @@
 
 namespace liftcalc {
 
-std::string stateJson(const Window &window, const std::vector<MessageBox> &messages);
+// Where the field checks window's focus is, as the dump names it: "row 2 metric", "cmdCalculate".
+std::string checksFocusText(const ChecksWindow &checks);
+
+// With the field checks window open, its state follows under "checks"; without it, nothing.
+std::string stateJson(const Window &window, const std::vector<MessageBox> &messages,
+                      const ChecksWindow *checks = nullptr);
 
 } // namespace liftcalc

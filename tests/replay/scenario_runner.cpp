@@ -3,6 +3,7 @@
 
 #include "platform/locale_format.h"
 #include "replay/replay.h"
+#include "replay/state_json.h"
 #include "tests/support/scenario.h"
 
 #include <gtest/gtest.h>
@@ -240,8 +241,49 @@ private:
                 f.group != (*texts)[1] || f.minus != (*texts)[2])
                 fail() << "number format is \"" << f.decimal << "\" \"" << f.group << "\" \""
                        << f.minus << "\"";
+        } else if (kind == "checks") {
+            expectChecks(what, w);
         } else {
             fail() << "unknown expectation: " << kind;
+        }
+    }
+
+    // The field checks window: "checks closed", "checks check NAME", "checks focus WHAT" (as
+    // the dump names it), "checks text ROW imperial|metric TEXT", "checks locked ROW COLUMN".
+    void expectChecks(std::string_view what, const std::vector<std::string> &w) {
+        const ChecksWindow *checks = replay_->checksWindow();
+        if (w.size() == 2 && w[1] == "closed") {
+            if (checks)
+                fail() << "the field checks window is open";
+            return;
+        }
+        if (!checks) {
+            fail() << "the field checks window is not open";
+            return;
+        }
+        if (w.size() == 3 && w[1] == "check") {
+            if (checks->check().command != w[2])
+                fail() << "the check is " << checks->check().command << ", expected " << w[2];
+        } else if (w.size() >= 3 && w[1] == "focus") {
+            const std::string expected(what.substr(what.find("focus") + 6));
+            const std::string actual = checksFocusText(*checks);
+            if (actual != expected)
+                fail() << "checks focus is on " << actual << ", expected " << expected;
+        } else if (w.size() >= 4 && (w[1] == "text" || w[1] == "locked")) {
+            const CheckField field{std::stoi(w[2]), w[3] == "metric"};
+            const ChecksFieldState &f = checks->field(field);
+            if (w[1] == "locked") {
+                if (!f.locked)
+                    fail() << "checks row " << w[2] << " " << w[3] << " is open";
+                return;
+            }
+            std::size_t at = what.find(w[3], what.find(w[2], 12)) + w[3].size();
+            const std::string expected = at < what.size() ? literal(what.substr(at + 1)) : "";
+            if (f.text != expected)
+                fail() << "checks row " << w[2] << " " << w[3] << " holds \"" << f.text
+                       << "\", expected \"" << expected << "\"";
+        } else {
+            fail() << "unknown field checks expectation: " << what;
         }
     }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The field checks window: set-up, the change rule, Calculate and its refusals, the unit switch,
 // the keyboard, and input of any kind.
-#include "window/checks_window.h"
 #include "tests/support/test_window.h"
 #include "window/actions.h"
+#include "window/checks_window.h"
 #include "window/recording_host.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// What a person does to the field checks window, as values, and the keys it takes by name: every
+// front end and test that drives the checks window describes a step as one ChecksAction.
+#pragma once
+
+#include "window/checks_window.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace liftcalc {
+
+// Picks a check from the chooser's list.
+struct ChooseCheck {
+    int index;
+};
+struct ClickCheckField {
+    CheckField field;
+};
+// Clicks into a field and replaces its whole text; the caret ends after it.
+struct TypeIntoCheck {
+    CheckField field;
+    std::string text;
+};
+struct ClickChecksControl {
+    ChecksControl control;
+};
+struct PressChecksKey {
+    enum Key { Tab, ShiftTab, Enter, Esc, Up, Down, Left, Right } key;
+};
+// Closes the window from its title bar.
+struct CloseChecks {};
+
+using ChecksAction = std::variant<ChooseCheck, ClickCheckField, TypeIntoCheck, ClickChecksControl,
+                                  PressChecksKey, CloseChecks>;
+
+// Does the action as a person would. False when the window could not take it (a closed window,
+// a hidden field, a locked one typed into); the window then stays as it was.
+bool perform(ChecksWindow &window, const ChecksAction &action);
+
+// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow, or a
+// control's access key ("Alt+C" Calculate, "Alt+L" Clear, "Alt+O" Close, "Alt+I" and "Alt+M"
+// the unit systems, "Alt+K" the chooser). Nothing for any other key, which a front end leaves
+// to the widget that has the focus.
+std::optional<ChecksAction> checksKeyAction(std::string_view key);
+
+// The published names of the controls, as the replay driver and the page name them.
+std::string_view checksControlName(ChecksControl control);
+std::optional<ChecksControl> checksControlNamed(std::string_view name);
+
+} // namespace liftcalc
