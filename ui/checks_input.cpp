@@ -2,6 +2,7 @@
 // Reporting what a person does in the checks window to the model.
 #include "ui/checks_view.h"
 #include "ui/widget_binding.h"
+#include "window/checks_actions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -131,19 +132,22 @@ bool ChecksView::fieldEvent(CheckField f, QEvent *event) {
 }
 
 bool ChecksView::keyEvent(QObject *watched, QEvent *event) {
-    const auto key = modelKey(event);
+    if (event->type() != QEvent::KeyPress)
+        return false;
     // On the chooser and the buttons the arrows are the model's: the chooser shows the check
     // before or after, the selected unit button chooses the other. In a field they move the
     // caret, and the selection reaches the model as it changes.
-    if (!key || (isArrow(*key) && !controlOf(watched)))
+    const auto action =
+        checksKeyAction(keyName(*static_cast<QKeyEvent *>(event), controlOf(watched).has_value()));
+    if (!action)
         return false;
-    pressKey(model_, *key, [this](bool forwards) { model_.pressArrow(forwards); });
+    perform(model_, *action);
     return true;
 }
 
 bool ChecksView::focusNextPrevChild(bool next) {
     // The model owns the tab order, including which fields are skipped.
-    model_.pressTab(!next);
+    perform(model_, PressChecksKey{next ? PressChecksKey::Tab : PressChecksKey::ShiftTab});
     return true;
 }
 

@@ -3,6 +3,7 @@
 // with their units for every row a check can have, and the command buttons below; sized for
 // the screen it opens on.
 #include "ui/checks_view.h"
+#include "window/checks_actions.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -15,27 +16,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <iterator>
 #include <limits>
+#include <span>
 
 namespace liftcalc {
 
 namespace {
 
-struct ChecksButtonDesign {
-    ChecksControl id;
-    const char *name;
-    const char *caption; // with its access key, which no other control of the window has
-    const char *toolTip;
-};
-
-constexpr std::array<ChecksButtonDesign, 5> kChecksButtons{{
-    {ChecksControl::optImperial, "optImperial", "&Imperial", ""},
-    {ChecksControl::optMetric, "optMetric", "&Metric", ""},
-    {ChecksControl::cmdCalculate, "cmdCalculate", "&Calculate", "Calculate the answers"},
-    {ChecksControl::cmdClear, "cmdClear", "C&lear", "Clear all fields"},
-    {ChecksControl::cmdClose, "cmdClose", "Cl&ose", "Close the field checks"},
-}};
-constexpr auto kChooserCaption = "Chec&k:";
+// The unit buttons and the command buttons; the chooser has a label of its own.
+constexpr std::span<const ChecksControlDesign> kChecksButtons{std::begin(kChecksControls) + 1,
+                                                              std::end(kChecksControls)};
 
 // The columns of the rows: the caption, then each system's field and unit, with a gap between.
 constexpr int kCaptionColumn = 0;
@@ -88,7 +79,8 @@ QLayout *ChecksView::createTop() {
         chooser->addItem(text(check->title));
     widgets_.chooser = chooser;
     widgets_.controls[static_cast<int>(ChecksControl::chooser)] = chooser;
-    widgets_.chooserLabel = new QLabel(QString::fromLatin1(kChooserCaption), this);
+    widgets_.chooserLabel =
+        new QLabel(QString::fromUtf8(checksControlDesign(ChecksControl::chooser).caption), this);
     widgets_.chooserLabel->setObjectName(QStringLiteral("chooserLabel"));
     // Screen readers take the chooser's name from the check it shows, and its label from here.
     widgets_.chooserLabel->setBuddy(chooser);
@@ -97,9 +89,9 @@ QLayout *ChecksView::createTop() {
     units->setObjectName(QStringLiteral("units"));
     units->setAccessibleName(QStringLiteral("Units"));
     auto *options = new QHBoxLayout(units);
-    for (const ChecksButtonDesign &design : kChecksButtons) {
+    for (const ChecksControlDesign &design : kChecksButtons) {
         QAbstractButton *button = nullptr;
-        if (isOption(design.id)) {
+        if (isOption(design.control)) {
             // Auto-exclusive, so that screen readers call them radio buttons; the model still
             // decides which is chosen, and the mirror follows it.
             button = new QRadioButton(units);
@@ -107,13 +99,13 @@ QLayout *ChecksView::createTop() {
         } else {
             auto *push = new QPushButton(this);
             push->setAutoDefault(false);
-            push->setDefault(design.id == ChecksControl::cmdCalculate);
+            push->setDefault(design.control == ChecksControl::cmdCalculate);
             button = push;
         }
-        button->setObjectName(QLatin1String(design.name));
-        button->setText(QString::fromLatin1(design.caption));
-        button->setToolTip(QString::fromLatin1(design.toolTip));
-        widgets_.controls[static_cast<int>(design.id)] = button;
+        button->setObjectName(QString::fromUtf8(design.name));
+        button->setText(QString::fromUtf8(design.caption));
+        button->setToolTip(QString::fromUtf8(design.toolTip));
+        widgets_.controls[static_cast<int>(design.control)] = button;
     }
     // A click or key is reported to the model, which then moves the focus itself.
     for (QWidget *control : widgets_.controls) {

@@ -3,8 +3,8 @@
 // typed person actions, whose keys the model names; edits and selections as the line edit
 // reports them.
 #include "ui/calculator_form.h"
-#include "window/actions.h"
 #include "ui/widget_binding.h"
+#include "window/actions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,38 +15,6 @@
 
 namespace liftcalc {
 namespace {
-
-// The key as the window names it ("Tab", "Shift+Tab", "Enter", "Esc", "Left"), or nothing for
-// a key that is not the window's here. A menu's shortcut and a button's access key come as Qt's
-// shortcuts instead; in a field the arrows move the caret, as in any line edit, and the
-// selection they make reaches the model as it changes.
-std::string_view keyName(const QKeyEvent &key, bool onButton) {
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    const bool plain = modifiers == Qt::NoModifier;
-    switch (key.key()) {
-    case Qt::Key_Left:
-        return onButton && plain ? "Left" : "";
-    case Qt::Key_Right:
-        return onButton && plain ? "Right" : "";
-    case Qt::Key_Up:
-        return onButton && plain ? "Up" : "";
-    case Qt::Key_Down:
-        return onButton && plain ? "Down" : "";
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return "";
-        return key.key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? "Shift+Tab"
-                                                                               : "Tab";
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return plain ? "Enter" : "";
-    case Qt::Key_Escape:
-        return plain ? "Esc" : "";
-    default:
-        return "";
-    }
-}
 
 // A shortcut's keys as the window names them ("Ctrl+L", "Alt+C").
 std::string keyName(const QKeySequence &keys) {

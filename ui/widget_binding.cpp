@@ -7,33 +7,32 @@
 
 namespace liftcalc {
 
-std::optional<ModelKey> modelKey(const QEvent *event) {
-    if (event->type() != QEvent::KeyPress)
-        return std::nullopt;
-    const auto *key = static_cast<const QKeyEvent *>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+std::string_view keyName(const QKeyEvent &key, bool onControl) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     const bool plain = modifiers == Qt::NoModifier;
-    switch (key->key()) {
+    switch (key.key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        return plain ? std::optional(ModelKey::arrowBack) : std::nullopt;
+        return onControl && plain ? "Left" : "";
     case Qt::Key_Right:
+        return onControl && plain ? "Right" : "";
+    case Qt::Key_Up:
+        return onControl && plain ? "Up" : "";
     case Qt::Key_Down:
-        return plain ? std::optional(ModelKey::arrowForward) : std::nullopt;
+        return onControl && plain ? "Down" : "";
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         // Ctrl+Tab and Alt+Tab belong to the desktop; Shift+Tab goes back.
         if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return std::nullopt;
-        return key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? ModelKey::backtab
-                                                                                : ModelKey::tab;
+            return "";
+        return key.key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? "Shift+Tab"
+                                                                               : "Tab";
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return plain ? std::optional(ModelKey::enter) : std::nullopt;
+        return plain ? "Enter" : "";
     case Qt::Key_Escape:
-        return plain ? std::optional(ModelKey::escape) : std::nullopt;
+        return plain ? "Esc" : "";
     default:
-        return std::nullopt;
+        return "";
     }
 }
 

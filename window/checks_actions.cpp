@@ -11,20 +11,6 @@ namespace {
 constexpr std::array<std::string_view, 8> kKeyNames{"Tab", "Shift+Tab", "Enter", "Esc",
                                                     "Up",  "Down",      "Left",  "Right"};
 
-struct ControlDesign {
-    ChecksControl control;
-    std::string_view name;
-    char accessKey;
-};
-constexpr std::array<ControlDesign, 6> kControls{{
-    {ChecksControl::chooser, "checkChooser", 'K'},
-    {ChecksControl::optImperial, "optImperial", 'I'},
-    {ChecksControl::optMetric, "optMetric", 'M'},
-    {ChecksControl::cmdCalculate, "cmdCalculate", 'C'},
-    {ChecksControl::cmdClear, "cmdClear", 'L'},
-    {ChecksControl::cmdClose, "cmdClose", 'O'},
-}};
-
 } // namespace
 
 bool perform(ChecksWindow &window, const ChecksAction &action) {
@@ -78,18 +64,14 @@ std::optional<ChecksAction> checksKeyAction(std::string_view key) {
         if (key == kKeyNames[k])
             return PressChecksKey{static_cast<PressChecksKey::Key>(k)};
     if (key.starts_with("Alt+") && key.size() == 5)
-        for (const ControlDesign &c : kControls)
-            if (c.accessKey == key[4])
+        for (const ChecksControlDesign &c : kChecksControls)
+            if (accessKey(c.caption) == key[4])
                 return ClickChecksControl{c.control};
     return std::nullopt;
 }
 
-std::string_view checksControlName(ChecksControl control) {
-    return kControls[static_cast<int>(control)].name;
-}
-
 std::optional<ChecksControl> checksControlNamed(std::string_view name) {
-    for (const ControlDesign &c : kControls)
+    for (const ChecksControlDesign &c : kChecksControls)
         if (c.name == name)
             return c.control;
     return std::nullopt;

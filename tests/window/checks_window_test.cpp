@@ -3,6 +3,7 @@
 // the keyboard, and input of any kind.
 #include "tests/support/test_window.h"
 #include "window/actions.h"
+#include "window/checks_actions.h"
 #include "window/checks_window.h"
 #include "window/recording_host.h"
 
@@ -242,6 +243,44 @@ TEST_F(ChecksWindowTest, HostileInput) {
     window.chooseCheck(-1);
     window.chooseCheck(1000);
     EXPECT_EQ(window.checkIndex(), 6);
+}
+
+// The keys the checks window takes, as the README lists them, each with what it does; any
+// other key is left to the widget that has the focus.
+TEST(ChecksKeys, EachNamedKeyHasItsAction) {
+    using K = PressChecksKey;
+    const std::vector<std::pair<std::string, std::optional<ChecksAction>>> keys{
+        {"Tab", K{K::Tab}},
+        {"Shift+Tab", K{K::ShiftTab}},
+        {"Enter", K{K::Enter}},
+        {"Esc", K{K::Esc}},
+        {"Up", K{K::Up}},
+        {"Down", K{K::Down}},
+        {"Left", K{K::Left}},
+        {"Right", K{K::Right}},
+        {"Alt+K", ClickChecksControl{ChecksControl::chooser}},
+        {"Alt+I", ClickChecksControl{ChecksControl::optImperial}},
+        {"Alt+M", ClickChecksControl{ChecksControl::optMetric}},
+        {"Alt+C", ClickChecksControl{ChecksControl::cmdCalculate}},
+        {"Alt+L", ClickChecksControl{ChecksControl::cmdClear}},
+        {"Alt+O", ClickChecksControl{ChecksControl::cmdClose}},
+        {"Alt+X", std::nullopt},
+        {"Ctrl+K", std::nullopt},
+        {"tab", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[name, action] : keys) {
+        const auto found = checksKeyAction(name);
+        ASSERT_EQ(found.has_value(), action.has_value()) << name;
+        if (!found)
+            continue;
+        if (const auto *press = std::get_if<PressChecksKey>(&*found))
+            EXPECT_EQ(press->key, std::get<PressChecksKey>(*action).key) << name;
+        else
+            EXPECT_EQ(std::get<ClickChecksControl>(*found).control,
+                      std::get<ClickChecksControl>(*action).control)
+                << name;
+    }
 }
 
 // The calculator window's Field Checks item (or Ctrl+K) asks for the checks window in the unit
