@@ -75,6 +75,11 @@ struct Check {
     // passed its rule), rounding nothing; or the input that disagrees with the others.
     std::variant<CheckAnswers, CheckRefusal> (*compute)(const CheckInputs &inputs,
                                                         UnitSystem units);
+    // The calculation in words for the help, in the rows' option names with A the total plunger
+    // area, one answer after a "; ": "oil = A x travel x 12 / 231". The metric one is empty
+    // where the calculation is the same in both unit systems.
+    std::string_view imperialFormula;
+    std::string_view metricFormula;
 
     int rowCount() const { return static_cast<int>(inputs.size() + answers.size()); }
     const CheckRow &row(int index) const {

@@ -27,5 +27,6 @@ constexpr std::array<const Check *, 9> kAll{
 constexpr CheckRow kDiameter{"Plunger diameter", "diameter", &units::inch};
 constexpr CheckRow kPlungers{"Number of plungers", "plungers", &units::count,
                              Rule::exactWholeNumber};
+constexpr CheckRow kEmptyPressure{"Empty-car pressure", "empty-pressure", &units::pressure};
 
 } // namespace liftcalc::checks

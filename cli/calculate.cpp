@@ -8,20 +8,23 @@
 #include <cctype>
 
 namespace liftcalc::cli {
-namespace {
 
-std::string lowerCase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
+std::string columnKey(std::string_view option, std::string_view unit) {
+    std::string key;
+    for (char c : std::string(option) + (unit.empty() ? "" : "_") + std::string(unit))
+        if (c == '%')
+            key += "pct";
+        else
+            key += c == '-' || c == '/'
+                       ? '_'
+                       : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
 }
 
+namespace {
+
 Column columnOf(const Quantity &quantity, int field) {
-    std::string key(quantity.option);
-    if (!unitOf(field).empty())
-        key += "_" + lowerCase(unitOf(field));
-    return {key, quantity.name, unitOf(field), field};
+    return {columnKey(quantity.option, unitOf(field)), quantity.name, unitOf(field), field};
 }
 
 bool contains(std::span<const int> fields, int field) {

@@ -40,18 +40,24 @@ Command commandOf(std::span<const std::string> args, const NumberFormat &userFor
     return command;
 }
 
+FigureRow figuresOf(const Request &request, const std::map<std::string, std::string> &inputs,
+                    const NumberFormat &format) {
+    return request.check ? calculate(*request.check, request.imperial, inputs, format)
+                         : calculate(*request.command, request.imperial, inputs, format);
+}
+
 int calculateOnce(const Command &command, std::ostream &out, std::ostream &err) {
     const Request &request = command.request;
-    const FigureRow figures =
-        calculate(*request.command, request.imperial, request.inputs, command.format);
+    const FigureRow figures = figuresOf(request, request.inputs, command.format);
     if (request.output != OutputForm::Table)
         DataWriter(out, request, command.format).single(figures);
     else if (!figures.refused())
         printFigures(out, request, figures);
     if (!figures.refused())
         return 0;
-    // The window's own message, then what to fix.
-    err << kInvalidNumberPrompt << "\n";
+    // The calculator window's own message, then what to fix.
+    if (request.command)
+        err << kInvalidNumberPrompt << "\n";
     for (const std::string &reason : figures.refusal)
         err << reason << "\n";
     return 1;
@@ -63,7 +69,7 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
     auto inputs = request.inputs;
     auto rowAt = [&](std::size_t i) {
         inputs[command.sweptInput] = (*command.sweep)[i];
-        return calculate(*request.command, request.imperial, inputs, command.format);
+        return figuresOf(request, inputs, command.format);
     };
     const std::size_t rows = command.sweep->size();
     std::size_t refused = 0;
@@ -95,8 +101,8 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
 
 } // namespace
 
-bool isCalculatorName(std::string_view word) {
-    return commandNamed(word) != nullptr;
+bool isCommandName(std::string_view word) {
+    return commandNamed(word) || checkNamed(word);
 }
 
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
@@ -105,14 +111,14 @@ int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
     try {
         command = commandOf(args, userFormat);
     } catch (const UsageError &e) {
-        const Calculator *calculator = args.empty() ? nullptr : commandNamed(args[0]);
+        const bool named = !args.empty() && isCommandName(args[0]);
         err << "liftcalc: " << e.what() << "\n"
-            << "Try 'liftcalc " << (calculator ? std::string(calculator->command) + " " : "")
-            << "--help'.\n";
+            << "Try 'liftcalc " << (named ? args[0] + " " : "") << "--help'.\n";
         return 2;
     }
     if (command.request.help) {
-        out << calculatorHelp(*command.request.command);
+        out << (command.request.check ? checkHelp(*command.request.check)
+                                      : calculatorHelp(*command.request.command));
         return 0;
     }
     return command.sweep ? calculateSweep(command, out, err) : calculateOnce(command, out, err);

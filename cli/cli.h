@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// `liftcalc CALCULATOR [options]`: the six calculators without the window, giving exactly the
-// figures the window gives.
+// `liftcalc CALCULATOR [options]` and `liftcalc CHECK [options]`: the six calculators and the
+// field checks without their windows, giving exactly the figures the windows give.
 #pragma once
 
 #include "calculators/numeric.h"
@@ -12,15 +12,16 @@
 
 namespace liftcalc::cli {
 
-// True when the word names a calculator, so that the program runs on the command line.
-bool isCalculatorName(std::string_view word);
+// True when the word names a calculator or a check, so that the program runs on the command
+// line.
+bool isCommandName(std::string_view word);
 
-// Runs one command: args start with the calculator's name. Returns the exit status: 0, 1 when
-// a calculation was refused, 2 for a usage error.
+// Runs one command: args start with the calculator's or the check's name. Returns the exit
+// status: 0, 1 when a calculation was refused, 2 for a usage error.
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
         const NumberFormat &userFormat);
 
-// The program's own help: the window, the calculators, their inputs and units.
+// The program's own help: the window, the calculators with their inputs and units, the checks.
 std::string programHelp();
 
 } // namespace liftcalc::cli

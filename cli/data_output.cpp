@@ -27,10 +27,11 @@ std::string csvHeader(const FigureRow &figures) {
     return line + "refused\r\n";
 }
 
-// Opens the document and names what was calculated; the caller goes on with its rows.
+// Opens the document and names what was calculated, a calculator or a check; the caller goes on
+// with its rows.
 json::Writer &jsonHead(json::Writer &json, const Request &request) {
     return json.open('{')
-        .member("calculator", request.command->command)
+        .member(request.check ? "check" : "calculator", request.name())
         .member("units", request.imperial ? "imperial" : "metric");
 }
 

@@ -10,8 +10,6 @@
 namespace liftcalc::cli {
 namespace {
 
-constexpr std::size_t kLineWidth = 80;
-
 std::string unitsOf(const Quantity &quantity) {
     if (quantity.isCount())
         return "a whole number";
@@ -25,25 +23,18 @@ std::vector<std::string_view> commandNames() {
     return names;
 }
 
+std::vector<std::string_view> checkNames() {
+    std::vector<std::string_view> names;
+    for (const Check *check : checks::kAll)
+        names.push_back(check->command);
+    return names;
+}
+
 std::vector<std::string_view> optionNames() {
     std::vector<std::string_view> names;
     for (const Quantity &quantity : kQuantities)
         names.push_back(quantity.option);
     return names;
-}
-
-// The words of the text on lines of at most kLineWidth characters.
-std::string wrapped(std::string_view text) {
-    std::string lines, line;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find(' ', at), text.size());
-        const std::string_view word = text.substr(at, end - at);
-        if (!line.empty() && line.size() + 1 + word.size() > kLineWidth)
-            lines += line + "\n", line.clear();
-        line += (line.empty() ? "" : " ") + std::string(word);
-        at = end + 1;
-    }
-    return lines + line + "\n";
 }
 
 // "diameter IN or MM, load LB or KG, ...; plungers is a whole number."
@@ -66,6 +57,26 @@ std::string inWords(std::size_t count) {
 
 } // namespace
 
+std::string wrapped(std::span<const std::string> words, std::size_t width, std::size_t indent) {
+    std::string lines, line;
+    for (const std::string &word : words) {
+        if (!line.empty() && line.size() + 1 + word.size() > width)
+            lines += line + "\n" + std::string(indent, ' '), line.clear();
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return lines + line + "\n";
+}
+
+std::string wrapped(std::string_view text, std::size_t width, std::size_t indent) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        words.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return wrapped(words, width, indent);
+}
+
 std::string paddedToLongest(std::string_view name, std::span<const std::string_view> names) {
     std::size_t longest = name.size();
     for (std::string_view other : names)
@@ -74,15 +85,27 @@ std::string paddedToLongest(std::string_view name, std::span<const std::string_v
 }
 
 std::string programHelp() {
-    std::string text = "Usage: liftcalc                      open the calculator window\n"
-                       "       liftcalc CALCULATOR [options]  calculate on the command line\n"
-                       "       liftcalc --help | --version\n\nCalculators:\n";
+    std::string text =
+        "Usage: liftcalc                      open the calculator window\n"
+        "       liftcalc CALCULATOR [options]  calculate on the command line\n"
+        "       liftcalc CHECK [options]       make a field check on the command line\n"
+        "       liftcalc --help | --version\n\nCalculators:\n";
     for (const Calculator *calculator : calculators::kAll)
         text += "  " + paddedToLongest(calculator->command, commandNames()) +
                 std::string(calculator->title) + " from " + listed(inputOptions(*calculator)) +
                 "\n";
-    return text + "\n" + wrapped(unitsText()) +
-           "'liftcalc CALCULATOR --help' describes one calculator.\n\n" + outputHelp();
+    text += "\n" + wrapped(unitsText()) +
+            "'liftcalc CALCULATOR --help' describes one calculator.\n\nField checks:\n";
+    const std::size_t column = 2 + paddedToLongest("", checkNames()).size();
+    for (const Check *check : checks::kAll)
+        text += "  " + paddedToLongest(check->command, checkNames()) +
+                wrapped(std::string(check->title) + " from " + listed(inputOptions(*check)),
+                        kLineWidth - column, column);
+    return text +
+           "'liftcalc CHECK --help' describes one check: its inputs, units, rules and\n"
+           "formulas. The checks take the calculators' options and give the same output\n"
+           "forms, with \"check\" for \"calculator\" in JSON.\n\n" +
+           outputHelp();
 }
 
 std::string outputHelp() {
@@ -124,12 +147,15 @@ std::string calculatorHelp(const Calculator &calculator) {
         text += "  --" + paddedToLongest(q.option, optionNames()) + std::string(q.name) + " (" +
                 unitsOf(q) + ")\n";
     }
-    text += "\nValues are in imperial units unless --metric is given. One input may be a range\n"
-            "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"
-            "it; a STEP below 0 goes down. Numbers are read in the regional format of\n"
-            "--locale NAME (such as de_DE), or else the user's own. Exit status: 0, 1 when a\n"
-            "calculation was refused, 2 for a mistake in the command.\n\n";
-    return text + outputHelp();
+    return text + "\n" + valuesHelp() + "\n" + outputHelp();
+}
+
+std::string valuesHelp() {
+    return "Values are in imperial units unless --metric is given. One input may be a range\n"
+           "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"
+           "it; a STEP below 0 goes down. Numbers are read in the regional format of\n"
+           "--locale NAME (such as de_DE), or else the user's own. Exit status: 0, 1 when a\n"
+           "calculation was refused, 2 for a mistake in the command.\n";
 }
 
 } // namespace liftcalc::cli

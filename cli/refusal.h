@@ -5,6 +5,7 @@
 #include "calculators/calculation.h"
 #include "cli/commands.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ namespace liftcalc::cli {
 // compute.
 std::vector<std::string> refusalReasons(const Calculator &calculator, const Refusal &refusal,
                                         const FieldTexts &typed, const NumberFormat &format);
+
+// What to fix in a check, one reason a refusal: the input, as typed, and the rule it breaks
+// ("--time 0 must be more than 0"); or that the inputs together give a result too large to
+// compute. Nothing for no refusals.
+std::vector<std::string> refusalReasons(const Check &check, std::span<const CheckRefusal> refusals,
+                                        std::span<const std::string> typed,
+                                        const NumberFormat &format);
 
 // The reasons on one line, for a column of a sweep.
 std::string joinedReasons(const std::vector<std::string> &reasons);

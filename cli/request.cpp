@@ -4,14 +4,6 @@
 #include <algorithm>
 
 namespace liftcalc::cli {
-namespace {
-
-bool takesInput(const Calculator &calculator, std::string_view option) {
-    return std::any_of(calculator.inputs.begin(), calculator.inputs.end(),
-                       [option](const Input &input) { return input.quantity->option == option; });
-}
-
-} // namespace
 
 std::string listed(const std::vector<std::string> &names) {
     std::string text;
@@ -24,6 +16,13 @@ std::vector<std::string> inputOptions(const Calculator &calculator) {
     std::vector<std::string> options;
     for (const Input &input : calculator.inputs)
         options.push_back("--" + std::string(input.quantity->option));
+    return options;
+}
+
+std::vector<std::string> inputOptions(const Check &check) {
+    std::vector<std::string> options;
+    for (const CheckRow &input : check.inputs)
+        options.push_back("--" + std::string(input.option));
     return options;
 }
 
@@ -42,8 +41,12 @@ std::string shownText(std::string_view text) {
 
 Request parseRequest(std::span<const std::string> args) {
     Request request;
-    if (args.empty() || !(request.command = commandNamed(args[0])))
+    if (!args.empty())
+        request.command = commandNamed(args[0]), request.check = checkNamed(args[0]);
+    if (!request.command && !request.check)
         throw UsageError("unknown calculator '" + (args.empty() ? "" : shownText(args[0])) + "'");
+    const std::vector<std::string> options =
+        request.check ? inputOptions(*request.check) : inputOptions(*request.command);
     // Each choice is made once: units, output form, locale, help and each input.
     std::map<std::string, std::string> chosen;
     auto choose = [&](const std::string &choice, const std::string &option) {
@@ -89,18 +92,19 @@ Request parseRequest(std::span<const std::string> args) {
         } else if (option == "--locale") {
             choose("locale", option);
             request.locale = takeValue();
-        } else if (option.starts_with("--") && takesInput(*request.command, option.substr(2))) {
+        } else if (std::find(options.begin(), options.end(), option) != options.end()) {
             choose(option, option);
             request.inputs[option.substr(2)] = takeValue();
         } else {
-            throw UsageError("the " + std::string(request.command->command) +
-                             " calculator has no option '" + shownText(option) + "'");
+            throw UsageError("the " + std::string(request.name()) +
+                             (request.check ? " check" : " calculator") + " has no option '" +
+                             shownText(option) + "'");
         }
     }
     if (request.help)
         return request;
     std::vector<std::string> missing;
-    for (const std::string &option : inputOptions(*request.command))
+    for (const std::string &option : options)
         if (!request.inputs.contains(option.substr(2)))
             missing.push_back(option);
     if (!missing.empty())

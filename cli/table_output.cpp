@@ -69,7 +69,7 @@ void printFigures(std::ostream &out, const Request &request, const FigureRow &fi
     for (const auto &row : table)
         for (std::size_t i = 0; i < row.size(); ++i)
             widths[i] = std::max(widths[i], width(row[i]));
-    out << request.command->title << ", from " << (request.imperial ? "imperial" : "metric")
+    out << request.title() << ", from " << (request.imperial ? "imperial" : "metric")
         << " inputs\n\n";
     for (const auto &row : table)
         out << line(row, widths) << '\n';

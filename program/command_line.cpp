@@ -65,7 +65,7 @@ int qtOptionLength(const std::vector<std::string> &arguments, std::size_t at) {
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
-    if (!arguments.empty() && cli::isCalculatorName(arguments[0]))
+    if (!arguments.empty() && cli::isCommandName(arguments[0]))
         return CommandLine::Calculate;
     std::vector<std::string_view> own;
     for (std::size_t i = 0; i < arguments.size();) {

@@ -13,7 +13,7 @@ namespace {
 constexpr CheckRow kInputs[] = {
     checks::kDiameter,
     checks::kPlungers,
-    {"Empty-car pressure", "empty-pressure", &units::pressure},
+    checks::kEmptyPressure,
     {"Rated load", "rated-load", &units::weight},
 };
 constexpr CheckRow kAnswers[] = {
@@ -33,7 +33,14 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::carWeight{"Car weight from the gauge", "car-weight", kInputs, kAnswers,
-                              &compute};
+const Check checks::carWeight{
+    "Car weight from the gauge",
+    "car-weight",
+    kInputs,
+    kAnswers,
+    &compute,
+    "car-weight = empty-pressure x A; full-load-pressure = empty-pressure + rated-load / A",
+    "car-weight = empty-pressure x A / 98.0665; "
+    "full-load-pressure = empty-pressure + rated-load x 98.0665 / A"};
 
 } // namespace liftcalc

@@ -14,7 +14,7 @@ constexpr int kLoadedPressure = 3;
 constexpr CheckRow kInputs[] = {
     checks::kDiameter,
     checks::kPlungers,
-    {"Empty-car pressure", "empty-pressure", &units::pressure},
+    checks::kEmptyPressure,
     {"Loaded-car pressure", "loaded-pressure", &units::pressure},
 };
 constexpr CheckRow kAnswers[] = {{"Load in the car", "load", &units::weight}};
@@ -32,6 +32,14 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::loadInCar{"Load in the car", "car-load", kInputs, kAnswers, &compute};
+const Check checks::loadInCar{
+    "Load in the car",
+    "car-load",
+    kInputs,
+    kAnswers,
+    &compute,
+    "load = (loaded-pressure - empty-pressure) x A, loaded-pressure at least empty-pressure",
+    "load = (loaded-pressure - empty-pressure) x A / 98.0665, "
+    "loaded-pressure at least empty-pressure"};
 
 } // namespace liftcalc

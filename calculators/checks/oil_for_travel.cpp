@@ -24,6 +24,8 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::oilForTravel{"Oil for a travel", "oil", kInputs, kAnswers, &compute};
+const Check checks::oilForTravel{
+    "Oil for a travel",       "oil", kInputs, kAnswers, &compute, "oil = A x travel x 12 / 231",
+    "oil = A x travel / 1000"};
 
 } // namespace liftcalc

@@ -30,6 +30,13 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::oilLostToDrift{"Oil lost to a drift", "drift", kInputs, kAnswers, &compute};
+const Check checks::oilLostToDrift{
+    "Oil lost to a drift",
+    "drift",
+    kInputs,
+    kAnswers,
+    &compute,
+    "oil-lost = A x drift / 231; leak-rate = oil-lost x 60 / time",
+    "oil-lost = A x drift / 1,000,000; leak-rate = oil-lost x 60 / time"};
 
 } // namespace liftcalc

@@ -20,7 +20,12 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pressureAtShare{"Pressure at a share of full load", "test-pressure", kInputs,
-                                    kAnswers, &compute};
+const Check checks::pressureAtShare{"Pressure at a share of full load",
+                                    "test-pressure",
+                                    kInputs,
+                                    kAnswers,
+                                    &compute,
+                                    "pressure = full-load-pressure x share / 100",
+                                    ""};
 
 } // namespace liftcalc

@@ -20,6 +20,12 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pressureHold{"Pressure hold", "hold", kInputs, kAnswers, &compute};
+const Check checks::pressureHold{"Pressure hold",
+                                 "hold",
+                                 kInputs,
+                                 kAnswers,
+                                 &compute,
+                                 "lost = (start-pressure - end-pressure) / start-pressure x 100",
+                                 ""};
 
 } // namespace liftcalc

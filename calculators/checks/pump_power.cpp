@@ -29,6 +29,14 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pumpPower{"Pump power", "pump", kInputs, kAnswers, &compute};
+const Check checks::pumpPower{"Pump power",
+                              "pump",
+                              kInputs,
+                              kAnswers,
+                              &compute,
+                              "hydraulic-power = pressure x flow x 231 / 396,000; "
+                              "motor-power = hydraulic-power / (efficiency / 100)",
+                              "hydraulic-power = pressure x flow / 10; "
+                              "motor-power = hydraulic-power / (efficiency / 100)"};
 
 } // namespace liftcalc

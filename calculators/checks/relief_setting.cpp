@@ -19,6 +19,12 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::reliefSetting{"Relief valve setting", "relief", kInputs, kAnswers, &compute};
+const Check checks::reliefSetting{"Relief valve setting",
+                                  "relief",
+                                  kInputs,
+                                  kAnswers,
+                                  &compute,
+                                  "share = relief-setting / full-load-pressure x 100",
+                                  ""};
 
 } // namespace liftcalc

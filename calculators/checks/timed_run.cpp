@@ -29,6 +29,13 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::timedRun{"Speed from a timed run", "timed-run", kInputs, kAnswers, &compute};
+const Check checks::timedRun{
+    "Speed from a timed run",
+    "timed-run",
+    kInputs,
+    kAnswers,
+    &compute,
+    "speed = distance x 60 / time; deviation = (speed - rated-speed) / rated-speed x 100",
+    "speed = distance / time; deviation = (speed - rated-speed) / rated-speed x 100"};
 
 } // namespace liftcalc

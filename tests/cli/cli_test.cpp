@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 #include "cli/help.h"
+#include "tests/cli/help_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -72,16 +73,11 @@ TEST(Cli, ReadsTheLookAlikesOfTheGroupingMark) {
         std::string locale, load, ends;
     };
     const std::vector<Case> cases{
-        {"de_CH", "20'000", pressure},
-        {"de_CH", "20\u02BC000", pressure},
-        {"it_CH", "20'000", pressure},
-        {"de_CH", "2'0000", refused},
-        {"fr_FR", "20\u2009000", pressure},
-        {"sv_SE", "20\u2009000", pressure},
-        {"sv_SE", "20 000", pressure},
-        {"fr_FR", "20'000", refused},
-        {"de_DE", "20'000", refused},
-        {"en_US", "20'000", refused},
+        {"de_CH", "20'000", pressure},      {"de_CH", "20\u02BC000", pressure},
+        {"it_CH", "20'000", pressure},      {"de_CH", "2'0000", refused},
+        {"fr_FR", "20\u2009000", pressure}, {"sv_SE", "20\u2009000", pressure},
+        {"sv_SE", "20 000", pressure},      {"fr_FR", "20'000", refused},
+        {"de_DE", "20'000", refused},       {"en_US", "20'000", refused},
         {"en_US", "20\u2019000", refused},
     };
     for (const auto &[locale, load, ends] : cases) {
@@ -227,22 +223,10 @@ TEST(Cli, Help) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--pressure      Static Pressure (PSI or BAR)"), std::string::npos);
 
-    std::istringstream lines(outputHelp());
-    std::string line, printed, shown;
-    std::vector<std::pair<std::vector<std::string>, std::string>> examples;
-    while (std::getline(lines, line))
-        if (line.starts_with("  $ liftcalc ")) {
-            std::istringstream words(line.substr(13));
-            examples.push_back({{std::istream_iterator<std::string>(words), {}}, ""});
-        } else if (!examples.empty() && line.starts_with("  ")) {
-            examples.back().second += line.substr(2);
-        }
+    const auto examples = helpExamples(outputHelp());
     ASSERT_EQ(examples.size(), 3u);
-    for (const auto &[args, text] : examples) {
-        std::string out = runCommand(args).out;
-        std::erase(out, '\n'), std::erase(out, '\r');
-        EXPECT_EQ(out, text);
-    }
+    for (const auto &[args, text] : examples)
+        EXPECT_EQ(flattened(runCommand(args).out), text);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ std::string lowerCase(std::string_view text) {
 // The row's command names it, and a command without its inputs names every one of them.
 TEST_P(CommandRow, IsACommandWithItsInputsAsOptions) {
     EXPECT_EQ(commandNamed(row.command), &row);
-    EXPECT_TRUE(isCalculatorName(row.command));
+    EXPECT_TRUE(isCommandName(row.command));
     std::ostringstream out, err;
     const std::vector<std::string> args{std::string(row.command)};
     EXPECT_EQ(run(args, out, err, NumberFormat::english()), 2);

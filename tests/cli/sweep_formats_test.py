@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """Sweeps on the command line against the window: each row of the table, the CSV and the JSON
 is compared with what the replay driver's window shows for the same inputs, the CSV read by
-Python's csv module and the JSON by its json module.
+Python's csv module and the JSON by its json module. The field checks' sweeps give the same
+documents in every regional format, and their CSV the same figures as their JSON.
 
 Usage: sweep_formats_test.py LIFTCALC LIFTCALC_REPLAY"""
 import csv
@@ -101,6 +102,57 @@ for name, menu, metric, locale, fixed, (swept, span) in CASES:
 for name in ["DE_de", "en_ZZ", "de_DE;x", "x" * 100000]:
     status, _, errors = run([replay, "--locale", name])
     check(f"replay --locale {name[:10]}", (status, len(errors) < 100), (2, True))
+
+# check, metric, inputs in English number settings (one a range); a refused row is kept.
+CHECK_SWEEPS = [
+    ("oil", False, {"diameter": "4", "plungers": "1", "travel": "12.5:62.5:12.5"}),
+    ("drift", True, {"diameter": "150", "plungers": "2", "drift": "0.5:2.5:0.5", "time": "10"}),
+    ("car-weight", False, {"diameter": "8", "plungers": "2", "empty-pressure": "100:200:25",
+                           "rated-load": "4500"}),
+    ("car-load", True, {"diameter": "150", "plungers": "1", "empty-pressure": "10",
+                        "loaded-pressure": "16.5:8.5:-2.5"}),
+    ("pump", False, {"pressure": "500", "flow": "100", "efficiency": "70:110:10"}),
+    ("timed-run", True, {"distance": "10", "time": "18:22:0.5", "rated-speed": "0.5"}),
+    ("relief", False, {"full-load-pressure": "400", "relief-setting": "400:600:50"}),
+    ("test-pressure", True, {"full-load-pressure": "27.5", "share": "100:200:12.5"}),
+    ("hold", False, {"start-pressure": "600", "end-pressure": "640:-40:-80"}),
+]
+# How each locale writes a point, and the grouping it reads in a figure of thousands.
+LOCALES = {"en_US": (".", ","), "de_DE": (",", "."), "fr_FR": (",", "\u202f"),
+           "de_CH": (".", "'")}
+
+
+def typed(text, locale):
+    """English number text as typed in the locale, a whole figure of four digits grouped."""
+    decimal, group = LOCALES[locale]
+    parts = [p.replace(".", decimal) for p in text.split(":")]
+    parts = [p[:-3] + group + p[-3:] if p.isdigit() and len(p) == 4 else p for p in parts]
+    return ":".join(parts)
+
+
+for name, metric, inputs in CHECK_SWEEPS:
+    documents = {}
+    for locale in LOCALES:
+        args = [liftcalc, name, "--locale", locale] + (["--metric"] if metric else [])
+        for option, text in inputs.items():
+            args += [f"--{option}", typed(text, locale)]
+        json_status, json_text, _ = run(args + ["--json"])
+        csv_status, csv_text, _ = run(args + ["--csv"])
+        document = json.loads(json_text)
+        documents[locale] = document
+        rows = list(csv.DictReader(io.StringIO(csv_text, newline="")))
+        check(f"{name} {locale} head", (document["check"], document["units"]),
+              (name, "metric" if metric else "imperial"))
+        check(f"{name} {locale} rows", len(rows), len(document["rows"]))
+        refused = any(r["refused"] for r in document["rows"])
+        check(f"{name} {locale} status", (json_status, csv_status), (int(refused),) * 2)
+        for row, record in zip(rows, document["rows"]):
+            check(f"{name} {locale} CSV", {k: float(v) if v else None for k, v in row.items()
+                                           if k != "refused"},
+                  {k: v for k, v in record.items() if k != "refused"})
+            check(f"{name} {locale} CSV refused", row["refused"], record["refused"] or "")
+    for locale, document in documents.items():
+        check(f"{name} {locale} JSON as in en_US", document, documents["en_US"])
 
 print("\n".join(failures) or "all sweeps agree with the window")
 sys.exit(1 if failures else 0)

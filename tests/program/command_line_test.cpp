@@ -41,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"HelpWithAQtOption", {"-style", "Fusion", "--help"}, Help},
         ParseCase{"ShortHelp", {"-h"}, Help}, ParseCase{"Version", {"--version"}, Version},
         ParseCase{"Calculator", {"pressure", "--diameter", "10"}, Calculate},
+        ParseCase{"Check", {"car-load", "--diameter", "10"}, Calculate},
         ParseCase{"QtOptionBeforeACalculator", {"-reverse", "pressure"}, Wrong},
         ParseCase{"UnknownOption", {"--bogus"}, Wrong},
         ParseCase{"UnknownSingleDash", {"-styles", "Fusion"}, Wrong},
