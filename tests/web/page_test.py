@@ -13,6 +13,7 @@ import sys
 import time
 from pathlib import Path
 
+from checks_page_test import check_field_checks
 from headless import Site, browser
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -331,6 +332,8 @@ def main():
     try:
         failures = play_scenarios(driver, site, str(replay), scenarios)
         failures += check_chart_on_a_phone(driver, site)
+        failures += check_field_checks(driver, PagePlayer(driver, site.url), shots)
+        failures += [f"field checks: console: {e}" for e in console_errors(driver)]
         failures += check_single_file(driver, site_dir, shots)
         failures += check_offline(driver, site)
     finally:
