@@ -59,7 +59,7 @@ std::string checksFocusText(const ChecksWindow &c) {
     const ChecksFocus focus = c.focus();
     if (const auto *field = std::get_if<CheckField>(&focus))
         return "row " + std::to_string(field->row) + (field->metric ? " metric" : " imperial");
-    return std::string(checksControlDesign(std::get<ChecksControl>(focus)).name);
+    return std::string(kChecksControls[static_cast<int>(std::get<ChecksControl>(focus))].name);
 }
 
 namespace {

@@ -80,7 +80,7 @@ QLayout *ChecksView::createTop() {
     widgets_.chooser = chooser;
     widgets_.controls[static_cast<int>(ChecksControl::chooser)] = chooser;
     widgets_.chooserLabel =
-        new QLabel(QString::fromUtf8(checksControlDesign(ChecksControl::chooser).caption), this);
+        new QLabel(QString::fromUtf8(kChecksControls[static_cast<int>(ChecksControl::chooser)].caption), this);
     widgets_.chooserLabel->setObjectName(QStringLiteral("chooserLabel"));
     // Screen readers take the chooser's name from the check it shows, and its label from here.
     widgets_.chooserLabel->setBuddy(chooser);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the page's script sees of the window: the person actions, the model's properties, the
 // changes and message boxes to mirror, and the design tables the page is built from.
+#include "web/checks_bindings.h"
 #include "web/design_json.h"
 #include "web/page_window.h"
 #include "window/actions.h"
@@ -123,21 +124,21 @@ EMSCRIPTEN_BINDINGS(liftcalc) {
     using namespace liftcalc::web;
     using emscripten::allow_raw_pointers;
     emscripten::function("design", &designJson);
-    emscripten::class_<PageWindow>("PageWindow")
-        .constructor(&create, allow_raw_pointers())
-        .function("start", &start)
-        .function("clickField", &clickField)
-        .function("editField", &editField)
-        .function("selectInField", &selectInField)
-        .function("click", &click)
-        .function("pressKey", &pressKey)
-        .function("chooseMenu", &chooseMenu)
-        .function("field", &field)
-        .function("label", &label)
-        .function("option", &option)
-        .function("checked", &checked)
-        .function("focus", &focus)
-        .function("loaded", &loaded)
-        .function("takeChanges", &takeChanges)
-        .function("takeMessages", &takeMessages);
+    bindChecks(emscripten::class_<PageWindow>("PageWindow")
+                   .constructor(&create, allow_raw_pointers())
+                   .function("start", &start)
+                   .function("clickField", &clickField)
+                   .function("editField", &editField)
+                   .function("selectInField", &selectInField)
+                   .function("click", &click)
+                   .function("pressKey", &pressKey)
+                   .function("chooseMenu", &chooseMenu)
+                   .function("field", &field)
+                   .function("label", &label)
+                   .function("option", &option)
+                   .function("checked", &checked)
+                   .function("focus", &focus)
+                   .function("loaded", &loaded)
+                   .function("takeChanges", &takeChanges)
+                   .function("takeMessages", &takeMessages));
 }

@@ -77,7 +77,7 @@ def main():
 
     out = args.out
     out.mkdir(parents=True, exist_ok=True)
-    for name in ["index.html", "page.css", "page_window.js", "page.js", "manifest.webmanifest"]:
+    for name in ["index.html", "page.css", "page_window.js", "checks_page.js", "page.js", "manifest.webmanifest"]:
         shutil.copyfile(args.page / name, out / name)
     shutil.copyfile(args.module, out / "liftcalc.js")
     shutil.copyfile(args.module.with_suffix(".wasm"), out / "liftcalc.wasm")
@@ -86,7 +86,7 @@ def main():
         (out / f"icon-{size}.png").write_bytes(png(pixels, size))
 
     # The worker's cache is named after the site's contents, so a new site replaces the old.
-    names = ["index.html", "page.css", "page_window.js", "page.js", "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
+    names = ["index.html", "page.css", "page_window.js", "checks_page.js", "page.js", "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
     version = hashlib.sha256(b"".join((out / n).read_bytes() for n in names)).hexdigest()[:16]
     worker = (args.page / "sw.js").read_text().replace("@SITE_VERSION@", version)
     (out / "sw.js").write_text(worker)
@@ -94,7 +94,7 @@ def main():
     (out / "liftcalc.html").write_text(single_file(
         (out / "index.html").read_text(), (out / "page.css").read_text(), (out / "liftcalc.js").read_text(),
         (out / "liftcalc.wasm").read_bytes(),
-        {name: (out / name).read_text() for name in ["page_window.js", "page.js"]},
+        {name: (out / name).read_text() for name in ["page_window.js", "checks_page.js", "page.js"]},
         (out / "icon-32.png").read_bytes()))
 
 

@@ -7,11 +7,16 @@
 // box to be closed, so the host keeps each box for the page and the handler goes on at once:
 // the window ends in the state the desktop reaches once the box is closed, and the page takes
 // no input until the person has closed every box, one after the other.
+//
+// The calculator's Field Checks item opens a checks window owned here (or brings the open one
+// forward); its refusals go to the same boxes, and it closes with the calculator window.
 #pragma once
 
 #include "web/page_change.h"
+#include "window/checks_window.h"
 #include "window/window.h"
 
+#include <memory>
 #include <vector>
 
 namespace liftcalc::web {
@@ -32,9 +37,16 @@ public:
     std::vector<MessageBox> takeMessages();
     bool unloaded() const { return unloaded_; }
 
+    // The checks window last opened, open or closed; none before the first.
+    ChecksWindow *checks() { return checks_.get(); }
+    // The checks window's changes since the last call, two numbers each (what, slot); valid
+    // until the next call.
+    const std::vector<int> &takeChecksChanges();
+
 private:
     void showMessage(const MessageBox &box) override { messages_.push_back(box); }
-    void windowUnloaded() override { unloaded_ = true; }
+    void windowUnloaded() override;
+    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
 
     Window window_;
     int connection_;
@@ -42,6 +54,9 @@ private:
     std::vector<int> taken_;
     std::vector<MessageBox> messages_;
     bool unloaded_ = false;
+    std::vector<int> checksChanges_;
+    std::vector<int> checksTaken_;
+    std::unique_ptr<ChecksWindow> checks_; // after what its notifications write into
 };
 
 } // namespace liftcalc::web

@@ -3,6 +3,7 @@
 // front end and test that drives the checks window describes a step as one ChecksAction.
 #pragma once
 
+#include "window/checks_keys.h"
 #include "window/checks_window.h"
 
 #include <optional>
@@ -46,27 +47,7 @@ bool perform(ChecksWindow &window, const ChecksAction &action);
 // to the widget that has the focus.
 std::optional<ChecksAction> checksKeyAction(std::string_view key);
 
-// The controls of the checks window as every front end shows them: the published name, as the
-// replay driver and the page name them, the caption with its access key ('&' before it; no two
-// controls share one) and the tooltip.
-struct ChecksControlDesign {
-    ChecksControl control;
-    std::string_view name;
-    std::string_view caption;
-    std::string_view toolTip;
-};
-inline constexpr ChecksControlDesign kChecksControls[] = {
-    {ChecksControl::chooser, "checkChooser", "Chec&k:", ""},
-    {ChecksControl::optImperial, "optImperial", "&Imperial", ""},
-    {ChecksControl::optMetric, "optMetric", "&Metric", ""},
-    {ChecksControl::cmdCalculate, "cmdCalculate", "&Calculate", "Calculate the answers"},
-    {ChecksControl::cmdClear, "cmdClear", "C&lear", "Clear all fields"},
-    {ChecksControl::cmdClose, "cmdClose", "Cl&ose", "Close the field checks"},
-};
-
-constexpr const ChecksControlDesign &checksControlDesign(ChecksControl control) {
-    return kChecksControls[static_cast<int>(control)];
-}
+// A control by its published name ("cmdCalculate").
 std::optional<ChecksControl> checksControlNamed(std::string_view name);
 
 } // namespace liftcalc

@@ -13,6 +13,7 @@ import sys
 import time
 from pathlib import Path
 
+from checks_page_test import check_field_checks
 from headless import Site, browser
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -67,6 +68,15 @@ const parts = new Intl.NumberFormat(arguments[0].replace('_', '-')).formatToPart
 const part = (t) => (parts.find((p) => p.type === t) || {}).value;
 return [part('decimal'), part('group') || '', part('minusSign') || '-'];
 """
+
+
+# The field checks as the replay driver names them, in the chooser's order, and the panel's
+# controls' element ids by the names the replay driver gives them.
+CHECK_NAMES = ["oil", "drift", "car-weight", "car-load", "pump", "timed-run", "relief",
+               "test-pressure", "hold"]
+CHECKS_CONTROL_IDS = {"chooser": "checkChooser", "optImperial": "checksImperial",
+                      "optMetric": "checksMetric", "cmdCalculate": "checksCalculate",
+                      "cmdClear": "checksClear", "cmdClose": "checksClose"}
 
 
 class PagePlayer:
@@ -129,6 +139,43 @@ class PagePlayer:
             item = rest.strip()
             self.d.find_element(By.ID, MENU_OF[item]).click()
             self.d.find_element(By.ID, item).click()
+        elif action == "checks":
+            self.act_on_checks(rest)
+
+    def act_on_checks(self, line):
+        """A line for the field checks panel, done as a person does it there."""
+        action, _, rest = line.partition(" ")
+        if action == "choose":
+            self.d.execute_script("""
+                const c = document.getElementById('checkChooser');
+                c.selectedIndex = arguments[0]; c.dispatchEvent(new Event('change'));""",
+                                  CHECK_NAMES.index(rest.strip()))
+        elif action == "type":
+            number, _, text = rest.partition(" ")
+            # The row's field in the chosen column, or its only one: the one a person can type in.
+            field = self.d.execute_script("""
+                return ['metric', 'imperial'].map((c) => document.getElementById(
+                    'checkField_' + arguments[0] + '_' + c)).find((f) => f && !f.readOnly &&
+                    f.offsetParent !== null);""", int(number))
+            field.click()
+            self.press("Ctrl+A")
+            if text:
+                self.d.execute_cdp_cmd("Input.insertText", {"text": text})
+            else:
+                self.active().send_keys(Keys.BACKSPACE)
+        elif action == "focus":
+            row, column = rest.split()
+            self.d.find_element(By.ID, f"checkField_{int(row)}_{column}").click()
+        elif action == "click" and rest.strip() == "chooser":
+            # A click on a <select> also opens its list, which then takes the arrows; its
+            # access key gives it the focus alone, as the replay driver's click does.
+            self.press("Alt+K")
+        elif action == "click":
+            self.d.find_element(By.ID, CHECKS_CONTROL_IDS[rest.strip()]).click()
+        elif action == "key":
+            self.press(rest.strip())
+        elif action == "close":
+            self.d.find_element(By.ID, CHECKS_CONTROL_IDS["cmdClose"]).click()
 
     def messages(self):
         """Closes every open message box, one after the other, and returns what they showed."""
@@ -147,6 +194,16 @@ class PagePlayer:
         return self.d.execute_script(READ_STATE)
 
 
+def checks_focus_id(checks):
+    """The element of the field checks panel that holds the focus the replay driver names:
+    a control, or a field ("row 2 metric")."""
+    focus = checks["focus"]
+    if focus.startswith("row "):
+        _, row, column = focus.split()
+        return f"checkField_{row}_{column}"
+    return CHECKS_CONTROL_IDS[focus]
+
+
 def differences(page, dump, layout, messages):
     """What the page shows differently from the dump, as readable lines."""
     out = []
@@ -161,7 +218,7 @@ def differences(page, dump, layout, messages):
     check("message boxes", messages, wanted_messages)
     if not dump["loaded"]:
         return out
-    check("focus", page["focus"], dump["focus"])
+    check("focus", page["focus"], checks_focus_id(dump["checks"]) if "checks" in dump else dump["focus"])
     check("heading", page["heading"], dump["heading"])
     check("displacement tooltip", page["displacementTip"], dump["displacementTip"])
     check("menu checks", page["menus"], dump["menus"])
@@ -331,6 +388,8 @@ def main():
     try:
         failures = play_scenarios(driver, site, str(replay), scenarios)
         failures += check_chart_on_a_phone(driver, site)
+        failures += check_field_checks(driver, PagePlayer(driver, site.url), shots)
+        failures += [f"field checks: console: {e}" for e in console_errors(driver)]
         failures += check_single_file(driver, site_dir, shots)
         failures += check_offline(driver, site)
     finally:

@@ -8,9 +8,9 @@
 const NO_FOCUS = -1;
 const ARROW_KEYS = new Set(["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"]);
 
-// One of the thirteen fields, where the arrows belong to the caret.
+// A text field of either window, where the arrows belong to the caret.
 function isField(element) {
-  return element instanceof HTMLInputElement && /^Text1_\d+$/.test(element.id);
+  return element instanceof HTMLInputElement && /^(Text1_\d+|checkField_\d+_\w+)$/.test(element.id);
 }
 
 // The key as the window names it ("Tab", "Shift+Tab", "Enter", "Esc", "Left", "Ctrl+L",
@@ -57,6 +57,7 @@ class CalculatorPage extends WindowDom {
     this.controls = new Map(); // ControlId -> element
     this.build(layout);
     this.connectInput();
+    this.checks = new ChecksPage(this);
     this.model.start();
     this.mirrorAll();
     this.flush();
@@ -132,6 +133,7 @@ class CalculatorPage extends WindowDom {
   }
 
   mirrorFocus() {
+    if (this.checks.isOpen()) return this.checks.mirrorFocus();
     if (this.boxOpen()) return;
     const id = this.model.focus();
     if (id === NO_FOCUS || !this.model.loaded()) return;
@@ -174,6 +176,7 @@ class CalculatorPage extends WindowDom {
         property: this.design.changeProperties[changes[at + 1]],
         index: changes[at + 2],
       });
+    this.checks.flush();
     this.boxes.push(...this.model.takeMessages());
     if (!this.model.loaded()) return;
     if (!this.boxOpen() && this.boxes.length > 0) this.showNextBox();
@@ -281,6 +284,7 @@ class CalculatorPage extends WindowDom {
       }
       return;
     }
+    if (this.checks.isOpen()) return this.checks.keyDown(e);
     if (this.menuKey(e)) return;
     const name = keyName(e);
     // Alt and a menu's access key opens the page's own menu, where no button has that key.

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: MIT
+// The field checks window in the page: a modal panel over the calculator, built from the checks'
+// design, mirroring every change the model reports and reporting what a person does as the
+// model's person actions. What a key, a click or an edit does is the model's to decide.
+"use strict";
+
+// The page's ids of the checks window's controls, in the model's order of them.
+const CHECKS_CONTROL_IDS = ["checkChooser", "checksImperial", "checksMetric", "checksCalculate", "checksClear", "checksClose"];
+const CHOOSER = 0;
+
+function checkFieldId(slot) {
+  return `checkField_${slot >> 1}_${slot & 1 ? "metric" : "imperial"}`;
+}
+
+class ChecksPage {
+  constructor(page) {
+    this.page = page;
+    this.model = page.model;
+    this.design = page.module.checksDesign();
+    this.dialog = document.getElementById("checksWindow");
+    this.build();
+    this.connectInput();
+  }
+
+  isOpen() {
+    return this.dialog.open;
+  }
+
+  // --- Building ------------------------------------------------------------------------------
+  build() {
+    const d = this.design;
+    const controls = d.controls;
+    element("h2", { id: "checksTitle" }, this.dialog).textContent = "Field checks";
+    const top = element("div", { class: "checks-top" }, this.dialog);
+    setCaption(element("label", { for: "checkChooser" }, top), controls[CHOOSER].caption);
+    this.chooser = element("select", { id: "checkChooser" }, top);
+    for (const check of d.checks) element("option", {}, this.chooser).textContent = check.title;
+    const units = element("fieldset", { class: "checks-units", "aria-label": "Units" }, top);
+    this.controls = CHECKS_CONTROL_IDS.map((id, i) => {
+      if (i === CHOOSER) return this.chooser;
+      if (i <= 2) {
+        const radio = element("input", { type: "radio", id, name: "checksUnits" }, units);
+        radio.optionLabel = element("label", { for: id }, units);
+        setCaption(radio.optionLabel, controls[i].caption);
+        return radio;
+      }
+      return null;
+    });
+    const rows = element("div", { class: "checks-rows", id: "checksRows" }, this.dialog);
+    this.rows = [];
+    this.fields = [];
+    this.units = [];
+    for (let row = 0; row < d.rows; ++row) {
+      const caption = element("span", { class: "check-caption", id: `checkCaption_${row}` }, rows);
+      caption.style.setProperty("--row", String(row));
+      this.rows.push(caption);
+      for (let slot = 2 * row; slot < 2 * row + 2; ++slot) {
+        const id = checkFieldId(slot);
+        const field = element("input", {
+          id, type: "text", inputmode: "decimal", autocomplete: "off", autocapitalize: "off", spellcheck: "false",
+          class: slot & 1 ? "check-field column-metric" : "check-field",
+        }, rows);
+        const unit = element("span", { class: slot & 1 ? "check-unit column-metric" : "check-unit", id: id.replace("Field", "Unit") }, rows);
+        for (const e of [field, unit]) e.style.setProperty("--row", String(row));
+        this.fields.push(field);
+        this.units.push(unit);
+      }
+    }
+    const buttons = element("div", { class: "checks-buttons" }, this.dialog);
+    for (let i = 3; i < CHECKS_CONTROL_IDS.length; ++i) {
+      const button = element("button", { id: CHECKS_CONTROL_IDS[i], type: "button", class: "command" }, buttons);
+      setCaption(button, controls[i].caption);
+      if (controls[i].toolTip) button.title = controls[i].toolTip;
+      this.controls[i] = button;
+    }
+  }
+
+  // --- Mirroring the model -----------------------------------------------------------------
+  // Mirrors what the last action changed.
+  flush() {
+    const changes = this.model.checksTakeChanges().slice();
+    for (let at = 0; at < changes.length; at += 2) this.mirror(this.design.changes[changes[at]], changes[at + 1]);
+  }
+
+  mirror(change, slot) {
+    switch (change) {
+      case "opened":
+        this.open();
+        break;
+      case "closed":
+        this.close();
+        break;
+      case "chosen":
+        this.mirrorCheck();
+        break;
+      case "units":
+        this.mirrorUnits();
+        break;
+      case "focus":
+        this.mirrorFocus();
+        break;
+      default:
+        if (this.isOpen()) this.mirrorField(slot, change);
+    }
+  }
+
+  open() {
+    if (!this.isOpen()) {
+      this.page.mirroringFocus = true;
+      this.dialog.showModal();
+      this.page.mirroringFocus = false;
+    }
+    this.mirrorAll();
+  }
+
+  close() {
+    if (!this.isOpen()) return;
+    this.page.mirroringFocus = true;
+    this.dialog.close();
+    this.page.mirroringFocus = false;
+    this.page.mirrorFocus();
+  }
+
+  mirrorAll() {
+    this.mirrorCheck();
+    this.fields.forEach((_, slot) => {
+      for (const p of ["text", "visible", "locked"]) this.mirrorField(slot, p);
+    });
+    this.mirrorFocus();
+  }
+
+  // The chosen check in the chooser, its rows' captions and units, and the columns.
+  mirrorCheck() {
+    const state = this.model.checksState();
+    const rows = this.design.checks[state.check].rows;
+    if (this.chooser.selectedIndex !== state.check) this.chooser.selectedIndex = state.check;
+    this.rows.forEach((caption, row) => {
+      caption.textContent = row < rows.length ? rows[row].name : "";
+      caption.hidden = row >= rows.length;
+      for (const metric of [0, 1]) {
+        const unit = row < rows.length ? rows[row][metric ? "metric" : "imperial"] : "";
+        this.units[2 * row + metric].textContent = unit;
+        this.fields[2 * row + metric].setAttribute("aria-label", unit ? `${caption.textContent} ${unit}` : caption.textContent);
+      }
+    });
+    this.mirrorUnits();
+  }
+
+  // The chosen unit's button is checked, its caption red and bold; a row without unit systems
+  // shows its one field in the chosen column.
+  mirrorUnits() {
+    const state = this.model.checksState();
+    const rows = this.design.checks[state.check].rows;
+    [1, 2].forEach((i) => {
+      const radio = this.controls[i];
+      radio.checked = (i === 1) === state.imperial;
+      radio.tabIndex = radio.checked ? 0 : -1;
+      radio.optionLabel.classList.toggle("chosen", radio.checked);
+    });
+    this.rows.forEach((_, row) => {
+      const single = row < rows.length && !rows[row].metric;
+      for (const e of [this.fields[2 * row], this.units[2 * row]])
+        e.classList.toggle("column-metric", single && !state.imperial);
+    });
+  }
+
+  mirrorField(slot, property) {
+    const el = this.fields[slot];
+    const f = this.model.checksField(slot);
+    if (property === "text" && el.value !== f.text) el.value = f.text;
+    if (property === "text" || property === "selection") this.mirrorSelection(slot, f);
+    else if (property === "visible") el.hidden = this.units[slot].hidden = !f.visible;
+    else if (property === "locked") {
+      el.readOnly = f.locked;
+      el.tabIndex = f.locked ? -1 : 0;
+      el.classList.toggle("locked", f.locked);
+    }
+  }
+
+  mirrorSelection(slot, f = this.model.checksField(slot)) {
+    const el = this.fields[slot];
+    if (document.activeElement !== el) return;
+    const end = f.selStart + f.selLength;
+    if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+  }
+
+  mirrorFocus() {
+    if (!this.isOpen() || this.page.boxOpen()) return;
+    const state = this.model.checksState();
+    const el = state.focusSlot !== undefined ? this.fields[state.focusSlot] : this.controls[state.focusControl];
+    if (document.activeElement !== el) {
+      this.page.mirroringFocus = true;
+      el.focus();
+      this.page.mirroringFocus = false;
+    }
+    if (state.focusSlot !== undefined) this.mirrorSelection(state.focusSlot);
+  }
+
+  // --- Reporting what a person does --------------------------------------------------------
+  connectInput() {
+    const act = (action) => this.page.act(action);
+    this.fields.forEach((el, slot) => {
+      el.addEventListener("mousedown", (e) => {
+        // Clicking into a field selects its whole text: the press must not drop the caret.
+        if (this.model.checksState()?.focusSlot === slot || e.button !== 0) return;
+        e.preventDefault();
+        act(() => this.model.checksClickField(slot));
+      });
+      el.addEventListener("focus", () => {
+        if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.checksState()?.focusSlot !== slot)
+          act(() => this.model.checksClickField(slot));
+      });
+      el.addEventListener("input", () => {
+        act(() => {
+          if (!this.model.checksEditField(slot, el.value, el.selectionStart ?? el.value.length))
+            this.mirrorField(slot, "text");
+        });
+      });
+      const reportSelection = () => {
+        if (document.activeElement !== el || this.page.boxOpen() || !this.isOpen()) return;
+        this.model.checksSelectInField(slot, el.selectionStart, el.selectionEnd - el.selectionStart);
+        this.model.checksTakeChanges();
+      };
+      for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
+    });
+    this.controls.forEach((el, i) => {
+      if (i === CHOOSER) return;
+      el.addEventListener("mousedown", (e) => e.preventDefault());
+      if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
+      el.addEventListener("click", () => act(() => this.model.checksClick(i)));
+    });
+    // The chooser takes the focus through the model, then opens its list as usual.
+    this.chooser.addEventListener("mousedown", () => {
+      if (this.model.checksState()?.focusControl !== CHOOSER) act(() => this.model.checksClick(CHOOSER));
+    });
+    this.chooser.addEventListener("focus", () => {
+      if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.checksState()?.focusControl !== CHOOSER)
+        act(() => this.model.checksClick(CHOOSER));
+    });
+    this.chooser.addEventListener("change", () => act(() => {
+      this.model.checksChoose(this.chooser.selectedIndex);
+      this.mirrorCheck();
+    }));
+    // Esc by other means than the key (a phone's back gesture) closes through the model too.
+    this.dialog.addEventListener("cancel", (e) => {
+      e.preventDefault();
+      act(() => this.model.checksPressKey("Esc"));
+    });
+  }
+
+  // Every key while the window is open is its own or the browser's, never the calculator's.
+  keyDown(e) {
+    const name = keyName(e);
+    if (name && this.model.checksPressKey(name)) {
+      e.preventDefault();
+      e.stopPropagation();
+      this.page.flush();
+    } else if (e.key === "Tab") {
+      e.preventDefault();
+    }
+  }
+}
