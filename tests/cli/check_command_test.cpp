@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "tests/cli/help_examples.h"
+#include "tests/cli/run_command.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,6 @@
 
 namespace liftcalc::cli {
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runCommand(const std::vector<std::string> &args) {
-    std::ostringstream out, err;
-    const int status = run(args, out, err, NumberFormat::english());
-    return {status, out.str(), err.str()};
-}
 
 // The check's command with its inputs' options in row order, each given its text; texts beyond
 // the inputs follow as they are.

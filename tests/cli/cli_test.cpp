@@ -2,6 +2,7 @@
 #include "cli/cli.h"
 #include "cli/help.h"
 #include "tests/cli/help_examples.h"
+#include "tests/cli/run_command.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,6 @@
 
 namespace liftcalc::cli {
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runCommand(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = run(args, out, err, NumberFormat::english());
-    return {status, out.str(), err.str()};
-}
 
 struct FigureCase {
     const char *name;
