@@ -10,6 +10,7 @@
 usage: web_bench.py SITE_DIR [RUNS]
 """
 import gzip
+import re
 import statistics
 import sys
 from pathlib import Path
@@ -79,6 +80,58 @@ return results;
 """
 
 
+# Calculate in the field checks window, every check in both unit systems: each input typed
+# into its open field, a figure above 0 (a whole number of plungers, an efficiency below 100, a
+# loaded-car pressure above the empty-car one), then Enter. A new first input between runs
+# makes the change rule empty the answers, as a person's next figure does.
+CHECK_CALCULATIONS = """
+const [count] = arguments;
+const module = window.liftcalcModule;
+const menus = JSON.parse(module.design()).menus;
+const item = (name) => menus.find((m) => m.name === name).item;
+const design = module.checksDesign();
+const results = {};
+design.checks.forEach((check, index) => {
+  for (const units of ['imperial', 'metric']) {
+    const m = new module.PageWindow('.', ',', '-');
+    m.start();
+    if (units === 'metric') m.chooseMenu(item('mnuMetric'));
+    m.chooseMenu(item('mnuFieldChecks'));
+    m.checksChoose(index);
+    // The open fields, row by row: the inputs a person types into.
+    const open = [];
+    for (let row = 0; row < check.rows.length; ++row)
+      for (const slot of [2 * row + 1, 2 * row]) {
+        const f = m.checksField(slot);
+        if (f && f.visible && !f.locked) { open.push(slot); break; }
+      }
+    open.forEach((slot, i) => m.checksEditField(slot, check.rows[i].name.startsWith('Number') ? '2' : String(40 + 15 * i) + '.5', 0));
+    const first = open[0];
+    let k = 0;
+    const run = () => { m.checksEditField(first, k++ % 2 ? '40.25' : '40.75', 0); m.checksPressKey('Enter'); };
+    const typeOnly = () => { m.checksEditField(first, '40.25', 0); m.checksEditField(first, '40.5', 0); };
+    const fastest = (step, perStep) => {
+      let best = Infinity;
+      for (let batch = 0; batch < 10; ++batch) {
+        const start = performance.now();
+        for (let i = 0; i < count / 10; ++i) step();
+        best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
+        m.checksTakeChanges(); m.takeChanges(); m.takeMessages();
+      }
+      return best;
+    };
+    for (let i = 0; i < 200; ++i) run();
+    const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.slice(0, 50)))];
+    const both = fastest(run, 1);
+    const typing = fastest(typeOnly, 2);
+    results[check.title + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
+    m.delete();
+  }
+});
+return results;
+"""
+
+
 def bare_page(driver, site, url):
     """The page's DOM once started, without any script, the first field autofocused."""
     driver.get(url + "index.html?layout=desktop")
@@ -124,6 +177,8 @@ def main():
                                     " window.liftcalcPage ? done() : setTimeout(wait, 20); })();")
         calculations = driver.execute_script(
             "window.liftcalcModule = window.liftcalcPage.module;" + CALCULATIONS, 5000)
+        check_calculations = driver.execute_script(
+            "window.liftcalcModule = window.liftcalcPage.module;" + CHECK_CALCULATIONS, 5000)
     finally:
         driver.quit()
         server.stop()
@@ -134,8 +189,9 @@ def main():
     print(f"page {page:.1f} ms (min {min(times['page']):.1f}), bare page {bare:.1f} ms "
           f"(min {min(times['bare']):.1f}), ratio {page / bare:.2f}x")
     print("== transfer size, gzip -9")
-    loaded = ["index.html", "page.css", "page_window.js", "page.js", "liftcalc.js", "liftcalc.wasm",
-              "manifest.webmanifest", "sw.js", "icon-32.png", "icon-192.png", "icon-512.png"]
+    # Everything the service worker keeps for the page, and the worker itself.
+    files = re.search(r"const FILES = \[(.*?)\];", (site / "sw.js").read_text(), re.S).group(1)
+    loaded = [name for name in re.findall(r'"([^"]+)"', files) if name != "./"] + ["sw.js"]
     total = 0
     for name in loaded:
         size = len(gzip.compress((site / name).read_bytes(), 9))
@@ -148,6 +204,10 @@ def main():
     for name, r in calculations.items():
         boxes = f"  box: {'; '.join(r['boxes'])[:60]}" if r["boxes"] else ""
         print(f"{name:32} {r['calculate']:6.2f} us  (with the typing {r['withTyping']:.2f} us){boxes}")
+    print("== Field checks' Calculate in WebAssembly (fastest of 10 batches of 500; typing taken out)")
+    for name, r in check_calculations.items():
+        boxes = f"  box: {'; '.join(r['boxes'])[:60]}" if r["boxes"] else ""
+        print(f"{name:44} {r['calculate']:6.2f} us  (with the typing {r['withTyping']:.2f} us){boxes}")
 
 
 if __name__ == "__main__":
