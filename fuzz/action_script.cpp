@@ -138,9 +138,31 @@ std::string typedText(ByteReader &in) {
 
 namespace {
 
-// One action from the next bytes.
-Action nextAction(ByteReader &in) {
-    const std::uint8_t op = in.next() % 16;
+// A step on the field checks window from the next bytes.
+ChecksAction nextChecksAction(ByteReader &in) {
+    switch (in.next() % 6) {
+    case 0:
+    case 1:
+        return TypeIntoCheck{{in.next() % kMostCheckRows, false}, typedText(in)};
+    case 2:
+        return ChooseCheck{static_cast<int>(in.next() % checks::kAll.size())};
+    case 3:
+        return ClickChecksControl{kChecksControls[in.next() % kChecksControls.size()].control};
+    case 4:
+        return PressChecksKey{static_cast<PressChecksKey::Key>(in.next() % 8)};
+    default:
+        if (in.next() % 4 == 0)
+            return CloseChecks{};
+        // Braces read their bytes in order: the row, then the column.
+        return ClickCheckField{{in.next() % kMostCheckRows, in.next() % 2 == 1}};
+    }
+}
+
+// One step from the next bytes.
+ScriptStep nextAction(ByteReader &in) {
+    const std::uint8_t op = in.next() % 20;
+    if (op >= 16)
+        return nextChecksAction(in);
     if (op < 5) {
         const int field = in.next() % kFieldCount;
         return TypeInto{field, typedText(in)};
@@ -187,13 +209,19 @@ ActionScript decodeActions(std::span<const std::uint8_t> bytes) {
     return script;
 }
 
+namespace {
+
+std::string shownText(const std::string &text) {
+    std::string shown;
+    for (char c : text)
+        shown += c == '\n' ? "\\n" : std::string(1, c);
+    return shown;
+}
+
 std::string replayLine(const Action &action) {
     struct Writer {
         std::string operator()(const TypeInto &a) {
-            std::string text;
-            for (char c : a.text)
-                text += c == '\n' ? "\\n" : std::string(1, c);
-            return "type " + std::to_string(a.field) + " " + text;
+            return "type " + std::to_string(a.field) + " " + shownText(a.text);
         }
         std::string operator()(const ClickField &a) { return "focus " + std::to_string(a.field); }
         std::string operator()(const ClickControl &a) {
@@ -206,6 +234,37 @@ std::string replayLine(const Action &action) {
         std::string operator()(const CloseWindow &) { return "close"; }
     };
     return std::visit(Writer{}, action);
+}
+
+std::string replayLine(const ChecksAction &action) {
+    struct Writer {
+        std::string operator()(const ChooseCheck &a) {
+            return "checks choose " + std::string(checks::kAll[a.index]->command);
+        }
+        std::string operator()(const ClickCheckField &a) {
+            return "checks focus " + std::to_string(a.field.row) +
+                   (a.field.metric ? " metric" : " imperial");
+        }
+        std::string operator()(const TypeIntoCheck &a) {
+            return "checks type " + std::to_string(a.field.row) + " " + shownText(a.text);
+        }
+        std::string operator()(const ClickChecksControl &a) {
+            return "checks click " + std::string(kChecksControls[static_cast<int>(a.control)].name);
+        }
+        std::string operator()(const PressChecksKey &a) {
+            constexpr std::string_view kNames[] = {"Tab", "Shift+Tab", "Enter", "Esc",
+                                                   "Up",  "Down",      "Left",  "Right"};
+            return "checks key " + std::string(kNames[a.key]);
+        }
+        std::string operator()(const CloseChecks &) { return "checks close"; }
+    };
+    return std::visit(Writer{}, action);
+}
+
+} // namespace
+
+std::string replayLine(const ScriptStep &step) {
+    return std::visit([](const auto &action) { return replayLine(action); }, step);
 }
 
 } // namespace liftcalc::fuzz

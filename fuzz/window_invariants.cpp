@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/window_invariants.h"
 
+#include "calculators/numeric.h"
 #include "calculators/utf8_text.h"
 #include "window/recording_host.h"
 
@@ -153,9 +154,59 @@ std::string brokenInvariant(const Window &w) {
     return brokenFieldInvariant(w, *calc);
 }
 
+void CheckingHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
+    if (!checks())
+        checks_ = std::make_unique<ChecksWindow>(*this, format, units);
+}
+
+void CheckingHost::windowUnloaded() {
+    if (checks_)
+        checks_->close();
+}
+
+std::string brokenChecksInvariant(const ChecksWindow &c) {
+    const Check &check = c.check();
+    const int inputs = static_cast<int>(check.inputs.size());
+    bool anyAnswer = false, everyAnswer = true;
+    for (int row = 0; row < kMostCheckRows; ++row) {
+        const bool shown = row < check.rowCount();
+        const bool both = shown && check.row(row).units->bothSystems();
+        const std::string where = "checks row " + std::to_string(row);
+        if (c.field({row, false}).visible != shown || c.field({row, true}).visible != both)
+            return where + ": shown wrongly";
+        if (!shown)
+            continue;
+        for (const bool metric : {false, true}) {
+            if (metric && !both)
+                continue;
+            const ChecksFieldState &f = c.field({row, metric});
+            const bool typed = row < inputs && metric == (both && !c.imperial());
+            if (f.locked == typed)
+                return where + (typed ? ": the typed field is locked" : ": an open equivalent");
+            if (row >= inputs) {
+                anyAnswer |= !f.text.empty();
+                everyAnswer &= strictValue(f.text, c.numberFormat()).has_value();
+            }
+            if (utf16Length(f.text) < f.selStart + f.selLength)
+                return where + ": selection beyond the text";
+        }
+    }
+    if (anyAnswer && !everyAnswer)
+        return "checks answers partly written";
+    const ChecksFocus focus = c.focus();
+    if (const auto *field = std::get_if<CheckField>(&focus); field && !c.field(*field).visible)
+        return "checks focus in a hidden field";
+    return {};
+}
+
 void CheckingHost::showMessage(const MessageBox &box) {
     if (!problem.empty() || !window_)
         return;
+    if (const ChecksWindow *open = checks(); open && box.title == open->check().title) {
+        if (box.prompt.empty() || box.buttons != 0)
+            problem = "checks message box without a reason: " + box.title;
+        return;
+    }
     static const std::string chart = freshChart();
     const Calculator *calc = checkedCalculator(*window_);
     bool expected = false;

@@ -57,11 +57,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return std::vector<std::string>(texts.begin(), texts.end());
     };
     for (std::size_t i = 0; i < script.actions.size(); ++i) {
-        perform(window, script.actions[i]);
+        if (const auto *action = std::get_if<Action>(&script.actions[i])) {
+            perform(window, *action);
+        } else if (ChecksWindow *checks = host.checks()) {
+            ChecksAction step = std::get<ChecksAction>(script.actions[i]);
+            // Typing goes into the row's field a person types into, where the check has the row.
+            if (auto *typed = std::get_if<TypeIntoCheck>(&step)) {
+                if (typed->field.row >= checks->check().rowCount())
+                    continue;
+                typed->field = checks->typedField(typed->field.row);
+            }
+            perform(*checks, step);
+        }
         if (!host.problem.empty())
             report(script, i + 1, host.problem);
         if (auto broken = brokenInvariant(window); !broken.empty())
             report(script, i + 1, broken);
+        if (const ChecksWindow *checks = host.checks())
+            if (auto broken = brokenChecksInvariant(*checks); !broken.empty())
+                report(script, i + 1, broken);
         // Once the window is gone nothing a person does reaches it.
         if (!window.loaded()) {
             if (!whenGone)
