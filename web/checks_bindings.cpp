@@ -40,6 +40,7 @@ val checksDesign() {
         }
         val d = val::object();
         d.set("title", text(check->title));
+        d.set("command", text(check->command));
         d.set("rows", rows);
         checks.call<void>("push", d);
     }

@@ -114,6 +114,13 @@ def check_field_checks(driver, player, folder):
         if not s["open"] or s["focus"] != "checkField_0_imperial":
             problems.append(f"[{layout}] Ctrl+K: {s}")
         problems += worked_cases(c, layout)
+        # Ctrl+K again keeps the window as it stands and is not left to the browser.
+        before = c.state()["focus"]
+        c.d.execute_script("window.addEventListener('keydown', (e) => { window.lastKey = e; }, true)")
+        player.press("Ctrl+K")
+        s = c.state()
+        if not s["open"] or s["focus"] != before or not c.d.execute_script("return lastKey.defaultPrevented"):
+            problems.append(f"[{layout}] Ctrl+K while open: {s}")
         driver.save_screenshot(str(folder / f"checks-web-{layout}.png"))
         s = c.state()
         if s["scroll"] > driver.execute_script("return window.innerWidth") or s["panelScroll"] > 0:

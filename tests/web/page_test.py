@@ -71,12 +71,12 @@ return [part('decimal'), part('group') || '', part('minusSign') || '-'];
 
 
 # The field checks as the replay driver names them, in the chooser's order, and the panel's
-# controls' element ids by the names the replay driver gives them.
-CHECK_NAMES = ["oil", "drift", "car-weight", "car-load", "pump", "timed-run", "relief",
-               "test-pressure", "hold"]
-CHECKS_CONTROL_IDS = {"chooser": "checkChooser", "optImperial": "checksImperial",
-                      "optMetric": "checksMetric", "cmdCalculate": "checksCalculate",
-                      "cmdClear": "checksClear", "cmdClose": "checksClose"}
+# controls' element ids by the names the replay driver gives them, both from the page's design.
+CHECKS_NAMING = """
+const checks = window.liftcalcPage.checks;
+return [checks.design.checks.map((c) => c.command),
+        Object.fromEntries(checks.design.controls.map((c, i) => [c.name, checks.controls[i].id]))];
+"""
 
 
 class PagePlayer:
@@ -89,6 +89,7 @@ class PagePlayer:
         self.d.get(f"{self.url}index.html?locale={locale}&layout={layout}")
         for _ in range(100):
             if self.d.execute_script("return !!window.liftcalcPage"):
+                self.check_names, self.checks_control_ids = self.d.execute_script(CHECKS_NAMING)
                 return
             time.sleep(0.05)
         raise AssertionError("the page did not start")
@@ -149,7 +150,7 @@ class PagePlayer:
             self.d.execute_script("""
                 const c = document.getElementById('checkChooser');
                 c.selectedIndex = arguments[0]; c.dispatchEvent(new Event('change'));""",
-                                  CHECK_NAMES.index(rest.strip()))
+                                  self.check_names.index(rest.strip()))
         elif action == "type":
             number, _, text = rest.partition(" ")
             # The row's field in the chosen column, or its only one: the one a person can type in.
@@ -171,11 +172,11 @@ class PagePlayer:
             # access key gives it the focus alone, as the replay driver's click does.
             self.press("Alt+K")
         elif action == "click":
-            self.d.find_element(By.ID, CHECKS_CONTROL_IDS[rest.strip()]).click()
+            self.d.find_element(By.ID, self.checks_control_ids[rest.strip()]).click()
         elif action == "key":
             self.press(rest.strip())
         elif action == "close":
-            self.d.find_element(By.ID, CHECKS_CONTROL_IDS["cmdClose"]).click()
+            self.d.find_element(By.ID, self.checks_control_ids["cmdClose"]).click()
 
     def messages(self):
         """Closes every open message box, one after the other, and returns what they showed."""
@@ -194,17 +195,17 @@ class PagePlayer:
         return self.d.execute_script(READ_STATE)
 
 
-def checks_focus_id(checks):
+def checks_focus_id(checks, control_ids):
     """The element of the field checks panel that holds the focus the replay driver names:
     a control, or a field ("row 2 metric")."""
     focus = checks["focus"]
     if focus.startswith("row "):
         _, row, column = focus.split()
         return f"checkField_{row}_{column}"
-    return CHECKS_CONTROL_IDS[focus]
+    return control_ids[focus]
 
 
-def differences(page, dump, layout, messages):
+def differences(page, dump, layout, messages, checks_control_ids):
     """What the page shows differently from the dump, as readable lines."""
     out = []
 
@@ -218,7 +219,7 @@ def differences(page, dump, layout, messages):
     check("message boxes", messages, wanted_messages)
     if not dump["loaded"]:
         return out
-    check("focus", page["focus"], checks_focus_id(dump["checks"]) if "checks" in dump else dump["focus"])
+    check("focus", page["focus"], checks_focus_id(dump["checks"], checks_control_ids) if "checks" in dump else dump["focus"])
     check("heading", page["heading"], dump["heading"])
     check("displacement tooltip", page["displacementTip"], dump["displacementTip"])
     check("menu checks", page["menus"], dump["menus"])
@@ -315,7 +316,7 @@ def play_scenarios(driver, site, replay, scenarios):
                     break  # a page has no title bar to close it from
                 player.act(line)
                 messages = player.messages()
-                found = differences(player.state(), dump, layout, messages)
+                found = differences(player.state(), dump, layout, messages, player.checks_control_ids)
                 if found:
                     failures.append(f"{path.name} [{layout}] after '{line}':\n    " + "\n    ".join(found))
                     break

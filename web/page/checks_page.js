@@ -22,6 +22,10 @@ class ChecksPage {
     this.connectInput();
   }
 
+  openingShortcut() {
+    return this.page.design.menus.find((m) => m.name === "mnuFieldChecks")?.shortcut;
+  }
+
   isOpen() {
     return this.dialog.open;
   }
@@ -248,10 +252,15 @@ class ChecksPage {
     });
   }
 
-  // Every key while the window is open is its own or the browser's, never the calculator's.
+  // Every key while the window is open is its own or the browser's, never the calculator's;
+  // only the shortcut that opened it opens it again, which keeps it as it stands.
   keyDown(e) {
     const name = keyName(e);
-    if (name && this.model.checksPressKey(name)) {
+    if (name && name === this.openingShortcut()) {
+      this.page.pressKey(name);
+      e.preventDefault();
+      e.stopPropagation();
+    } else if (name && this.model.checksPressKey(name)) {
       e.preventDefault();
       e.stopPropagation();
       this.page.flush();
