@@ -28,8 +28,32 @@ window.addEventListener('focusin', (e) => {
 
 # Each calculator's inputs besides the number of plungers, by field, for the imperial and the
 # metric column; the calculators by the names of their menu items.
-CALCULATIONS = """
+# What both timings share: the module, its menu items by name, and the time of Calculate apart
+# from the typing before it, each the fastest of ten batches (other work on the machine only
+# ever adds time), the window's changes and boxes drained between batches.
+TIMING = """
 const [count] = arguments;
+const module = window.liftcalcModule;
+const menus = JSON.parse(module.design()).menus;
+const item = (name) => menus.find((m) => m.name === name).item;
+const fastest = (step, perStep, drain) => {
+  let best = Infinity;
+  for (let batch = 0; batch < 10; ++batch) {
+    const start = performance.now();
+    for (let i = 0; i < count / 10; ++i) step();
+    best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
+    drain();
+  }
+  return best;
+};
+const timed = (run, typeOnly, drain, boxes) => {
+  const both = fastest(run, 1, drain);
+  const typing = fastest(typeOnly, 2, drain);
+  return {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
+};
+"""
+
+CALCULATIONS = TIMING + """
 const cases = {
   StaticPressure: [{0: '10', 2: '20000'}, {6: '254', 7: '9071.8'}],
   FlowRate: [{0: '10', 11: '100'}, {6: '254', 12: '0.508'}],
@@ -38,9 +62,6 @@ const cases = {
   DiameterofPlunger: [{2: '20000', 3: '254.648'}, {7: '9071.8', 8: '17.558'}],
   RatedLoadSpeed: [{0: '10', 4: '100'}, {6: '254', 9: '6.309'}],
 };
-const module = window.liftcalcModule;
-const menus = JSON.parse(module.design()).menus;
-const item = (name) => menus.find((m) => m.name === name).item;
 const results = {};
 for (const [name, [imperial, metric]] of Object.entries(cases)) {
   for (const [units, inputs] of [['imperial', imperial], ['metric', metric]]) {
@@ -59,20 +80,7 @@ for (const [name, [imperial, metric]] of Object.entries(cases)) {
     const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.trim().replace(/\\s+/g, ' ').slice(0, 50)))];
     // Typing the plungers alone, to take out of the figure.
     const typeOnly = () => { m.editField(1, '2.5', 0); m.editField(1, '3', 0); };
-    // The fastest of ten batches: other work on the machine only ever adds time.
-    const fastest = (step, perStep) => {
-      let best = Infinity;
-      for (let batch = 0; batch < 10; ++batch) {
-        const start = performance.now();
-        for (let i = 0; i < count / 10; ++i) step();
-        best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
-        m.takeChanges(); m.takeMessages();
-      }
-      return best;
-    };
-    const both = fastest(run, 1);
-    const typing = fastest(typeOnly, 2);
-    results[name + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
+    results[name + ' ' + units] = timed(run, typeOnly, () => { m.takeChanges(); m.takeMessages(); }, boxes);
     m.delete();
   }
 }
@@ -84,11 +92,7 @@ return results;
 # into its open field, a figure above 0 (a whole number of plungers, an efficiency below 100, a
 # loaded-car pressure above the empty-car one), then Enter. A new first input between runs
 # makes the change rule empty the answers, as a person's next figure does.
-CHECK_CALCULATIONS = """
-const [count] = arguments;
-const module = window.liftcalcModule;
-const menus = JSON.parse(module.design()).menus;
-const item = (name) => menus.find((m) => m.name === name).item;
+CHECK_CALCULATIONS = TIMING + """
 const design = module.checksDesign();
 const results = {};
 design.checks.forEach((check, index) => {
@@ -110,21 +114,10 @@ design.checks.forEach((check, index) => {
     let k = 0;
     const run = () => { m.checksEditField(first, k++ % 2 ? '40.25' : '40.75', 0); m.checksPressKey('Enter'); };
     const typeOnly = () => { m.checksEditField(first, '40.25', 0); m.checksEditField(first, '40.5', 0); };
-    const fastest = (step, perStep) => {
-      let best = Infinity;
-      for (let batch = 0; batch < 10; ++batch) {
-        const start = performance.now();
-        for (let i = 0; i < count / 10; ++i) step();
-        best = Math.min(best, (performance.now() - start) / (count / 10) / perStep);
-        m.checksTakeChanges(); m.takeChanges(); m.takeMessages();
-      }
-      return best;
-    };
     for (let i = 0; i < 200; ++i) run();
     const boxes = [...new Set(Array.from(m.takeMessages(), (b) => b.prompt.slice(0, 50)))];
-    const both = fastest(run, 1);
-    const typing = fastest(typeOnly, 2);
-    results[check.title + ' ' + units] = {withTyping: both * 1000, calculate: (both - typing) * 1000, boxes};
+    const drain = () => { m.checksTakeChanges(); m.takeChanges(); m.takeMessages(); };
+    results[check.title + ' ' + units] = timed(run, typeOnly, drain, boxes);
     m.delete();
   }
 });
