@@ -149,7 +149,7 @@ ChecksAction nextChecksAction(ByteReader &in) {
     case 3:
         return ClickChecksControl{kChecksControls[in.next() % kChecksControls.size()].control};
     case 4:
-        return PressChecksKey{static_cast<PressChecksKey::Key>(in.next() % 8)};
+        return PressChecksKey{static_cast<PressKey::Key>(in.next() % kKeyNames.size())};
     default:
         if (in.next() % 4 == 0)
             return CloseChecks{};
@@ -252,9 +252,7 @@ std::string replayLine(const ChecksAction &action) {
             return "checks click " + std::string(kChecksControls[static_cast<int>(a.control)].name);
         }
         std::string operator()(const PressChecksKey &a) {
-            constexpr std::string_view kNames[] = {"Tab", "Shift+Tab", "Enter", "Esc",
-                                                   "Up",  "Down",      "Left",  "Right"};
-            return "checks key " + std::string(kNames[a.key]);
+            return "checks key " + std::string(kKeyNames[a.key]);
         }
         std::string operator()(const CloseChecks &) { return "checks close"; }
     };

@@ -147,7 +147,7 @@ bool ChecksView::keyEvent(QObject *watched, QEvent *event) {
 
 bool ChecksView::focusNextPrevChild(bool next) {
     // The model owns the tab order, including which fields are skipped.
-    perform(model_, PressChecksKey{next ? PressChecksKey::Tab : PressChecksKey::ShiftTab});
+    perform(model_, PressChecksKey{next ? PressKey::Tab : PressKey::ShiftTab});
     return true;
 }
 

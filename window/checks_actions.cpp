@@ -1,17 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/checks_actions.h"
 
-#include <array>
-#include <climits>
-#include <utility>
-
 namespace liftcalc {
-namespace {
-
-constexpr std::array<std::string_view, 8> kKeyNames{"Tab", "Shift+Tab", "Enter", "Esc",
-                                                    "Up",  "Down",      "Left",  "Right"};
-
-} // namespace
 
 bool perform(ChecksWindow &window, const ChecksAction &action) {
     if (!window.isOpen())
@@ -32,21 +22,21 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
         }
         bool operator()(const PressChecksKey &a) {
             switch (a.key) {
-            case PressChecksKey::Tab:
-            case PressChecksKey::ShiftTab:
-                w.pressTab(a.key == PressChecksKey::ShiftTab);
+            case PressKey::Tab:
+            case PressKey::ShiftTab:
+                w.pressTab(a.key == PressKey::ShiftTab);
                 break;
-            case PressChecksKey::Enter:
+            case PressKey::Enter:
                 w.pressEnter();
                 break;
-            case PressChecksKey::Esc:
+            case PressKey::Esc:
                 w.pressEscape();
                 break;
-            case PressChecksKey::Up:
-            case PressChecksKey::Left:
-            case PressChecksKey::Down:
-            case PressChecksKey::Right:
-                w.pressArrow(a.key == PressChecksKey::Down || a.key == PressChecksKey::Right);
+            case PressKey::Up:
+            case PressKey::Left:
+            case PressKey::Down:
+            case PressKey::Right:
+                w.pressArrow(a.key == PressKey::Down || a.key == PressKey::Right);
                 break;
             }
             return true;
@@ -62,7 +52,7 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
 std::optional<ChecksAction> checksKeyAction(std::string_view key) {
     for (std::size_t k = 0; k < kKeyNames.size(); ++k)
         if (key == kKeyNames[k])
-            return PressChecksKey{static_cast<PressChecksKey::Key>(k)};
+            return PressChecksKey{static_cast<PressKey::Key>(k)};
     if (key.starts_with("Alt+") && key.size() == 5)
         for (const ChecksControlDesign &c : kChecksControls)
             if (accessKey(c.caption) == key[4])

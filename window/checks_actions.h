@@ -3,6 +3,7 @@
 // front end and test that drives the checks window describes a step as one ChecksAction.
 #pragma once
 
+#include "window/actions.h"
 #include "window/checks_keys.h"
 #include "window/checks_window.h"
 
@@ -28,8 +29,9 @@ struct TypeIntoCheck {
 struct ClickChecksControl {
     ChecksControl control;
 };
+// The keys are the calculator window's, by the same names (kKeyNames).
 struct PressChecksKey {
-    enum Key { Tab, ShiftTab, Enter, Esc, Up, Down, Left, Right } key;
+    PressKey::Key key;
 };
 // Closes the window from its title bar.
 struct CloseChecks {};

@@ -56,10 +56,12 @@ TEST_F(ChecksWindowTest, EveryCheckIsSetUpFromItsRow) {
                 const bool input = row < static_cast<int>(check.inputs.size());
                 EXPECT_EQ(window.field(imp(row)).visible, shown) << row;
                 EXPECT_EQ(window.field(met(row)).visible, both) << row;
-                if (shown)
+                if (shown) {
                     EXPECT_EQ(window.field(window.typedField(row)).locked, !input) << row;
-                if (both)
+                }
+                if (both) {
                     EXPECT_TRUE(window.field({row, units == UnitSystem::imperial}).locked) << row;
+                }
             }
         }
     }
@@ -248,16 +250,17 @@ TEST_F(ChecksWindowTest, HostileInput) {
 // The keys the checks window takes, as the README lists them, each with what it does; any
 // other key is left to the widget that has the focus.
 TEST(ChecksKeys, EachNamedKeyHasItsAction) {
-    using K = PressChecksKey;
+    using K = PressKey;
+    using P = PressChecksKey;
     const std::vector<std::pair<std::string, std::optional<ChecksAction>>> keys{
-        {"Tab", K{K::Tab}},
-        {"Shift+Tab", K{K::ShiftTab}},
-        {"Enter", K{K::Enter}},
-        {"Esc", K{K::Esc}},
-        {"Up", K{K::Up}},
-        {"Down", K{K::Down}},
-        {"Left", K{K::Left}},
-        {"Right", K{K::Right}},
+        {"Tab", P{K::Tab}},
+        {"Shift+Tab", P{K::ShiftTab}},
+        {"Enter", P{K::Enter}},
+        {"Esc", P{K::Esc}},
+        {"Up", P{K::Up}},
+        {"Down", P{K::Down}},
+        {"Left", P{K::Left}},
+        {"Right", P{K::Right}},
         {"Alt+K", ClickChecksControl{ChecksControl::chooser}},
         {"Alt+I", ClickChecksControl{ChecksControl::optImperial}},
         {"Alt+M", ClickChecksControl{ChecksControl::optMetric}},
