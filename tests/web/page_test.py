@@ -5,7 +5,8 @@
 Every replay scenario is played through the page with real clicks and keystrokes, in the desktop
 and the narrow layout, and after every line the page (read from the DOM alone) must show what
 the replay driver's dump says. Then: the page starts from the service worker's cache with the
-server stopped, the single-file page works from disk, and a screenshot of each layout is kept.
+server stopped, the single-file page works from disk (the field checks too, in both), and a
+screenshot of each layout is kept.
 
 usage: page_test.py SITE_DIR REPLAY_COMMAND SCENARIO_DIR SCREENSHOT_DIR
 """
@@ -13,7 +14,7 @@ import sys
 import time
 from pathlib import Path
 
-from checks_page_test import check_field_checks
+from checks_page_test import check_field_checks, oil_for_a_travel
 from headless import Site, browser
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -336,7 +337,9 @@ def check_offline(driver, site):
     driver.get(site.url + "index.html?layout=narrow")
     time.sleep(1)
     state = driver.execute_script("return [!!window.liftcalcPage, document.activeElement.id]")
-    return [] if state == [True, "Text1_0"] else [f"offline start: {state}"]
+    if state != [True, "Text1_0"]:
+        return [f"offline start: {state}"]
+    return oil_for_a_travel(PagePlayer(driver, site.url), "offline")
 
 
 def screenshot(driver, url, layout, folder):
@@ -378,6 +381,7 @@ def check_single_file(driver, site_dir, folder):
         value = driver.execute_script("return document.getElementById('Text1_3').value")
         if value != WORKED_PRESSURE:
             problems.append(f"single file [{layout}]: the pressure reads {value!r}")
+        problems += oil_for_a_travel(PagePlayer(driver, url), f"single file [{layout}]")
     return problems
 
 
