@@ -51,10 +51,16 @@ bool perform(Window &window, const Action &action) {
     return std::visit(Performer{window}, action);
 }
 
-std::optional<Action> keyAction(std::string_view key) {
+std::optional<PressKey::Key> namedKey(std::string_view name) {
     for (std::size_t k = 0; k < kKeyNames.size(); ++k)
-        if (key == kKeyNames[k])
-            return PressKey{static_cast<PressKey::Key>(k)};
+        if (name == kKeyNames[k])
+            return static_cast<PressKey::Key>(k);
+    return std::nullopt;
+}
+
+std::optional<Action> keyAction(std::string_view key) {
+    if (const auto named = namedKey(key))
+        return PressKey{*named};
     if (key.starts_with("Ctrl+")) {
         for (const auto &menu : kMenus)
             if (!menu.shortcut.empty() && menu.shortcut == key)

@@ -33,6 +33,8 @@ struct PressKey {
 inline constexpr auto kKeyNames = std::to_array<std::string_view>(
     {"Tab", "Shift+Tab", "Enter", "Esc", "Left", "Right", "Up", "Down"});
 static_assert(kKeyNames.size() == PressKey::Down + 1);
+// The key of one of kKeyNames; nothing for any other name.
+std::optional<PressKey::Key> namedKey(std::string_view name);
 struct ChooseMenu {
     MenuItem item;
 };

@@ -50,9 +50,8 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
 }
 
 std::optional<ChecksAction> checksKeyAction(std::string_view key) {
-    for (std::size_t k = 0; k < kKeyNames.size(); ++k)
-        if (key == kKeyNames[k])
-            return PressChecksKey{static_cast<PressKey::Key>(k)};
+    if (const auto named = namedKey(key))
+        return PressChecksKey{*named};
     if (key.starts_with("Alt+") && key.size() == 5)
         for (const ChecksControlDesign &c : kChecksControls)
             if (accessKey(c.caption) == key[4])
