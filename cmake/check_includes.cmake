@@ -6,7 +6,7 @@ set(allowed_json json)
 set(allowed_record calculators json record)
 set(allowed_platform calculators platform)
 set(allowed_replay calculators window json platform replay)
-set(allowed_cli calculators window json platform cli)
+set(allowed_cli calculators window json record platform cli)
 set(allowed_web calculators window json web)
 set(allowed_ui calculators window platform ui)
 # The program loads the window module by the entry point its header names, and links no more
