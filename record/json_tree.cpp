@@ -110,10 +110,16 @@ public:
     bool end_object() { return close(); }
     bool end_array() { return close(); }
     bool parse_error(std::size_t position, const std::string &,
-                     const nlohmann::detail::exception &) {
-        // The parser has read the byte it stopped at; at the end, nothing was there to read.
-        if (position >= bytes_.size())
+                     const nlohmann::detail::exception &error) {
+        // A number beyond the double range is read, and refused, as the value it would be.
+        constexpr int kNumberOverflow = 406;
+        if (error.id == kNumberOverflow)
+            return fail(say(Message::numberTooLarge, {pathText(valuePath())}));
+        const std::string_view what = error.what();
+        if (what.find("unexpected end of input") != std::string_view::npos ||
+            what.find("missing closing quote") != std::string_view::npos)
             return fail(at(Message::endsEarly, bytes_, bytes_.size()));
+        // The parser has read the byte it stopped at.
         return fail(at(Message::notJson, bytes_, position == 0 ? 0 : position - 1));
     }
 
@@ -133,14 +139,15 @@ private:
         return false;
     }
 
-    // The path of the value about to be put.
+    // The path of the value about to be put: in each list but the innermost, the value being
+    // filled is the last one put.
     Path valuePath() const {
         Path path;
-        for (const Frame &frame : frames_)
-            if (frame.node->is_object())
-                path.emplace_back(shownName(frame.name));
+        for (std::size_t i = 0; i < frames_.size(); ++i)
+            if (frames_[i].node->is_object())
+                path.emplace_back(shownName(frames_[i].name));
             else
-                path.emplace_back(frame.count);
+                path.emplace_back(frames_[i].count - (i + 1 < frames_.size() ? 1 : 0));
         return path;
     }
 
