@@ -253,10 +253,10 @@ std::string recordHelp() {
     std::vector<std::string_view> names;
     for (const RecordCommand &command : kCommands)
         names.push_back(command.name);
+    const std::size_t column = 4 + paddedToLongest("", names).size();
     for (const RecordCommand &command : kCommands)
         text += "    " + paddedToLongest(command.name, names) +
-                wrapped(command.summary, kLineWidth - 6 - paddedToLongest("", names).size(),
-                        6 + paddedToLongest("", names).size());
+                wrapped(command.summary, kLineWidth - column, column);
     return text;
 }
 
