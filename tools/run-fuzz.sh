@@ -17,10 +17,10 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fn
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
     -DLIFTCALC_BUILD_UI=OFF -DLIFTCALC_BUILD_TESTS=OFF -DLIFTCALC_BUILD_FUZZ=ON \
     -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-cmake --build "$build" --target fuzz_numbers fuzz_window
+cmake --build "$build" --target fuzz_numbers fuzz_window fuzz_record
 
 status=0
-for target in numbers window; do
+for target in numbers window record; do
     found="$build/found/$target"
     mkdir -p "$found" fuzz/crashes
     dict=()
