@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     LIFTCALC_EXPECT(std::get<Record>(second) == std::get<Record>(first),
                     "the written record reads as another: " + liftcalc::fuzz::quoted(written));
     const std::string again = recordJson(std::get<Record>(second));
-    LIFTCALC_EXPECT(again == written, "written again, the record changes: " +
-                                          liftcalc::fuzz::quoted(written) + " then " +
-                                          liftcalc::fuzz::quoted(again));
+    LIFTCALC_EXPECT(again == written,
+                    "written again, the record changes: " + liftcalc::fuzz::quoted(written) +
+                        " then " + liftcalc::fuzz::quoted(again));
     return 0;
 }

@@ -176,7 +176,8 @@ TEST_F(RecordCommandTest, FailedSaveLeavesTheOldFile) {
           },
           ::fsync, ::rename},
          "No space left on device"},
-        {"stick removed", {::write, [](int) { return failNow(EIO); }, ::rename},
+        {"stick removed",
+         {::write, [](int) { return failNow(EIO); }, ::rename},
          "Input/output error"},
         {"rename refused",
          {::write, ::fsync, [](const char *, const char *) { return failNow(EACCES); }},
@@ -195,8 +196,8 @@ TEST_F(RecordCommandTest, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(filesInFolder(), 1u);
 
     const Result unwritable =
-        runCommand({"relief", "--full-load-pressure", "100", "--relief-setting", "150",
-                    "--record", (folder_ / "gone" / "x.liftrec").string()});
+        runCommand({"relief", "--full-load-pressure", "100", "--relief-setting", "150", "--record",
+                    (folder_ / "gone" / "x.liftrec").string()});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("The file was left as it was."), std::string::npos);
 }
