@@ -2,6 +2,7 @@
 #include "record/entry_figures.h"
 
 #include "calculators/figures.h"
+#include "record/recalculation.h"
 
 #include <algorithm>
 
@@ -10,18 +11,25 @@ namespace liftcalc::record {
 std::vector<ShownFigure> shownFigures(const Entry &entry, const NumberFormat &format) {
     const Calculated &c = entry.calculated;
     const auto columns = c.check ? columnsOf(*c.check) : columnsOf(*c.calculator);
-    const auto inputs =
-        c.check ? inputColumns(*c.check, entry.units) : inputColumns(*c.calculator, entry.units);
+    const auto inputs = c.check ? inputColumns(*c.check, entry.units)
+                                : inputColumns(*c.calculator, entry.units);
+    // The window's own texts where a new calculation gives the same figure; otherwise the figure
+    // as the window would write it.
+    const auto texts = newTexts(entry, format);
     std::vector<ShownFigure> shown;
     for (const Figure &figure : entry.figures) {
         ShownFigure f{figure.key, figure.key, {}, {}, false};
         const auto column = std::find_if(columns.begin(), columns.end(),
                                          [&](const Column &col) { return col.key == figure.key; });
-        if (column != columns.end())
-            f.caption = column->label, f.unit = column->unit;
         f.input = std::any_of(inputs.begin(), inputs.end(),
                               [&](const InputColumn &in) { return in.key == figure.key; });
         f.text = f.input ? plainText(figure.value, format) : answerText(figure.value, format);
+        if (column != columns.end()) {
+            f.caption = column->label, f.unit = column->unit;
+            const auto at = static_cast<std::size_t>(column - columns.begin());
+            if (!f.input && texts && strictValue((*texts)[at], format) == figure.value)
+                f.text = (*texts)[at];
+        }
         shown.push_back(std::move(f));
     }
     return shown;

@@ -6,12 +6,17 @@
 #include "record/record.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace liftcalc::record {
 
-// The figures a new calculation gives from the entry's inputs; nothing when an input is
-// missing or the calculation refuses them.
+// The texts of the calculation's columns as the window shows them after a new calculation from
+// the entry's inputs, typed in the regional format; nothing when an input is missing or the
+// calculation refuses them.
+std::optional<std::vector<std::string>> newTexts(const Entry &entry, const NumberFormat &format);
+
+// The figures a new calculation gives from the entry's inputs, as an entry holds them.
 std::optional<std::vector<Figure>> newFigures(const Entry &entry);
 
 // True when the entry's figures are exactly those of a new calculation.

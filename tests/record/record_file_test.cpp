@@ -139,9 +139,10 @@ TEST(RecordFileTest, MarksFiguresThatDifferFromANewCalculation) {
     }
 }
 
+// Each file is made only when its case runs.
 struct Unreadable {
     const char *name;
-    std::string bytes;
+    std::string (*bytes)();
     std::string message;
 };
 
@@ -164,7 +165,7 @@ class UnreadableFile : public ::testing::TestWithParam<Unreadable> {};
 
 // Every file that is not a sound record is refused, with the reason in the person's words.
 TEST_P(UnreadableFile, IsRefusedWithItsReason) {
-    EXPECT_EQ(readError(GetParam().bytes), GetParam().message);
+    EXPECT_EQ(readError(GetParam().bytes()), GetParam().message);
 }
 
 const std::string kHead = R"({"format":"liftcalc-record","version":1,)";
@@ -172,71 +173,113 @@ const std::string kHead = R"({"format":"liftcalc-record","version":1,)";
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableFile,
     ::testing::Values(
-        Unreadable{"Empty", "", "Line 1, column 1: the file ends too early; it is not whole."},
-        Unreadable{"Truncated", recordJson(sampleRecord()).substr(0, 100),
+        Unreadable{"Empty", [] { return std::string(""); },
+                   "Line 1, column 1: the file ends too early; it is not whole."},
+        Unreadable{"Truncated",
+                   [] { return std::string(recordJson(sampleRecord()).substr(0, 100)); },
                    "Line 1, column 101: the file ends too early; it is not whole."},
-        Unreadable{"NotJson", "{\n\n  \"format\": liftcalc\n}",
+        Unreadable{"NotJson", [] { return std::string("{\n\n  \"format\": liftcalc\n}"); },
                    "Line 3, column 13: this is not JSON; the file is not a test record."},
-        Unreadable{"TrailingText", kHead + "\"entries\":[]} x",
+        Unreadable{"TrailingText", [] { return std::string(kHead + "\"entries\":[]} x"); },
                    "Line 1, column " + std::to_string(kHead.size() + 15) +
                        ": this is not JSON; the file is not a test record."},
-        Unreadable{"InvalidUtf8", kHead + "\"id\":\"caf\xE9\"}",
+        Unreadable{"InvalidUtf8", [] { return std::string(kHead + "\"id\":\"caf\xE9\"}"); },
                    "Line 1, column " + std::to_string(kHead.size() + 10) +
                        ": the text is not UTF-8."},
-        Unreadable{"Surrogate", kHead + "\"id\":\"\xED\xA0\x80\"}",
+        Unreadable{"Surrogate", [] { return std::string(kHead + "\"id\":\"\xED\xA0\x80\"}"); },
                    "Line 1, column " + std::to_string(kHead.size() + 7) +
                        ": the text is not UTF-8."},
-        Unreadable{"NotAnObject", "[1,2]", "This file is not a liftcalc test record."},
-        Unreadable{"OtherFormat", R"({"format":"other","version":1})",
+        Unreadable{"NotAnObject", [] { return std::string("[1,2]"); },
                    "This file is not a liftcalc test record."},
-        Unreadable{"NoVersion", R"({"format":"liftcalc-record"})", "version is missing."},
-        Unreadable{"NewerVersion", R"({"format":"liftcalc-record","version":2,"lift":7})",
-                   "This record was made by a newer version of liftcalc (record version 2)."},
-        Unreadable{"VersionAsText", R"({"format":"liftcalc-record","version":"1"})",
-                   "version is not a number."},
-        Unreadable{"NumberAsText", withMember("\"share_pct\":145.533", "\"share_pct\":\"145.533\""),
-                   "entries[0].figures.share_pct is not a number."},
-        Unreadable{"NumberTooLarge", withMember("\"share_pct\":145.533", "\"share_pct\":1e400"),
-                   "entries[0].figures.share_pct is too large a number."},
-        Unreadable{"TextAsNumber", withMember("\"owner\":\"Ville\"", "\"owner\":5"),
-                   "lift.owner is not a text."},
-        Unreadable{"WrongUnit", withMember("\"unit\":\"lb\"", "\"unit\":\"kN\""),
-                   "lift.rated_load.unit is not one of lb, kg."},
-        Unreadable{"FigureWithoutValue", withMember("{\"value\":2500,", "{"),
-                   "lift.rated_load.value is missing."},
-        Unreadable{"WrongVerdict", withMember("\"verdict\":\"pass\"", "\"verdict\":\"ok\""),
-                   "entries[0].verdict is not one of pass, fail, n/a, null."},
-        Unreadable{"WrongUnits", withMember("\"units\":\"imperial\"", "\"units\":\"si\""),
-                   "entries[0].units is not one of imperial, metric."},
-        Unreadable{"EntriesNotAList", kHead + R"("entries":{}})", "entries is not a list."},
-        Unreadable{"EntryNotAnObject", kHead + R"("entries":[3]})",
-                   "entries[0] is not a group of members."},
-        Unreadable{"UnknownCheck", withMember("\"check\":\"relief\"", "\"check\":\"brakes\""),
-                   "entries[0].check names a calculation liftcalc does not know (\"brakes\")."},
-        Unreadable{"NoCalculation", kHead + R"("entries":[{"units":"metric","figures":{}}]})",
-                   "entries[0] names no calculator or check."},
-        Unreadable{"BothCalculations",
-                   kHead + R"("entries":[{"check":"relief","calculator":"load"}]})",
-                   "entries[0] names both a calculator and a check."},
-        Unreadable{"NoFigures", kHead + R"("entries":[{"check":"relief","units":"metric"}]})",
-                   "entries[0].figures is missing."},
-        Unreadable{"MemberTwice", withMember("\"serial\":", "\"serial\":\"a\",\"serial\":"),
-                   "lift.serial is given twice."},
-        Unreadable{"FigureTwice",
-                   withMember("\"share_pct\":145.533", "\"share_pct\":145.533,\"share_pct\":1"),
-                   "entries[0].figures.share_pct is given twice."},
-        Unreadable{"TooManyEntries", entriesOf(kMostEntries + 1),
-                   "The record has more than 10,000 entries."},
+        Unreadable{"OtherFormat", [] { return std::string(R"({"format":"other","version":1})"); },
+                   "This file is not a liftcalc test record."},
+        Unreadable{"NoVersion", [] { return std::string(R"({"format":"liftcalc-record"})"); },
+                   "version is missing."},
         Unreadable{
-            "TextTooLong",
-            withMember("\"note\":\"\"", "\"note\":\"" + std::string(kLongestText + 1, 'x') + "\""),
-            "entries[0].note is longer than 100,000 characters."},
+            "NewerVersion",
+            [] { return std::string(R"({"format":"liftcalc-record","version":2,"lift":7})"); },
+            "This record was made by a newer version of liftcalc (record version 2)."},
+        Unreadable{"VersionAsText",
+                   [] { return std::string(R"({"format":"liftcalc-record","version":"1"})"); },
+                   "version is not a number."},
+        Unreadable{"NumberAsText",
+                   [] {
+                       return std::string(
+                           withMember("\"share_pct\":145.533", "\"share_pct\":\"145.533\""));
+                   },
+                   "entries[0].figures.share_pct is not a number."},
+        Unreadable{
+            "NumberTooLarge",
+            [] { return std::string(withMember("\"share_pct\":145.533", "\"share_pct\":1e400")); },
+            "entries[0].figures.share_pct is too large a number."},
+        Unreadable{"TextAsNumber",
+                   [] { return std::string(withMember("\"owner\":\"Ville\"", "\"owner\":5")); },
+                   "lift.owner is not a text."},
+        Unreadable{"WrongUnit",
+                   [] { return std::string(withMember("\"unit\":\"lb\"", "\"unit\":\"kN\"")); },
+                   "lift.rated_load.unit is not one of lb, kg."},
+        Unreadable{"FigureWithoutValue",
+                   [] { return std::string(withMember("{\"value\":2500,", "{")); },
+                   "lift.rated_load.value is missing."},
+        Unreadable{
+            "WrongVerdict",
+            [] { return std::string(withMember("\"verdict\":\"pass\"", "\"verdict\":\"ok\"")); },
+            "entries[0].verdict is not one of pass, fail, n/a, null."},
+        Unreadable{
+            "WrongUnits",
+            [] { return std::string(withMember("\"units\":\"imperial\"", "\"units\":\"si\"")); },
+            "entries[0].units is not one of imperial, metric."},
+        Unreadable{"EntriesNotAList", [] { return std::string(kHead + R"("entries":{}})"); },
+                   "entries is not a list."},
+        Unreadable{"EntryNotAnObject", [] { return std::string(kHead + R"("entries":[3]})"); },
+                   "entries[0] is not a group of members."},
+        Unreadable{
+            "UnknownCheck",
+            [] { return std::string(withMember("\"check\":\"relief\"", "\"check\":\"brakes\"")); },
+            "entries[0].check names a calculation liftcalc does not know (\"brakes\")."},
+        Unreadable{
+            "NoCalculation",
+            [] { return std::string(kHead + R"("entries":[{"units":"metric","figures":{}}]})"); },
+            "entries[0] names no calculator or check."},
+        Unreadable{"BothCalculations",
+                   [] {
+                       return std::string(kHead +
+                                          R"("entries":[{"check":"relief","calculator":"load"}]})");
+                   },
+                   "entries[0] names both a calculator and a check."},
+        Unreadable{"NoFigures",
+                   [] {
+                       return std::string(kHead +
+                                          R"("entries":[{"check":"relief","units":"metric"}]})");
+                   },
+                   "entries[0].figures is missing."},
+        Unreadable{
+            "MemberTwice",
+            [] { return std::string(withMember("\"serial\":", "\"serial\":\"a\",\"serial\":")); },
+            "lift.serial is given twice."},
+        Unreadable{"FigureTwice",
+                   [] {
+                       return withMember("\"share_pct\":145.533",
+                                         "\"share_pct\":145.533,\"share_pct\":1");
+                   },
+                   "entries[0].figures.share_pct is given twice."},
+        Unreadable{"TooManyEntries", [] { return entriesOf(kMostEntries + 1); },
+                   "The record has more than 10,000 entries."},
+        Unreadable{"TextTooLong",
+                   [] {
+                       return withMember("\"note\":\"\"",
+                                         "\"note\":\"" + std::string(kLongestText + 1, 'x') + "\"");
+                   },
+                   "entries[0].note is longer than 100,000 characters."},
         Unreadable{"NestedTooDeep",
-                   kHead + "\"x\":" + std::string(100000, '[') + std::string(100000, ']') + "}",
+                   [] {
+                       return kHead + "\"x\":" + std::string(100000, '[') +
+                              std::string(100000, ']') + "}";
+                   },
                    "x[0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0]"
                    "[0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0]"
                    "[0][0][0][0][0][0][0][0][0][0][0][0][0] is nested too deep."},
-        Unreadable{"FileTooLarge", std::string(kLargestFile + 1, ' '),
+        Unreadable{"FileTooLarge", [] { return std::string(kLargestFile + 1, ' '); },
                    "The file is larger than 16 MiB, too large for a test record."}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -42,8 +42,8 @@ inline Record sampleRecord() {
     r.visit = {"2026-03-27",
                "Annual",
                "ASME A17.1-2019",
-               {"Zoë Łukasiewicz", "L-42", "Lifts Ltd"},
-               {"山田 太郎", "State"},
+               {"Zoë Łukasiewicz", "L-42", "Lifts Ltd", {}},
+               {"山田 太郎", "State", {}},
                "Remarks, with \"quotes\"",
                {}};
     r.entries.push_back(
