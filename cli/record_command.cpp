@@ -9,6 +9,7 @@
 #include "record/words.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 
 namespace liftcalc::cli {
@@ -80,24 +81,30 @@ void printHead(std::ostream &out, const record::Record &r, const NumberFormat &f
             out << padded(std::string(captions[i]) + ":", widest + 2) << oneLine(texts[i]) << "\n";
 }
 
-// An imperial figure and its metric equivalent share a line.
+// An imperial figure and its metric equivalent share a line, in aligned columns.
 void printFigures(std::ostream &out, const record::Entry &entry, const NumberFormat &format) {
     const auto shown = record::shownFigures(entry, format);
-    std::vector<std::pair<std::string, std::string>> lines;
-    std::size_t widest = 0;
+    auto withUnit = [&](std::size_t k) {
+        return oneLine(shown[k].text +
+                       (shown[k].unit.empty() ? "" : " " + std::string(shown[k].unit)));
+    };
+    std::vector<std::array<std::string, 3>> lines;
+    std::array<std::size_t, 2> widths{};
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        auto withUnit = [&](std::size_t k) {
-            return shown[k].text + (shown[k].unit.empty() ? "" : " " + std::string(shown[k].unit));
-        };
-        std::string text = withUnit(i);
+        std::array<std::string, 3> line{oneLine(std::string(shown[i].caption)), withUnit(i), ""};
         if (i + 1 < shown.size() && shown[i + 1].caption == shown[i].caption &&
             !shown[i].unit.empty())
-            text += "   " + withUnit(++i);
-        lines.emplace_back(oneLine(std::string(shown[i].caption)), text);
-        widest = std::max(widest, width(lines.back().first));
+            line[2] = withUnit(++i);
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], width(line[c]));
+        lines.push_back(std::move(line));
     }
-    for (const auto &[caption, text] : lines)
-        out << "    " << padded(caption, widest + 3) << text << "\n";
+    for (const auto &line : lines) {
+        std::string text =
+            "    " + padded(line[0], widths[0] + 3) + padded(line[1], widths[1] + 3) + line[2];
+        text.erase(text.find_last_not_of(' ') + 1);
+        out << text << "\n";
+    }
 }
 
 void printEntry(std::ostream &out, std::size_t number, const record::Entry &entry,
