@@ -154,16 +154,6 @@ std::string brokenInvariant(const Window &w) {
     return brokenFieldInvariant(w, *calc);
 }
 
-void CheckingHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
-    if (!checks())
-        checks_ = std::make_unique<ChecksWindow>(*this, format, units);
-}
-
-void CheckingHost::windowUnloaded() {
-    if (checks_)
-        checks_->close();
-}
-
 std::string brokenChecksInvariant(const ChecksWindow &c) {
     const Check &check = c.check();
     const int inputs = static_cast<int>(check.inputs.size());
@@ -172,29 +162,32 @@ std::string brokenChecksInvariant(const ChecksWindow &c) {
         const bool shown = row < check.rowCount();
         const bool both = shown && check.row(row).units->bothSystems();
         const std::string where = "checks row " + std::to_string(row);
-        if (c.field({row, false}).visible != shown || c.field({row, true}).visible != both)
+        if (c.field({row, false}).Visible != shown || c.field({row, true}).Visible != both)
             return where + ": shown wrongly";
         if (!shown)
             continue;
         for (const bool metric : {false, true}) {
             if (metric && !both)
                 continue;
-            const ChecksFieldState &f = c.field({row, metric});
+            const Field &f = c.field({row, metric});
             const bool typed = row < inputs && metric == (both && !c.imperial());
-            if (f.locked == typed)
+            if (f.Locked == typed)
                 return where + (typed ? ": the typed field is locked" : ": an open equivalent");
             if (row >= inputs) {
-                anyAnswer |= !f.text.empty();
-                everyAnswer &= strictValue(f.text, c.numberFormat()).has_value();
+                anyAnswer |= !f.Text.empty();
+                everyAnswer &= strictValue(f.Text, c.numberFormat()).has_value();
             }
-            if (utf16Length(f.text) < f.selStart + f.selLength)
+            if (f.Locked == f.TabStop ||
+                f.BackColor != (f.Locked ? colours::yellow : colours::white))
+                return where + ": a locked field's look disagrees";
+            if (utf16Length(f.Text) < f.SelStart + f.SelLength)
                 return where + ": selection beyond the text";
         }
     }
     if (anyAnswer && !everyAnswer)
         return "checks answers partly written";
     const ChecksFocus focus = c.focus();
-    if (const auto *field = std::get_if<CheckField>(&focus); field && !c.field(*field).visible)
+    if (const auto *field = std::get_if<CheckField>(&focus); field && !c.field(*field).Visible)
         return "checks focus in a hidden field";
     return {};
 }
@@ -202,7 +195,8 @@ std::string brokenChecksInvariant(const ChecksWindow &c) {
 void CheckingHost::showMessage(const MessageBox &box) {
     if (!problem.empty() || !window_)
         return;
-    if (const ChecksWindow *open = checks(); open && box.title == open->check().title) {
+    if (const ChecksWindow *open = window_->fieldChecks();
+        open && box.title == open->check().title) {
         if (box.prompt.empty() || box.buttons != 0)
             problem = "checks message box without a reason: " + box.title;
         return;

@@ -7,8 +7,6 @@
 #include "window/checks_window.h"
 #include "window/window.h"
 
-#include <memory>
-
 #include <string>
 
 namespace liftcalc::fuzz {
@@ -19,20 +17,16 @@ std::string brokenInvariant(const Window &window);
 // Answers every message box at once and notes the first that the window has no business
 // showing: only a calculation's invalid-number message with the current calculator's title,
 // the total displacement of the plunger displacement calculator, and the conversion chart.
-// The field checks window, opened by the calculator window's item, is kept here; its boxes may
-// only be a refusal under the chosen check's title.
+// The boxes of the field checks window, which the calculator window's item opens, may only be a
+// refusal under the chosen check's title.
 class CheckingHost : public WindowHost {
 public:
     void watch(const Window &window) { window_ = &window; }
     void showMessage(const MessageBox &box) override;
-    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
-    void windowUnloaded() override;
-    ChecksWindow *checks() const { return checks_ && checks_->isOpen() ? checks_.get() : nullptr; }
     std::string problem;
 
 private:
     const Window *window_ = nullptr;
-    std::unique_ptr<ChecksWindow> checks_;
 };
 
 // The first broken invariant of the field checks window's state, or an empty text: the rows of

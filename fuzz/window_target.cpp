@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < script.actions.size(); ++i) {
         if (const auto *action = std::get_if<Action>(&script.actions[i])) {
             perform(window, *action);
-        } else if (ChecksWindow *checks = host.checks()) {
+        } else if (ChecksWindow *checks = window.fieldChecks()) {
             ChecksAction step = std::get<ChecksAction>(script.actions[i]);
             // Typing goes into the row's field a person types into, where the check has the row.
             if (auto *typed = std::get_if<TypeIntoCheck>(&step)) {
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             report(script, i + 1, host.problem);
         if (auto broken = brokenInvariant(window); !broken.empty())
             report(script, i + 1, broken);
-        if (const ChecksWindow *checks = host.checks())
+        if (const ChecksWindow *checks = window.fieldChecks())
             if (auto broken = brokenChecksInvariant(*checks); !broken.empty())
                 report(script, i + 1, broken);
         // Once the window is gone nothing a person does reaches it.

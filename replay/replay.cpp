@@ -75,17 +75,6 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
 
 } // namespace
 
-void ReplayHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
-    if (!checks())
-        checks_ = std::make_unique<ChecksWindow>(*this, format, units);
-}
-
-void ReplayHost::windowUnloaded() {
-    RecordingHost::windowUnloaded();
-    if (checks_)
-        checks_->close();
-}
-
 Replay::Replay(const NumberFormat &format) : window_(host_, format) {
     window_.start();
 }
@@ -124,7 +113,7 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
     if (action == "dump") {
         if (!trimmed(arguments).empty())
             return "dump takes no argument";
-        out << stateJson(window_, host_.shown, host_.checks()) << '\n';
+        out << stateJson(window_, host_.shown, window_.fieldChecks()) << '\n';
         host_.shown.clear();
         return {};
     }
@@ -183,7 +172,7 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
 
 // A line for the field checks window: its action, then what the action takes.
 std::string Replay::actOnChecks(std::string_view arguments) {
-    ChecksWindow *checks = host_.checks();
+    ChecksWindow *checks = window_.fieldChecks();
     if (!checks)
         return "the field checks window is not open";
     const auto [action, rest] = firstWord(arguments);

@@ -13,25 +13,12 @@
 #include "window/window.h"
 
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace liftcalc {
-
-// Keeps the message boxes of both windows, and the field checks window once it is opened: a new
-// one each time it is opened after being closed. It closes with the calculator window.
-class ReplayHost : public RecordingHost {
-public:
-    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
-    void windowUnloaded() override;
-    ChecksWindow *checks() const { return checks_ && checks_->isOpen() ? checks_.get() : nullptr; }
-
-private:
-    std::unique_ptr<ChecksWindow> checks_;
-};
 
 class Replay {
 public:
@@ -45,7 +32,7 @@ public:
 
     const Window &window() const { return window_; }
     // The field checks window while it is open.
-    const ChecksWindow *checksWindow() const { return host_.checks(); }
+    const ChecksWindow *checksWindow() const { return window_.fieldChecks(); }
     // The message boxes shown since the last dump, taken out so that no dump reports them.
     std::vector<MessageBox> takeMessages() { return std::exchange(host_.shown, {}); }
 
@@ -54,7 +41,8 @@ private:
     std::string act(std::string_view action, std::string_view arguments, std::ostream &out);
     std::string actOnChecks(std::string_view arguments);
 
-    ReplayHost host_;
+    // Keeps the message boxes of both windows.
+    RecordingHost host_;
     Window window_;
 };
 

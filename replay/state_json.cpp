@@ -8,12 +8,6 @@
 namespace liftcalc {
 namespace {
 
-std::string controlName(ControlId id) {
-    if (isField(id))
-        return "Text1(" + std::to_string(fieldIndex(id)) + ")";
-    return std::string(buttonDesign(id).name);
-}
-
 void writeOption(json::Writer &json, std::string_view name, const OptionButton &o) {
     json.key(name)
         .open('{')
@@ -43,13 +37,13 @@ void writeCheckField(json::Writer &json, const ChecksWindow &c, CheckField field
         json.null();
         return;
     }
-    const ChecksFieldState &f = c.field(field);
+    const Field &f = c.field(field);
     json.open('{')
         .member("unit", unit)
-        .member("text", f.text)
-        .member("locked", f.locked)
-        .member("selStart", f.selStart)
-        .member("selLength", f.selLength)
+        .member("text", f.Text)
+        .member("locked", f.Locked)
+        .member("selStart", f.SelStart)
+        .member("selLength", f.SelLength)
         .close('}');
 }
 

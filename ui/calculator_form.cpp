@@ -48,6 +48,10 @@ void CalculatorForm::closeEvent(QCloseEvent *event) {
 QWidget *CalculatorForm::widgetOf(ControlId control) const {
     if (isField(control))
         return widgets_.fields[fieldIndex(control)];
+    return buttonOf(control);
+}
+
+QAbstractButton *CalculatorForm::buttonOf(ControlId control) const {
     for (std::size_t i = 0; i < kButtons.size(); ++i)
         if (kButtons[i].id == control)
             return widgets_.buttons[i];

@@ -12,11 +12,13 @@
 // answer moves the real focus.
 #pragma once
 
+#include "ui/checks_view.h"
 #include "ui/form_look.h"
 #include "window/menus.h"
 #include "window/window.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -70,11 +72,8 @@ private:
     void mirrorChange(const OptionChanged &change);
     void mirrorChange(const FocusMoved &change);
     void mirrorChange(const WindowUnloaded &change);
+    void mirrorChange(const SecondaryShown &change);
     void mirrorAll();
-    void mirrorText(int index);
-    void mirrorSelection(int index);
-    void mirrorBackColor(int index);
-    void mirrorTabStop(int index);
     void mirrorOption(ControlId option);
     void mirrorFocus();
     void mirrorMenuChecks();
@@ -82,8 +81,6 @@ private:
 
     // A person's actions to the model (form_input.cpp).
     void connectInput();
-    void fieldEdited(int index, const QString &text);
-    void fieldSelectionChanged(int index);
     void buttonClicked(ControlId control);
     void menuChosen(MenuItem item);
     bool fieldEvent(int index, QEvent *event);
@@ -92,6 +89,7 @@ private:
     bool pressKey(std::string_view name);
 
     QWidget *widgetOf(ControlId control) const;
+    QAbstractButton *buttonOf(ControlId control) const;
     int fieldIndexOf(QObject *object) const;
     std::optional<ControlId> buttonIdOf(QObject *object) const;
 
@@ -105,6 +103,7 @@ private:
         QGroupBox *frame = nullptr;
         std::array<QAction *, kMenuItemCount> menuItems{}; // menus of the menu bar: null
     } widgets_;
+    QPointer<ChecksView> checks_; // the field checks window on show
 };
 
 } // namespace liftcalc

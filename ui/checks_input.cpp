@@ -14,54 +14,32 @@ namespace liftcalc {
 
 void ChecksView::connectInput() {
     for (int slot = 0; slot < kChecksFieldCount; ++slot) {
-        const CheckField f{slot / 2, slot % 2 == 1};
-        QLineEdit *field = widgets_.fields[slot];
-        // textEdited, unlike textChanged, fires only for a person's edit, so the model's own
-        // writes do not come back to it.
-        connect(field, &QLineEdit::textEdited, this,
-                [this, f](const QString &text) { fieldEdited(f, text); });
-        connect(field, &QLineEdit::selectionChanged, this, [this, f] { fieldSelectionChanged(f); });
-        connect(field, &QLineEdit::cursorPositionChanged, this,
-                [this, f] { fieldSelectionChanged(f); });
+        const CheckField f = checkFieldAt(slot);
+        connectField(widgets_.fields[slot], this,
+                     {[this, f](const std::string &text, int caret) {
+                          return model_->editField(f, text, caret);
+                      },
+                      [this, f](TextSelection s) { model_->selectInField(f, s.start, s.length); },
+                      [this, f]() -> const Field & { return model_->field(f); }});
     }
-    for (auto id : {ChecksControl::optImperial, ChecksControl::optMetric,
-                    ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
-        connect(static_cast<QAbstractButton *>(widgets_.controls[static_cast<int>(id)]),
-                &QAbstractButton::clicked, this, [this, id] { controlClicked(id); });
+    for (const ChecksControlDesign &design : kChecksControls)
+        if (QAbstractButton *button = buttonOf(design.control))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id = design.control] { controlClicked(id); });
     // A check picked from the chooser's list (or by typing its first letters).
     connect(widgets_.chooser, &QComboBox::activated, this, [this](int index) {
-        model_.chooseCheck(index);
-        widgets_.chooser->setCurrentIndex(model_.checkIndex());
+        model_->chooseCheck(index);
+        widgets_.chooser->setCurrentIndex(model_->checkIndex());
     });
 }
 
-void ChecksView::fieldEdited(CheckField f, const QString &text) {
-    if (!model_.editField(f, text.toStdString(), fieldWidget(f)->cursorPosition()))
-        mirrorText(f); // refused: the field shows what the model holds
-}
-
-void ChecksView::fieldSelectionChanged(CheckField f) {
-    QLineEdit *field = fieldWidget(f);
-    // A line edit that loses the focus drops its selection; the field keeps it.
-    if (!field->hasFocus())
-        return;
-    const Selection selection = selectionOf(field);
-    model_.selectInField(f, selection.start, selection.length);
-}
-
 void ChecksView::controlClicked(ChecksControl control) {
-    model_.click(control);
+    model_->click(control);
     // Qt has already toggled a clicked unit button; the model says which is chosen.
     mirrorOptions();
 }
 
 bool ChecksView::eventFilter(QObject *watched, QEvent *event) {
-    // The calculator window closing (or hidden for good) takes this one with it.
-    if (watched == owner_) {
-        if (event->type() == QEvent::Hide && !owner_->isVisible())
-            model_.close();
-        return false;
-    }
     if (const auto f = fieldOf(watched); f && fieldEvent(*f, event))
         return true;
     if (keyEvent(watched, event))
@@ -70,7 +48,7 @@ bool ChecksView::eventFilter(QObject *watched, QEvent *event) {
         // Alt plus an access key acts at once, without Qt's animated click; the chooser's label
         // hands the focus to the chooser through the model.
         if (watched == widgets_.chooserLabel) {
-            model_.click(ChecksControl::chooser);
+            model_->click(ChecksControl::chooser);
             return true;
         }
         if (const auto control = controlOf(watched)) {
@@ -109,7 +87,7 @@ bool ChecksView::chooserEvent(QEvent *event) {
     }
     case QEvent::MouseButtonPress:
         // A click into the chooser gives it the focus, then opens its list as usual.
-        model_.click(ChecksControl::chooser);
+        model_->click(ChecksControl::chooser);
         return false;
     default:
         return false;
@@ -117,18 +95,10 @@ bool ChecksView::chooserEvent(QEvent *event) {
 }
 
 bool ChecksView::fieldEvent(CheckField f, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // Clicking into a field gives it the focus, which selects its whole text; the press
-        // itself must not then drop the caret where the pointer is.
-        if (model_.focus() == ChecksFocus{f})
-            return false;
-        model_.clickField(f);
-        return true;
-    default:
+    if (!isPressInto(*event) || model_->focus() == ChecksFocus{f})
         return false;
-    }
+    model_->clickField(f);
+    return true;
 }
 
 bool ChecksView::keyEvent(QObject *watched, QEvent *event) {
@@ -141,13 +111,13 @@ bool ChecksView::keyEvent(QObject *watched, QEvent *event) {
         checksKeyAction(keyName(*static_cast<QKeyEvent *>(event), controlOf(watched).has_value()));
     if (!action)
         return false;
-    perform(model_, *action);
+    perform(*model_, *action);
     return true;
 }
 
 bool ChecksView::focusNextPrevChild(bool next) {
     // The model owns the tab order, including which fields are skipped.
-    perform(model_, PressChecksKey{next ? PressKey::Tab : PressKey::ShiftTab});
+    perform(*model_, PressChecksKey{next ? PressKey::Tab : PressKey::ShiftTab});
     return true;
 }
 

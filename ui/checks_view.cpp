@@ -11,30 +11,29 @@
 
 namespace liftcalc {
 
-ChecksView::ChecksView(const NumberFormat &format, UnitSystem units, QWidget *owner,
-                       WindowHost *host)
-    : QWidget(owner, Qt::Window), model_(host ? *host : boxes_, format, units), owner_(owner) {
+ChecksView::ChecksView(std::shared_ptr<ChecksWindow> model, QWidget *owner)
+    : QWidget(owner, Qt::Window), model_(std::move(model)), owner_(owner) {
     setObjectName(QStringLiteral("ChecksForm"));
     setWindowTitle(QStringLiteral("Field checks"));
     if (owner)
         setWindowIcon(owner->windowIcon());
     boxes_.setWindow(this);
+    model_->setMessageHost(&boxes_);
     createWidgets();
     connectInput();
     connectModel();
     mirrorAll();
-    if (owner)
-        owner->installEventFilter(this);
 }
 
 ChecksView::~ChecksView() {
-    model_.changed.disconnect(connection_);
+    model_->changed.disconnect(connection_);
+    model_->setMessageHost(nullptr);
 }
 
 void ChecksView::closeEvent(QCloseEvent *event) {
     // Closing from the title bar closes the model, as Close does; when the model has already
-    // closed (Close, Esc), the window simply goes.
-    model_.close();
+    // closed (Close, Esc, the calculator window closing), the window simply goes.
+    model_->close();
     event->accept();
 }
 
@@ -53,43 +52,29 @@ QLabel *ChecksView::unitLabel(CheckField field) const {
     return widgets_.units[fieldSlot(field)];
 }
 
-QWidget *ChecksView::widgetOf(const ChecksFocus &focus) const {
-    if (const auto *field = std::get_if<CheckField>(&focus))
-        return fieldWidget(*field);
-    return widgets_.controls[static_cast<int>(std::get<ChecksControl>(focus))];
+QAbstractButton *ChecksView::buttonOf(ChecksControl control) const {
+    return control == ChecksControl::chooser ? nullptr
+                                             : widgets_.buttons[static_cast<int>(control) - 1];
+}
+
+QWidget *ChecksView::widgetOf(ChecksControl control) const {
+    if (control == ChecksControl::chooser)
+        return widgets_.chooser;
+    return buttonOf(control);
 }
 
 std::optional<CheckField> ChecksView::fieldOf(const QObject *object) const {
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
         if (widgets_.fields[slot] == object)
-            return CheckField{slot / 2, slot % 2 == 1};
+            return checkFieldAt(slot);
     return std::nullopt;
 }
 
 std::optional<ChecksControl> ChecksView::controlOf(const QObject *object) const {
-    for (std::size_t i = 0; i < widgets_.controls.size(); ++i)
-        if (widgets_.controls[i] == object)
-            return static_cast<ChecksControl>(i);
+    for (const ChecksControlDesign &design : kChecksControls)
+        if (widgetOf(design.control) == object)
+            return design.control;
     return std::nullopt;
-}
-
-ChecksView *openChecks(QWidget *owner, const NumberFormat &format, UnitSystem units) {
-    // One checks window at a time: opening it again brings the open one forward as it is.
-    if (owner) {
-        for (QObject *child : owner->children()) {
-            auto *open = dynamic_cast<ChecksView *>(child);
-            if (!open || !open->model().isOpen())
-                continue;
-            open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
-            open->raise();
-            open->activateWindow();
-            return open;
-        }
-    }
-    auto *view = new ChecksView(format, units, owner);
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    view->showOver();
-    return view;
 }
 
 } // namespace liftcalc

@@ -9,18 +9,22 @@
 //  - reports what a person does (edits, selections, clicks, the chooser's pick, Tab, Enter, Esc,
 //    the arrows, access keys, closing) to the model, and never reads a widget to decide what
 //    follows.
-// The model's focus is the window's focus. Each window has a model of its own, which ends with
-// it: the window is built when it is opened and goes when it is closed.
+// The model's focus is the window's focus. The calculator window's model opens the checks
+// window's model and says so; its front end then builds this window over it, which keeps the
+// model while it shows it and goes when the model closes.
 #pragma once
 
 #include "ui/form_look.h"
 #include "ui/message_box_host.h"
+#include "window/checks_keys.h"
 #include "window/checks_window.h"
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
+class QAbstractButton;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -30,18 +34,16 @@ namespace liftcalc {
 
 class ChecksView : public QWidget {
 public:
-    // A window on a model of its own, opened on the first check in the given unit system. Its
-    // message boxes go to `host`, or without one to real modal boxes over this window. With an
-    // owner it stands over the owner's window and closes with it.
-    ChecksView(const NumberFormat &format, UnitSystem units, QWidget *owner = nullptr,
-               WindowHost *host = nullptr);
+    // A window on the model given, whose message boxes it shows as real modal boxes over
+    // itself. With an owner it stands over the owner's window.
+    explicit ChecksView(std::shared_ptr<ChecksWindow> model, QWidget *owner = nullptr);
     ~ChecksView() override;
 
     // Shows the window for the first time, centred over its owner (or its screen), small
     // enough for the screen, with the keyboard in its first input.
     void showOver();
 
-    ChecksWindow &model() { return model_; }
+    ChecksWindow &model() { return *model_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -60,25 +62,20 @@ private:
 
     // Model to widgets (checks_mirror.cpp).
     void connectModel();
-    void mirrorChange(const ChecksFieldChanged &change);
+    void mirrorChange(const FieldChanged &change);
     void mirrorChange(const CheckChosen &change);
     void mirrorChange(const ChecksUnitsChanged &change);
-    void mirrorChange(const ChecksFocusMoved &change);
+    void mirrorChange(const FocusMoved &change);
     void mirrorChange(const ChecksClosed &change);
     void mirrorAll();
     void mirrorCheck();
     void mirrorColumns();
-    void mirrorText(CheckField field);
-    void mirrorSelection(CheckField field);
-    void mirrorLook(CheckField field);
     void mirrorOptions();
     void mirrorFocus();
     void describeAnswers();
 
     // A person's actions to the model (checks_input.cpp).
     void connectInput();
-    void fieldEdited(CheckField field, const QString &text);
-    void fieldSelectionChanged(CheckField field);
     void controlClicked(ChecksControl control);
     bool fieldEvent(CheckField field, QEvent *event);
     bool chooserEvent(QEvent *event);
@@ -86,18 +83,19 @@ private:
 
     QLineEdit *fieldWidget(CheckField field) const;
     QLabel *unitLabel(CheckField field) const;
-    QWidget *widgetOf(const ChecksFocus &focus) const;
+    QWidget *widgetOf(ChecksControl control) const;
+    QAbstractButton *buttonOf(ChecksControl control) const;
     std::optional<CheckField> fieldOf(const QObject *object) const;
     std::optional<ChecksControl> controlOf(const QObject *object) const;
 
     MessageBoxHost boxes_;
-    ChecksWindow model_;
+    std::shared_ptr<ChecksWindow> model_;
     QWidget *owner_;
     int connection_ = 0;
     struct {
-        // By ChecksControl: the chooser, then the unit and command buttons.
-        std::array<QWidget *, static_cast<int>(ChecksControl::cmdClose) + 1> controls{};
         QComboBox *chooser = nullptr;
+        // By ChecksControl after the chooser: the unit and command buttons.
+        std::array<QAbstractButton *, kChecksControls.size() - 1> buttons{};
         QLabel *chooserLabel = nullptr;
         QGridLayout *rows = nullptr;
         std::array<QLabel *, kMostCheckRows> captions{};
@@ -105,10 +103,5 @@ private:
         std::array<QLabel *, kChecksFieldCount> units{};     // beside each field
     } widgets_;
 };
-
-// Opens the field checks window over `owner` (the calculator window), in the unit system given,
-// or brings the one already open there forward. The window is built here, when it is first
-// opened, and deletes itself when it is closed; it also closes when its owner does.
-ChecksView *openChecks(QWidget *owner, const NumberFormat &format, UnitSystem units);
 
 } // namespace liftcalc

@@ -3,7 +3,7 @@
 // with their units for every row a check can have, and the command buttons below; sized for
 // the screen it opens on.
 #include "ui/checks_view.h"
-#include "window/checks_actions.h"
+#include "ui/widget_binding.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -40,10 +40,6 @@ bool isOption(ChecksControl id) {
     return id == ChecksControl::optImperial || id == ChecksControl::optMetric;
 }
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The widest of the texts `texts` gives for every row of every check, so that a column keeps
 // one width whichever check is shown.
 template <class Texts> int widestOfRows(const QFontMetrics &metrics, Texts texts) {
@@ -78,9 +74,8 @@ QLayout *ChecksView::createTop() {
     for (const Check *check : checks::kAll)
         chooser->addItem(text(check->title));
     widgets_.chooser = chooser;
-    widgets_.controls[static_cast<int>(ChecksControl::chooser)] = chooser;
     widgets_.chooserLabel =
-        new QLabel(QString::fromUtf8(kChecksControls[static_cast<int>(ChecksControl::chooser)].caption), this);
+        new QLabel(text(kChecksControls[static_cast<int>(ChecksControl::chooser)].caption), this);
     widgets_.chooserLabel->setObjectName(QStringLiteral("chooserLabel"));
     // Screen readers take the chooser's name from the check it shows, and its label from here.
     widgets_.chooserLabel->setBuddy(chooser);
@@ -102,13 +97,14 @@ QLayout *ChecksView::createTop() {
             push->setDefault(design.control == ChecksControl::cmdCalculate);
             button = push;
         }
-        button->setObjectName(QString::fromUtf8(design.name));
-        button->setText(QString::fromUtf8(design.caption));
-        button->setToolTip(QString::fromUtf8(design.toolTip));
-        widgets_.controls[static_cast<int>(design.control)] = button;
+        button->setObjectName(text(design.name));
+        button->setText(text(design.caption));
+        button->setToolTip(text(design.toolTip));
+        widgets_.buttons[static_cast<int>(design.control) - 1] = button;
     }
     // A click or key is reported to the model, which then moves the focus itself.
-    for (QWidget *control : widgets_.controls) {
+    for (const ChecksControlDesign &design : kChecksControls) {
+        QWidget *control = widgetOf(design.control);
         control->setFocusPolicy(Qt::TabFocus);
         control->installEventFilter(this);
     }
@@ -158,18 +154,18 @@ QLayout *ChecksView::createButtons() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (auto id : {ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
-        buttons->addWidget(widgets_.controls[static_cast<int>(id)]);
+        buttons->addWidget(buttonOf(id));
     return buttons;
 }
 
 // A row without unit systems has its one field, and its unit, in the chosen system's column.
 void ChecksView::mirrorColumns() {
     QGridLayout *grid = widgets_.rows;
-    const Check &check = model_.check();
+    const Check &check = model_->check();
     bool moved = false;
     for (int row = 0; row < kMostCheckRows; ++row) {
         const bool single = row < check.rowCount() && !check.row(row).units->bothSystems();
-        const int column = fieldColumn(single && !model_.imperial());
+        const int column = fieldColumn(single && !model_->imperial());
         QLineEdit *field = fieldWidget({row, false});
         QLabel *unit = unitLabel({row, false});
         int at = 0, unused = 0;
@@ -235,7 +231,7 @@ void ChecksView::applyFonts(const TwipScale &scale) {
     const QFont font = controlFont(scale);
     setFont(font);
     for (auto id : {ChecksControl::optImperial, ChecksControl::optMetric})
-        widgets_.controls[static_cast<int>(id)]->setFont(optionFont(scale));
+        buttonOf(id)->setFont(optionFont(scale));
     mirrorOptions(); // the chosen unit's boldness is the model's
 
     const QFontMetrics metrics(font);

@@ -2,6 +2,7 @@
 // What screen readers learn beyond each widget's own name and role: the heading as a heading,
 // and the answers of the last calculation, which sit in fields that Tab does not visit.
 #include "ui/calculator_form.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -42,10 +43,6 @@ std::array<int, kFieldCount> fieldsInTabOrder() {
     return order;
 }
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 void installHeadingAccessibility() {
@@ -54,9 +51,7 @@ void installHeadingAccessibility() {
 }
 
 // The yellow fields on show that hold text, row by row from the top: "Diameter of Plunger(s):
-// 254.000 MM; Load on Plunger(s): 9,071.800 KG; Static Pressure: 254.648 PSI, 17.558 BAR". The
-// window and the Calculate button carry it as their description, so it is read out on Tab to
-// Calculate, without visiting the answers.
+// 254.000 MM; Load on Plunger(s): 9,071.800 KG; Static Pressure: 254.648 PSI, 17.558 BAR".
 void CalculatorForm::describeAnswers() {
     static const std::array<int, kFieldCount> order = fieldsInTabOrder();
     QStringList rows;
@@ -74,15 +69,7 @@ void CalculatorForm::describeAnswers() {
             rows.append(text(quantityOf(i).name) + QStringLiteral(": ") + value);
         quantity = quantityOf(i).name;
     }
-    const QString answers = rows.join(QStringLiteral("; "));
-    if (accessibleDescription() == answers)
-        return;
-    setAccessibleDescription(answers);
-    QWidget *calculate = widgetOf(ControlId::cmdCalculate);
-    // Without answers the button's description is its tooltip, as for the other buttons.
-    calculate->setAccessibleDescription(answers.isEmpty() ? QString()
-                                                          : calculate->toolTip().trimmed() +
-                                                                QStringLiteral(". ") + answers);
+    liftcalc::describeAnswers(this, widgetOf(ControlId::cmdCalculate), rows);
 }
 
 } // namespace liftcalc

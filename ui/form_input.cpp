@@ -24,16 +24,13 @@ std::string keyName(const QKeySequence &keys) {
 } // namespace
 
 void CalculatorForm::connectInput() {
-    for (int i = 0; i < kFieldCount; ++i) {
-        QLineEdit *field = widgets_.fields[i];
-        // textEdited, unlike textChanged, fires only for a person's edit, so the model's own
-        // writes do not come back to it.
-        connect(field, &QLineEdit::textEdited, this,
-                [this, i](const QString &text) { fieldEdited(i, text); });
-        connect(field, &QLineEdit::selectionChanged, this, [this, i] { fieldSelectionChanged(i); });
-        connect(field, &QLineEdit::cursorPositionChanged, this,
-                [this, i] { fieldSelectionChanged(i); });
-    }
+    for (int i = 0; i < kFieldCount; ++i)
+        connectField(widgets_.fields[i], this,
+                     {[this, i](const std::string &text, int caret) {
+                          return model_.editField(i, text, caret);
+                      },
+                      [this, i](TextSelection s) { model_.selectInField(i, s.start, s.length); },
+                      [this, i]() -> const Field & { return model_.Text1(i); }});
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ControlId id = kButtons[i].id;
         connect(widgets_.buttons[i], &QAbstractButton::clicked, this,
@@ -50,21 +47,6 @@ void CalculatorForm::connectInput() {
 bool CalculatorForm::pressKey(std::string_view name) {
     const auto action = keyAction(name);
     return action && perform(model_, *action);
-}
-
-void CalculatorForm::fieldEdited(int index, const QString &text) {
-    QLineEdit *field = widgets_.fields[index];
-    if (!model_.editField(index, text.toStdString(), field->cursorPosition()))
-        mirrorText(index); // refused: the field shows what the model holds
-}
-
-void CalculatorForm::fieldSelectionChanged(int index) {
-    QLineEdit *field = widgets_.fields[index];
-    // A line edit that loses the focus drops its selection; the field keeps it.
-    if (!field->hasFocus())
-        return;
-    const Selection selection = selectionOf(field);
-    model_.selectInField(index, selection.start, selection.length);
 }
 
 void CalculatorForm::buttonClicked(ControlId control) {
@@ -97,15 +79,13 @@ bool CalculatorForm::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool CalculatorForm::fieldEvent(int index, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // Clicking into a field gives it the focus, which selects its whole text; the press
-        // itself must not then drop the caret where the pointer is.
+    if (isPressInto(*event)) {
         if (model_.focus() == fieldControl(index))
             return false;
         perform(model_, ClickField{index});
         return true;
+    }
+    switch (event->type()) {
     case QEvent::ShortcutOverride: {
         // A line edit claims Ctrl+C and its other editing keys for itself; the menus' shortcuts
         // act on the whole window first.

@@ -2,6 +2,7 @@
 // The window on this screen and theme: the design's twips made pixels, shrunk where the
 // screen is too small for them, centred, and every text readable on its own background.
 #include "ui/calculator_form.h"
+#include "ui/widget_binding.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -78,7 +79,7 @@ void CalculatorForm::colourTexts() {
     mirrorOption(ControlId::optImperial);
     mirrorOption(ControlId::optMetric);
     for (int i = 0; i < kFieldCount; ++i)
-        mirrorBackColor(i);
+        showField(widgets_.fields[i], model_.Text1(i), FieldChanged::Property::BackColor);
 }
 
 } // namespace liftcalc

@@ -3,22 +3,13 @@
 #include "ui/calculator_form.h"
 #include "ui/widget_binding.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 #include <variant>
 
 namespace liftcalc {
-
-namespace {
-QString text(const std::string &s) {
-    return QString::fromStdString(s);
-}
-} // namespace
 
 void CalculatorForm::connectModel() {
     connection_ = model_.changed.connect([this](const Change &change) { mirror(change); });
@@ -30,31 +21,10 @@ void CalculatorForm::mirror(const Change &change) {
 
 void CalculatorForm::mirrorChange(const FieldChanged &change) {
     const int i = change.field;
-    switch (change.property) {
-    case FieldChanged::Property::Text:
-        mirrorText(i);
-        break;
-    case FieldChanged::Property::Selection:
-        mirrorSelection(i);
-        break;
-    case FieldChanged::Property::Visible:
-        widgets_.fields[i]->setVisible(model_.Text1(i).Visible);
-        break;
-    case FieldChanged::Property::Locked:
-        // A read-only line edit refuses typing and pasting but still takes the focus and lets
-        // its text be selected and copied, as a locked field must.
-        widgets_.fields[i]->setReadOnly(model_.Text1(i).Locked);
-        break;
-    case FieldChanged::Property::TabStop:
-        mirrorTabStop(i);
-        break;
-    case FieldChanged::Property::BackColor:
-        mirrorBackColor(i);
-        break;
-    case FieldChanged::Property::Left:
+    if (change.property == FieldChanged::Property::Left)
         widgets_.fields[i]->move(scale_.px(model_.Text1(i).Left), scale_.px(kFields[i].place.top));
-        break;
-    }
+    else
+        showField(widgets_.fields[i], model_.Text1(i), change.property);
     if (change.property == FieldChanged::Property::Text ||
         change.property == FieldChanged::Property::Visible ||
         change.property == FieldChanged::Property::Locked)
@@ -85,6 +55,20 @@ void CalculatorForm::mirrorChange(const WindowUnloaded &) {
     close();
 }
 
+// The field checks window the model opened, over this one; the one on show is raised as it is.
+void CalculatorForm::mirrorChange(const SecondaryShown &) {
+    const std::shared_ptr<ChecksWindow> model = model_.sharedFieldChecks();
+    if (checks_ && &checks_->model() == model.get()) {
+        checks_->setWindowState(checks_->windowState() & ~Qt::WindowMinimized);
+        checks_->raise();
+        checks_->activateWindow();
+        return;
+    }
+    checks_ = new ChecksView(model, this);
+    checks_->setAttribute(Qt::WA_DeleteOnClose);
+    checks_->showOver();
+}
+
 void CalculatorForm::mirrorAll() {
     for (int i = 0; i < kFieldCount; ++i) {
         for (auto property : {FieldChanged::Property::Text, FieldChanged::Property::Visible,
@@ -102,63 +86,19 @@ void CalculatorForm::mirrorAll() {
     mirrorFocus();
 }
 
-void CalculatorForm::mirrorText(int index) {
-    const Field &f = model_.Text1(index);
-    showText(widgets_.fields[index], text(f.Text), {f.SelStart, f.SelLength});
-}
-
-void CalculatorForm::mirrorSelection(int index) {
-    const Field &f = model_.Text1(index);
-    showSelection(widgets_.fields[index], {f.SelStart, f.SelLength});
-}
-
-void CalculatorForm::mirrorTabStop(int index) {
-    // Tab is routed through the model, which skips fields that are not tab stops; the focus
-    // policy says the same to Qt and to accessibility tools.
-    widgets_.fields[index]->setFocusPolicy(model_.Text1(index).TabStop ? Qt::StrongFocus
-                                                                       : Qt::ClickFocus);
-}
-
-void CalculatorForm::mirrorBackColor(int index) {
-    QLineEdit *field = widgets_.fields[index];
-    QPalette palette = field->palette();
-    const QColor background = qtColour(model_.Text1(index).BackColor, QApplication::palette(field));
-    palette.setColor(QPalette::Base, background);
-    // The theme's text colour is made for the theme's own field colour; on a white or yellow
-    // field under a dark theme it would be near-white.
-    palette.setColor(QPalette::Text, textOn(background));
-    field->setPalette(palette);
-}
-
 void CalculatorForm::mirrorOption(ControlId option) {
-    auto *button = widgetOf(option);
-    const OptionButton &o =
-        option == ControlId::optImperial ? model_.optImperial() : model_.optMetric();
-    {
-        const QSignalBlocker quiet(button);
-        static_cast<QAbstractButton *>(button)->setChecked(o.Value);
-    }
-    QPalette palette = button->palette();
-    const QPalette theme = QApplication::palette(button);
-    const QColor colour = readableOn(qtColour(o.ForeColor, theme), theme.color(QPalette::Window));
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    button->setPalette(palette);
-    QFont font = button->font();
-    font.setBold(o.FontBold);
-    button->setFont(font);
+    showOption(buttonOf(option),
+               option == ControlId::optImperial ? model_.optImperial() : model_.optMetric());
 }
 
 void CalculatorForm::mirrorFocus() {
     const auto control = model_.focus();
     if (!control)
         return;
-    QWidget *widget = widgetOf(*control);
-    if (focusWidget() != widget)
-        widget->setFocus(Qt::OtherFocusReason);
-    // A line edit drops its selection when it loses the focus; the model's comes back with it.
     if (isField(*control))
-        mirrorSelection(fieldIndex(*control));
+        showFocus(this, widgets_.fields[fieldIndex(*control)], model_.Text1(fieldIndex(*control)));
+    else
+        showFocus(this, widgetOf(*control));
 }
 
 void CalculatorForm::mirrorMenuChecks() {

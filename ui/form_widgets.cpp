@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Building the widgets and menus of the calculator window from the control and menu tables.
 #include "ui/calculator_form.h"
+#include "ui/widget_binding.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -14,14 +15,6 @@
 #include <limits>
 
 namespace liftcalc {
-
-namespace {
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-} // namespace
 
 // Sizes, places and fonts come later, once the screen is known (placeWidgets).
 void CalculatorForm::createWidgets() {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/message_box_host.h"
 
-#include "ui/checks_view.h"
-
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -58,11 +56,6 @@ void MessageBoxHost::showMessage(const MessageBox &box) {
 
 void MessageBoxHost::windowUnloaded() {
     QCoreApplication::quit();
-}
-
-void MessageBoxHost::openFieldChecks(const NumberFormat &format, UnitSystem units) {
-    if (window_)
-        openChecks(window_, format, units);
 }
 
 } // namespace liftcalc

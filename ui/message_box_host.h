@@ -17,7 +17,6 @@ public:
 
     void showMessage(const MessageBox &box) override;
     void windowUnloaded() override;
-    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
 
 private:
     QPointer<QWidget> window_;

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/widget_binding.h"
 
+#include "ui/form_look.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -36,12 +41,69 @@ std::string_view keyName(const QKeyEvent &key, bool onControl) {
     }
 }
 
-Selection selectionOf(const QLineEdit *field) {
+TextSelection selectionOf(const QLineEdit *field) {
     return {field->hasSelectedText() ? field->selectionStart() : field->cursorPosition(),
             field->selectionLength()};
 }
 
-void showText(QLineEdit *field, const QString &text, Selection selection) {
+void connectField(QLineEdit *field, QObject *context, FieldPort port) {
+    QObject::connect(field, &QLineEdit::textEdited, context, [field, port](const QString &typed) {
+        if (!port.edit(typed.toStdString(), field->cursorPosition()))
+            showField(field, port.state(), FieldChanged::Property::Text); // what the model holds
+    });
+    const auto selected = [field, port] {
+        // A line edit that loses the focus drops its selection; the field keeps it.
+        if (field->hasFocus())
+            port.select(selectionOf(field));
+    };
+    QObject::connect(field, &QLineEdit::selectionChanged, context, selected);
+    QObject::connect(field, &QLineEdit::cursorPositionChanged, context, selected);
+}
+
+bool isPressInto(const QEvent &event) {
+    return event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
+}
+
+void showField(QLineEdit *widget, const Field &field, FieldChanged::Property property) {
+    switch (property) {
+    case FieldChanged::Property::Text:
+        showText(widget, QString::fromStdString(field.Text), selectionOf(field));
+        break;
+    case FieldChanged::Property::Selection:
+        showSelection(widget, selectionOf(field));
+        break;
+    case FieldChanged::Property::Visible:
+        widget->setVisible(field.Visible);
+        break;
+    case FieldChanged::Property::Locked:
+        widget->setReadOnly(field.Locked);
+        break;
+    case FieldChanged::Property::TabStop:
+        widget->setFocusPolicy(field.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
+    case FieldChanged::Property::BackColor: {
+        QPalette palette = widget->palette();
+        const QColor background = qtColour(field.BackColor, QApplication::palette(widget));
+        palette.setColor(QPalette::Base, background);
+        // The theme's text colour is made for the theme's own field colour; on a white or
+        // yellow field under a dark theme it would be near-white.
+        palette.setColor(QPalette::Text, textOn(background));
+        widget->setPalette(palette);
+        break;
+    }
+    case FieldChanged::Property::Left:
+        break;
+    }
+}
+
+void showWholeField(QLineEdit *widget, const Field &field) {
+    for (auto property : {FieldChanged::Property::Text, FieldChanged::Property::Visible,
+                          FieldChanged::Property::Locked, FieldChanged::Property::TabStop,
+                          FieldChanged::Property::BackColor})
+        showField(widget, field, property);
+}
+
+void showText(QLineEdit *field, const QString &text, TextSelection selection) {
     if (field->text() == text)
         return;
     // setText would report a selection change of its own; the model's selection follows.
@@ -50,15 +112,51 @@ void showText(QLineEdit *field, const QString &text, Selection selection) {
     showSelection(field, selection);
 }
 
-void showSelection(QLineEdit *field, Selection selection) {
-    const Selection shown = selectionOf(field);
-    if (shown.start == selection.start && shown.length == selection.length)
+void showSelection(QLineEdit *field, TextSelection selection) {
+    if (selectionOf(field) == selection)
         return;
     const QSignalBlocker quiet(field);
     if (selection.length > 0)
         field->setSelection(selection.start, selection.length);
     else
         field->setCursorPosition(selection.start);
+}
+
+void showOption(QAbstractButton *button, const OptionButton &option) {
+    {
+        const QSignalBlocker quiet(button);
+        button->setChecked(option.Value);
+    }
+    QPalette palette = button->palette();
+    const QPalette theme = QApplication::palette(button);
+    const QColor colour =
+        readableOn(qtColour(option.ForeColor, theme), theme.color(QPalette::Window));
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    button->setPalette(palette);
+    QFont font = button->font();
+    font.setBold(option.FontBold);
+    button->setFont(font);
+}
+
+void showFocus(QWidget *window, QWidget *control) {
+    if (window->focusWidget() != control)
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+void showFocus(QWidget *window, QLineEdit *widget, const Field &field) {
+    showFocus(window, widget);
+    showSelection(widget, selectionOf(field));
+}
+
+void describeAnswers(QWidget *window, QWidget *calculate, const QStringList &rows) {
+    const QString answers = rows.join(QStringLiteral("; "));
+    if (window->accessibleDescription() == answers)
+        return;
+    window->setAccessibleDescription(answers);
+    calculate->setAccessibleDescription(answers.isEmpty() ? QString()
+                                                          : calculate->toolTip().trimmed() +
+                                                                QStringLiteral(". ") + answers);
 }
 
 } // namespace liftcalc

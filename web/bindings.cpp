@@ -3,6 +3,7 @@
 // changes and message boxes to mirror, and the design tables the page is built from.
 #include "web/checks_bindings.h"
 #include "web/design_json.h"
+#include "web/field_value.h"
 #include "web/page_window.h"
 #include "window/actions.h"
 #include "window/menus.h"
@@ -16,17 +17,7 @@ namespace {
 using emscripten::val;
 
 val field(const PageWindow &p, int index) {
-    const Field &f = p.window().Text1(index);
-    val out = val::object();
-    out.set("text", f.Text);
-    out.set("visible", f.Visible);
-    out.set("locked", f.Locked);
-    out.set("tabStop", f.TabStop);
-    out.set("backColor", f.BackColor);
-    out.set("left", f.Left);
-    out.set("selStart", f.SelStart);
-    out.set("selLength", f.SelLength);
-    return out;
+    return fieldValue(p.window().Text1(index));
 }
 
 val label(const PageWindow &p, int index) {
@@ -39,13 +30,8 @@ val label(const PageWindow &p, int index) {
 
 val option(const PageWindow &p, int control) {
     const Window &w = p.window();
-    const OptionButton &o =
-        static_cast<ControlId>(control) == ControlId::optImperial ? w.optImperial() : w.optMetric();
-    val out = val::object();
-    out.set("value", o.Value);
-    out.set("foreColor", o.ForeColor);
-    out.set("bold", o.FontBold);
-    return out;
+    return optionValue(static_cast<ControlId>(control) == ControlId::optImperial ? w.optImperial()
+                                                                                 : w.optMetric());
 }
 
 bool checked(const PageWindow &p, int item) {

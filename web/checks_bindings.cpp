@@ -5,6 +5,7 @@
 #include "web/checks_bindings.h"
 
 #include "web/checks_change.h"
+#include "web/field_value.h"
 #include "window/checks_keys.h"
 
 #include <emscripten/val.h>
@@ -68,7 +69,7 @@ ChecksWindow *openChecks(PageWindow &p) {
 std::optional<CheckField> fieldAt(int slot) {
     if (slot < 0 || slot >= kChecksFieldCount)
         return std::nullopt;
-    return CheckField{slot / 2, slot % 2 == 1};
+    return checkFieldAt(slot);
 }
 
 bool checksOpen(PageWindow &p) {
@@ -79,14 +80,7 @@ val checksField(PageWindow &p, int slot) {
     const auto f = fieldAt(slot);
     if (!p.checks() || !f)
         return val::null();
-    const ChecksFieldState &s = p.checks()->field(*f);
-    val out = val::object();
-    out.set("text", s.text);
-    out.set("visible", s.visible);
-    out.set("locked", s.locked);
-    out.set("selStart", s.selStart);
-    out.set("selLength", s.selLength);
-    return out;
+    return fieldValue(p.checks()->field(*f));
 }
 
 // The chosen check, the unit system and the focus: a field's slot, or a control.

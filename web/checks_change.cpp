@@ -5,29 +5,43 @@ namespace liftcalc::web {
 namespace {
 
 using C = ChecksPageChange;
+using Change = std::optional<ChecksPageChangeAt>;
 
-ChecksPageChangeAt of(const ChecksFieldChanged &change) {
-    return {static_cast<C>(change.property), fieldSlot(change.field)};
+Change of(const FieldChanged &change) {
+    using P = FieldChanged::Property;
+    const auto at = [&change](C c) { return Change(ChecksPageChangeAt{c, change.field}); };
+    switch (change.property) {
+    case P::Text:
+        return at(C::text);
+    case P::Visible:
+        return at(C::visible);
+    case P::Locked:
+        return at(C::locked);
+    case P::Selection:
+        return at(C::selection);
+    case P::TabStop:
+    case P::BackColor:
+    case P::Left:
+        break;
+    }
+    return std::nullopt;
 }
-ChecksPageChangeAt of(const CheckChosen &) {
-    return {C::chosen};
+Change of(const CheckChosen &) {
+    return ChecksPageChangeAt{C::chosen};
 }
-ChecksPageChangeAt of(const ChecksUnitsChanged &) {
-    return {C::units};
+Change of(const ChecksUnitsChanged &) {
+    return ChecksPageChangeAt{C::units};
 }
-ChecksPageChangeAt of(const ChecksFocusMoved &) {
-    return {C::focus};
+Change of(const FocusMoved &) {
+    return ChecksPageChangeAt{C::focus};
 }
-ChecksPageChangeAt of(const ChecksClosed &) {
-    return {C::closed};
+Change of(const ChecksClosed &) {
+    return ChecksPageChangeAt{C::closed};
 }
-
-static_assert(static_cast<int>(ChecksFieldChanged::Property::Selection) ==
-              static_cast<int>(C::selection));
 
 } // namespace
 
-ChecksPageChangeAt checksPageChange(const ChecksChange &change) {
+std::optional<ChecksPageChangeAt> checksPageChange(const ChecksChange &change) {
     return std::visit([](const auto &c) { return of(c); }, change);
 }
 

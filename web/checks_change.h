@@ -6,11 +6,12 @@
 #include "window/checks_window.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace liftcalc::web {
 
-// The field properties first, in the order of ChecksFieldChanged::Property.
+// The field properties first.
 enum class ChecksPageChange : int {
     text,
     visible,
@@ -24,14 +25,17 @@ enum class ChecksPageChange : int {
 };
 
 // The names the script knows them by, in the order of the enumeration.
-constexpr std::array<std::string_view, 9> kChecksChangeNames{
-    "text", "visible", "locked", "selection", "chosen", "units", "focus", "closed", "opened"};
+constexpr auto kChecksChangeNames = std::to_array<std::string_view>(
+    {"text", "visible", "locked", "selection", "chosen", "units", "focus", "closed", "opened"});
+static_assert(kChecksChangeNames.size() == static_cast<std::size_t>(ChecksPageChange::opened) + 1,
+              "a change of the checks window without its name");
 
 struct ChecksPageChangeAt {
     ChecksPageChange change;
     int slot = 0;
 };
 
-ChecksPageChangeAt checksPageChange(const ChecksChange &change);
+// Nothing for a field's tab stop and colour, which follow its lock.
+std::optional<ChecksPageChangeAt> checksPageChange(const ChecksChange &change);
 
 } // namespace liftcalc::web

@@ -32,8 +32,7 @@ PageChange pageChangeOf(const FieldChanged &change) {
 }
 
 PageChange pageChangeOf(const LabelChanged &change) {
-    return {C::label,
-            change.property == LabelChanged::Property::Caption ? Q::caption : Q::toolTip,
+    return {C::label, change.property == LabelChanged::Property::Caption ? Q::caption : Q::toolTip,
             change.label};
 }
 
@@ -53,10 +52,15 @@ PageChange pageChangeOf(const WindowUnloaded &) {
     return {C::window, Q::loaded, 0};
 }
 
+std::optional<PageChange> pageChangeOf(const SecondaryShown &) {
+    return std::nullopt;
+}
+
 } // namespace
 
-PageChange pageChange(const Change &change) {
-    return std::visit([](const auto &c) { return pageChangeOf(c); }, change);
+std::optional<PageChange> pageChange(const Change &change) {
+    return std::visit([](const auto &c) { return std::optional<PageChange>(pageChangeOf(c)); },
+                      change);
 }
 
 } // namespace liftcalc::web

@@ -5,6 +5,7 @@
 #include "window/window.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -40,7 +41,8 @@ struct PageChange {
     int index = 0; // field, label or menu item index; the ControlId of an option button
 };
 
-// The one place that looks inside the model's Change.
-PageChange pageChange(const Change &change);
+// The one place that looks inside the model's Change. Nothing for the opening of the field
+// checks window, which the page mirrors through that window's own changes.
+std::optional<PageChange> pageChange(const Change &change);
 
 } // namespace liftcalc::web

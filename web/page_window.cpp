@@ -7,14 +7,18 @@ namespace liftcalc::web {
 
 PageWindow::PageWindow(const NumberFormat &format) : window_(*this, format) {
     connection_ = window_.changed.connect([this](const Change &change) {
-        const PageChange c = pageChange(change);
-        changes_.insert(changes_.end(),
-                        {static_cast<int>(c.control), static_cast<int>(c.property), c.index});
+        if (std::holds_alternative<SecondaryShown>(change))
+            followChecks();
+        else if (const auto c = pageChange(change))
+            changes_.insert(changes_.end(), {static_cast<int>(c->control),
+                                             static_cast<int>(c->property), c->index});
     });
 }
 
 PageWindow::~PageWindow() {
     window_.changed.disconnect(connection_);
+    if (checks_)
+        checks_->changed.disconnect(checksConnection_);
 }
 
 const std::vector<int> &PageWindow::takeChanges() {
@@ -29,19 +33,16 @@ const std::vector<int> &PageWindow::takeChecksChanges() {
     return checksTaken_;
 }
 
-void PageWindow::windowUnloaded() {
-    unloaded_ = true;
-    if (checks_)
-        checks_->close();
-}
-
-// A closed window is replaced by a new one, on the first check in the calculator's units.
-void PageWindow::openFieldChecks(const NumberFormat &format, UnitSystem units) {
-    if (!checks_ || !checks_->isOpen()) {
-        checks_ = std::make_unique<ChecksWindow>(static_cast<WindowHost &>(*this), format, units);
-        checks_->changed.connect([this](const ChecksChange &change) {
-            const ChecksPageChangeAt c = checksPageChange(change);
-            checksChanges_.insert(checksChanges_.end(), {static_cast<int>(c.change), c.slot});
+// A window opened anew replaces the closed one the page still holds.
+void PageWindow::followChecks() {
+    const std::shared_ptr<ChecksWindow> shown = window_.sharedFieldChecks();
+    if (shown != checks_) {
+        if (checks_)
+            checks_->changed.disconnect(checksConnection_);
+        checks_ = shown;
+        checksConnection_ = checks_->changed.connect([this](const ChecksChange &change) {
+            if (const auto c = checksPageChange(change))
+                checksChanges_.insert(checksChanges_.end(), {static_cast<int>(c->change), c->slot});
         });
     }
     checksChanges_.insert(checksChanges_.end(), {static_cast<int>(ChecksPageChange::opened), 0});

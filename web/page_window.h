@@ -8,8 +8,8 @@
 // the window ends in the state the desktop reaches once the box is closed, and the page takes
 // no input until the person has closed every box, one after the other.
 //
-// The calculator's Field Checks item opens a checks window owned here (or brings the open one
-// forward); its refusals go to the same boxes, and it closes with the calculator window.
+// The calculator's Field Checks item opens its checks window (or brings the open one forward),
+// which the page follows from then on; its refusals go to the same boxes.
 #pragma once
 
 #include "web/page_change.h"
@@ -39,14 +39,16 @@ public:
 
     // The checks window last opened, open or closed; none before the first.
     ChecksWindow *checks() { return checks_.get(); }
+    const ChecksWindow *checks() const { return checks_.get(); }
     // The checks window's changes since the last call, two numbers each (what, slot); valid
     // until the next call.
     const std::vector<int> &takeChecksChanges();
 
 private:
     void showMessage(const MessageBox &box) override { messages_.push_back(box); }
-    void windowUnloaded() override;
-    void openFieldChecks(const NumberFormat &format, UnitSystem units) override;
+    void windowUnloaded() override { unloaded_ = true; }
+    // Follows the checks window the calculator window has shown.
+    void followChecks();
 
     Window window_;
     int connection_;
@@ -56,7 +58,8 @@ private:
     bool unloaded_ = false;
     std::vector<int> checksChanges_;
     std::vector<int> checksTaken_;
-    std::unique_ptr<ChecksWindow> checks_; // after what its notifications write into
+    std::shared_ptr<ChecksWindow> checks_; // after what its notifications write into
+    int checksConnection_ = 0;
 };
 
 } // namespace liftcalc::web

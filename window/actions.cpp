@@ -65,10 +65,8 @@ std::optional<Action> keyAction(std::string_view key) {
         for (const auto &menu : kMenus)
             if (!menu.shortcut.empty() && menu.shortcut == key)
                 return ChooseMenu{menu.item};
-    } else if (key.starts_with("Alt+") && key.size() == 5) {
-        for (const auto &button : kButtons)
-            if (accessKey(button.caption) == key[4])
-                return ClickControl{button.id};
+    } else if (const ButtonDesign *button = accessKeyRow(kButtons, key)) {
+        return ClickControl{button->id};
     }
     return std::nullopt;
 }

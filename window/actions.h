@@ -35,6 +35,17 @@ inline constexpr auto kKeyNames = std::to_array<std::string_view>(
 static_assert(kKeyNames.size() == PressKey::Down + 1);
 // The key of one of kKeyNames; nothing for any other name.
 std::optional<PressKey::Key> namedKey(std::string_view name);
+// The row of a window's control table whose caption has the access key of an "Alt+X" key;
+// null for any other key.
+template <class Row, std::size_t N>
+constexpr const Row *accessKeyRow(const std::array<Row, N> &rows, std::string_view key) {
+    if (!key.starts_with("Alt+") || key.size() != 5)
+        return nullptr;
+    for (const Row &row : rows)
+        if (accessKey(row.caption) == key[4])
+            return &row;
+    return nullptr;
+}
 struct ChooseMenu {
     MenuItem item;
 };

@@ -5,17 +5,11 @@
 
 #include "window/controls.h"
 #include "window/menus.h"
+#include "window/text_box.h"
 
 #include <variant>
 
 namespace liftcalc {
-
-struct FieldChanged {
-    enum class Property { Text, Visible, Locked, TabStop, BackColor, Left, Selection };
-    int field;
-    Property property;
-    bool operator==(const FieldChanged &) const = default;
-};
 
 struct LabelChanged {
     enum class Property { Caption, ToolTipText };
@@ -45,7 +39,17 @@ struct WindowUnloaded {
     bool operator==(const WindowUnloaded &) const = default;
 };
 
+// The windows the calculator window opens and owns.
+enum class SecondaryWindow { fieldChecks };
+
+// The window has opened a window of its own, or is bringing the open one forward: the front end
+// shows it, or raises the one it shows.
+struct SecondaryShown {
+    SecondaryWindow window;
+    bool operator==(const SecondaryShown &) const = default;
+};
+
 using Change = std::variant<FieldChanged, LabelChanged, MenuCheckChanged, OptionChanged, FocusMoved,
-                            WindowUnloaded>;
+                            WindowUnloaded, SecondaryShown>;
 
 } // namespace liftcalc

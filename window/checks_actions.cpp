@@ -52,10 +52,8 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
 std::optional<ChecksAction> checksKeyAction(std::string_view key) {
     if (const auto named = namedKey(key))
         return PressChecksKey{*named};
-    if (key.starts_with("Alt+") && key.size() == 5)
-        for (const ChecksControlDesign &c : kChecksControls)
-            if (accessKey(c.caption) == key[4])
-                return ClickChecksControl{c.control};
+    if (const ChecksControlDesign *control = accessKeyRow(kChecksControls, key))
+        return ClickChecksControl{control->control};
     return std::nullopt;
 }
 

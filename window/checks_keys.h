@@ -19,14 +19,16 @@ struct ChecksControlDesign {
 };
 
 // In the order of ChecksControl.
-inline constexpr std::array<ChecksControlDesign, 6> kChecksControls{{
+inline constexpr auto kChecksControls = std::to_array<ChecksControlDesign>({
     {ChecksControl::chooser, "chooser", "Chec&k:", ""},
     {ChecksControl::optImperial, "optImperial", "&Imperial", ""},
     {ChecksControl::optMetric, "optMetric", "&Metric", ""},
     {ChecksControl::cmdCalculate, "cmdCalculate", "&Calculate", "Calculate the answers"},
     {ChecksControl::cmdClear, "cmdClear", "C&lear", "Clear all fields"},
     {ChecksControl::cmdClose, "cmdClose", "Cl&ose", "Close the field checks"},
-}};
+});
+static_assert(kChecksControls.size() == static_cast<std::size_t>(ChecksControl::cmdClose) + 1,
+              "a control of the checks window without its row");
 
 // Does what the key does in the checks window, the key named as for the calculator window
 // ("Tab", "Shift+Tab", "Enter", "Esc", "Left", "Alt+C"): Left and Up step back, Right and Down

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "window/checks_window.h"
 
-#include "calculators/utf8_text.h"
+#include "window/tab_order.h"
 
-#include <algorithm>
 #include <limits>
+#include <span>
 
 namespace liftcalc {
 
-ChecksWindow::ChecksWindow(WindowHost &host, NumberFormat format, UnitSystem units)
-    : host_(host), format_(std::move(format)), units_(units) {
+ChecksWindow::ChecksWindow(MessageHost &host, NumberFormat format, UnitSystem units)
+    : openedWith_(host), host_(&host), format_(std::move(format)), units_(units) {
+    // Every field starts hidden and open, until the first check sets it up.
+    for (Field &f : fields_) {
+        f.Visible = false;
+        f.BackColor = colours::white;
+    }
     setUp();
     focusFirstInput();
 }
@@ -47,13 +52,13 @@ void ChecksWindow::showCheck(int index) {
         return;
     checkIndex_ = index;
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
-        setText({slot / 2, slot % 2 == 1}, "");
+        setText(checkFieldAt(slot), "");
     changed.send(CheckChosen{});
     setUp();
 }
 
 bool ChecksWindow::shown(CheckField field) const {
-    return field.row >= 0 && field.row < kMostCheckRows && this->field(field).visible;
+    return field.row >= 0 && field.row < kMostCheckRows && this->field(field).Visible;
 }
 
 bool ChecksWindow::clickField(CheckField field) {
@@ -64,35 +69,32 @@ bool ChecksWindow::clickField(CheckField field) {
 }
 
 bool ChecksWindow::typeInto(CheckField field, std::string_view text) {
-    if (!shown(field) || this->field(field).locked || !clickField(field))
+    if (!shown(field) || this->field(field).Locked || !clickField(field))
         return false;
     // The caret ends after the text, as after typing it.
     return editField(field, text, std::numeric_limits<int>::max());
 }
 
 bool ChecksWindow::editField(CheckField field, std::string_view text, int caretAt) {
-    if (!open_ || !shown(field) || this->field(field).locked)
+    if (!open_ || !shown(field) || this->field(field).Locked)
         return false;
-    std::string accepted = validUtf8(text);
-    const int caret = std::clamp(caretAt, 0, utf16Length(accepted));
-    if (accepted != this->field(field).text) {
-        setText(field, std::move(accepted));
+    TextEdit edit = typedText(text, caretAt);
+    if (edit.text != this->field(field).Text) {
+        setText(field, std::move(edit.text));
         // The change rule: the answers and this row's equivalent no longer follow.
         for (int row = static_cast<int>(check().inputs.size()); row < check().rowCount(); ++row)
             for (const bool metric : {false, true})
                 setText({row, metric}, "");
         setText({field.row, !field.metric}, "");
     }
-    select(field, caret, 0);
+    select(field, {edit.caret, 0});
     return true;
 }
 
 void ChecksWindow::selectInField(CheckField field, int start, int length) {
     if (!open_ || !shown(field))
         return;
-    const int size = utf16Length(this->field(field).text);
-    start = std::clamp(start, 0, size);
-    select(field, start, std::clamp(length, 0, size - start));
+    select(field, selectionWithin(this->field(field).Text, start, length));
 }
 
 void ChecksWindow::click(ChecksControl control) {
@@ -134,12 +136,11 @@ std::vector<ChecksFocus> ChecksWindow::tabOrder() const {
 void ChecksWindow::pressTab(bool backwards) {
     if (!open_)
         return;
-    const auto order = tabOrder();
-    const auto at = std::find(order.begin(), order.end(), focus_);
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
     // From a control outside the order (the other option button) Tab goes on from the start.
-    const std::ptrdiff_t position = at == order.end() ? (backwards ? 0 : -1) : at - order.begin();
-    moveFocus(order[(position + (backwards ? count - 1 : 1)) % count]);
+    const auto order = tabOrder();
+    if (const auto next = nextTabStop(std::span<const ChecksFocus>(order), std::optional(focus_),
+                                      backwards, [](const ChecksFocus &) { return true; }))
+        moveFocus(*next);
 }
 
 void ChecksWindow::pressEnter() {
@@ -191,10 +192,10 @@ void ChecksWindow::selectUnits(UnitSystem units) {
 void ChecksWindow::calculate() {
     std::vector<std::string> typed;
     for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
-        typed.push_back(field(typedField(row)).text);
+        typed.push_back(field(typedField(row)).Text);
     const CheckOutcome outcome = evaluate(check(), units_, typed, format_);
     if (const auto *refusal = std::get_if<CheckRefusal>(&outcome)) {
-        host_.showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
+        host_->showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
         moveFocus(typedField(refusal->input.value_or(0)));
         return;
     }
@@ -204,7 +205,7 @@ void ChecksWindow::calculate() {
 
 void ChecksWindow::clear() {
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
-        setText({slot / 2, slot % 2 == 1}, "");
+        setText(checkFieldAt(slot), "");
     focusFirstInput();
 }
 
@@ -216,38 +217,48 @@ void ChecksWindow::focusFirstInput() {
 void ChecksWindow::moveFocus(ChecksFocus focus) {
     if (focus_ != focus) {
         focus_ = focus;
-        changed.send(ChecksFocusMoved{});
+        changed.send(FocusMoved{});
     }
     if (const auto *field = std::get_if<CheckField>(&focus))
-        select(*field, 0, utf16Length(this->field(*field).text));
+        select(*field, wholeText(this->field(*field).Text));
+}
+
+OptionButton ChecksWindow::unitOption(UnitSystem units) const {
+    const bool chosen = units == units_;
+    return {chosen, chosen ? colours::red : colours::black, chosen};
+}
+
+void ChecksWindow::notifyField(CheckField field, FieldChanged::Property property) {
+    changed.send(FieldChanged{fieldSlot(field), property});
 }
 
 void ChecksWindow::setText(CheckField field, std::string text) {
-    ChecksFieldState &f = state(field);
-    if (f.text == text)
+    Field &f = state(field);
+    if (f.Text == text)
         return;
-    f.text = std::move(text);
-    f.selStart = f.selLength = 0;
-    changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Text});
+    f.Text = std::move(text);
+    f.SelStart = f.SelLength = 0;
+    notifyField(field, FieldChanged::Property::Text);
 }
 
 void ChecksWindow::setVisible(CheckField field, bool visible) {
-    if (std::exchange(state(field).visible, visible) != visible)
-        changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Visible});
+    if (assign(state(field).Visible, visible))
+        notifyField(field, FieldChanged::Property::Visible);
 }
 
 void ChecksWindow::setLocked(CheckField field, bool locked) {
-    if (std::exchange(state(field).locked, locked) != locked)
-        changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Locked});
+    Field &f = state(field);
+    if (assign(f.Locked, locked))
+        notifyField(field, FieldChanged::Property::Locked);
+    if (assign(f.TabStop, !locked))
+        notifyField(field, FieldChanged::Property::TabStop);
+    if (assign(f.BackColor, locked ? colours::yellow : colours::white))
+        notifyField(field, FieldChanged::Property::BackColor);
 }
 
-void ChecksWindow::select(CheckField field, int start, int length) {
-    ChecksFieldState &f = state(field);
-    if (f.selStart == start && f.selLength == length)
-        return;
-    f.selStart = start;
-    f.selLength = length;
-    changed.send(ChecksFieldChanged{field, ChecksFieldChanged::Property::Selection});
+void ChecksWindow::select(CheckField field, TextSelection selection) {
+    if (setSelection(state(field), selection))
+        notifyField(field, FieldChanged::Property::Selection);
 }
 
 } // namespace liftcalc

@@ -1,25 +1,29 @@
 // SPDX-License-Identifier: MIT
 // The field checks window, without any toolkit: a second window beside the calculator, with the
-// same conventions. All it shows lives here: the chosen check, the unit system, each field's
-// text, state and selection, and the focus. A person types the inputs into the chosen system's
-// column; the other column shows their equivalents, and every answer is written in both.
+// same conventions and the same text boxes. All it shows lives here: the chosen check, the unit
+// system and its buttons' look, each field's text, state and selection, and the focus. A person
+// types the inputs into the chosen system's column; the other column shows their equivalents,
+// and every answer is written in both.
 //
 // Fields are the rows of the chosen check (inputs, then answers), each with an imperial and a
 // metric field; a row without unit systems (the number of plungers, a time, a share) has one
 // field, in the imperial slot, which a front end shows in the chosen column. An open field is
-// white and typed into; a locked one is yellow and written only by Calculate. A person's edit
-// of an open field empties every answer and the same row's other field (the change rule).
+// white and typed into; a locked one is yellow, skipped by Tab and written only by Calculate.
+// A person's edit of an open field empties every answer and the same row's other field (the
+// change rule).
 //
-// A front end reports what a person does and mirrors every change it is told of through
-// `changed`; refusals go through the host's message box, as the calculator window's do.
+// The calculator window opens and owns it. A front end reports what a person does and mirrors
+// every change it is told of through `changed`; refusals go through its message host.
 #pragma once
 
 #include "calculators/checks.h"
-#include "window/window.h"
+#include "window/change.h"
+#include "window/message_host.h"
+#include "window/option_button.h"
+#include "window/signal.h"
+#include "window/text_box.h"
 
 #include <array>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -32,47 +36,40 @@ enum class ChecksControl { chooser, optImperial, optMetric, cmdCalculate, cmdCle
 constexpr int kMostCheckRows = kMostCheckInputs + kMostCheckAnswers;
 constexpr int kChecksFieldCount = 2 * kMostCheckRows;
 
+// A field's slot: its index among the window's fields, as its changes name it.
 constexpr int fieldSlot(CheckField field) {
     return field.row * 2 + (field.metric ? 1 : 0);
 }
-
-struct ChecksFieldState {
-    std::string text; // UTF-8
-    bool visible = false;
-    bool locked = false; // locked fields are yellow and skipped by Tab
-    int selStart = 0;    // UTF-16 code units
-    int selLength = 0;
-};
+constexpr CheckField checkFieldAt(int slot) {
+    return {slot / 2, slot % 2 == 1};
+}
 
 using ChecksFocus = std::variant<CheckField, ChecksControl>;
 
-struct ChecksFieldChanged {
-    CheckField field;
-    enum class Property { Text, Visible, Locked, Selection } property;
-    bool operator==(const ChecksFieldChanged &) const = default;
-};
 struct CheckChosen {
     bool operator==(const CheckChosen &) const = default;
 };
 struct ChecksUnitsChanged {
     bool operator==(const ChecksUnitsChanged &) const = default;
 };
-struct ChecksFocusMoved {
-    bool operator==(const ChecksFocusMoved &) const = default;
-};
 struct ChecksClosed {
     bool operator==(const ChecksClosed &) const = default;
 };
-using ChecksChange = std::variant<ChecksFieldChanged, CheckChosen, ChecksUnitsChanged,
-                                  ChecksFocusMoved, ChecksClosed>;
+// A field's change names the field by its slot.
+using ChecksChange =
+    std::variant<FieldChanged, CheckChosen, ChecksUnitsChanged, FocusMoved, ChecksClosed>;
 
 class ChecksWindow {
 public:
     // Opens on the first check, in the unit system given (the calculator window's), with the
     // focus in the first input.
-    ChecksWindow(WindowHost &host, NumberFormat format, UnitSystem units);
+    ChecksWindow(MessageHost &host, NumberFormat format, UnitSystem units);
     ChecksWindow(const ChecksWindow &) = delete;
     ChecksWindow &operator=(const ChecksWindow &) = delete;
+
+    // Sends the message boxes to a front end's own host (boxes over its window), or back to the
+    // host it was opened with.
+    void setMessageHost(MessageHost *host) { host_ = host ? host : &openedWith_; }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Picks a check from the chooser's list: every field is emptied and set up for it, and the
@@ -102,9 +99,11 @@ public:
     int checkIndex() const { return checkIndex_; }
     UnitSystem units() const { return units_; }
     bool imperial() const { return units_ == UnitSystem::imperial; }
-    const ChecksFieldState &field(CheckField field) const { return fields_.at(fieldSlot(field)); }
+    const Field &field(CheckField field) const { return fields_.at(fieldSlot(field)); }
     // The field a person types a row's figure into: the chosen column's, or the row's only one.
     CheckField typedField(int row) const;
+    // A unit system's option button: the chosen one is checked, its caption red and bold.
+    OptionButton unitOption(UnitSystem units) const;
     ChecksFocus focus() const { return focus_; }
     bool isOpen() const { return open_; }
     const NumberFormat &numberFormat() const { return format_; }
@@ -116,25 +115,28 @@ private:
     void setUp();
     void setText(CheckField field, std::string text);
     void setVisible(CheckField field, bool visible);
+    // A locked field is yellow and no tab stop; an open one white and a tab stop.
     void setLocked(CheckField field, bool locked);
-    void select(CheckField field, int start, int length);
+    void select(CheckField field, TextSelection selection);
     void moveFocus(ChecksFocus focus);
     void focusFirstInput();
     void selectUnits(UnitSystem units);
     void calculate();
     void clear();
+    void notifyField(CheckField field, FieldChanged::Property property);
     bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
     bool shown(CheckField field) const;
     // The tab stops in order: the chooser, the selected option button, the inputs down the
     // chosen column, the three buttons.
     std::vector<ChecksFocus> tabOrder() const;
-    ChecksFieldState &state(CheckField field) { return fields_.at(fieldSlot(field)); }
+    Field &state(CheckField field) { return fields_.at(fieldSlot(field)); }
 
-    WindowHost &host_;
+    MessageHost &openedWith_;
+    MessageHost *host_;
     NumberFormat format_;
     int checkIndex_ = 0;
     UnitSystem units_;
-    std::array<ChecksFieldState, kChecksFieldCount> fields_;
+    std::array<Field, kChecksFieldCount> fields_;
     ChecksFocus focus_ = ChecksControl::chooser;
     bool open_ = true;
 };

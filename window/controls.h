@@ -3,31 +3,19 @@
 //
 // Positions and sizes are twips (1440 to the inch, 15 to a pixel at 96 dots per inch), measured
 // from the client area of the container: the window, or Frame1 for the two option buttons.
-// Colours are &H00BBGGRR values (red in the low byte).
 #pragma once
 
 #include "calculators/calculation.h"
 #include "calculators/quantities.h"
 
+#include "window/colours.h"
+
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace liftcalc {
-
-using Colour = std::uint32_t;
-
-namespace colours {
-constexpr Colour white = 0xFFFFFF;  // an open field: the user types into it
-constexpr Colour yellow = 0x00FFFF; // a locked field: an answer or an equivalent
-constexpr Colour red = 0x0000FF;
-constexpr Colour black = 0x000000;
-// The system colours the design values use; a front end maps them to its theme.
-constexpr Colour windowBackground = 0x80000005;
-constexpr Colour buttonText = 0x80000012;
-} // namespace colours
 
 constexpr int kFieldCount = fields::count;
 constexpr int kLabelCount = 21;
@@ -214,6 +202,13 @@ constexpr const ButtonDesign &buttonDesign(ControlId id) {
         if (b.id == id)
             return b;
     return kButtons[0];
+}
+
+// A control's published name: "Text1(3)" for a field, "cmdCalculate" for a button.
+inline std::string controlName(ControlId id) {
+    if (isField(id))
+        return "Text1(" + std::to_string(fieldIndex(id)) + ")";
+    return std::string(buttonDesign(id).name);
 }
 
 constexpr int tabIndexOf(ControlId id) {

@@ -2,9 +2,9 @@
 // What a person does to the window: clicks, typing, the keyboard and the menus.
 #include "window/window.h"
 
-#include "calculators/utf8_text.h"
+#include "window/tab_order.h"
 
-#include <algorithm>
+#include <span>
 
 namespace liftcalc {
 
@@ -35,13 +35,13 @@ bool Window::editField(int index, std::string_view text, int caretAt) {
     Field &f = field(index);
     if (!loaded_ || !f.Visible || f.Locked)
         return false;
-    std::string accepted = validUtf8(text);
-    f.SelStart = std::clamp(caretAt, 0, utf16Length(accepted));
+    TextEdit edit = typedText(text, caretAt);
+    f.SelStart = edit.caret;
     f.SelLength = 0;
     notifyField(index, FieldChanged::Property::Selection);
-    if (f.Text == accepted)
+    if (f.Text == edit.text)
         return true;
-    f.Text = std::move(accepted);
+    f.Text = std::move(edit.text);
     notifyField(index, FieldChanged::Property::Text);
     Text1_Change(index);
     return true;
@@ -49,14 +49,8 @@ bool Window::editField(int index, std::string_view text, int caretAt) {
 
 void Window::selectInField(int index, int start, int length) {
     Field &f = field(index);
-    const int size = utf16Length(f.Text);
-    start = std::clamp(start, 0, size);
-    length = std::clamp(length, 0, size - start);
-    if (f.SelStart == start && f.SelLength == length)
-        return;
-    f.SelStart = start;
-    f.SelLength = length;
-    notifyField(index, FieldChanged::Property::Selection);
+    if (setSelection(f, selectionWithin(f.Text, start, length)))
+        notifyField(index, FieldChanged::Property::Selection);
 }
 
 void Window::click(ControlId control) {
@@ -101,25 +95,13 @@ bool Window::canTab(ControlId control) const {
 void Window::pressTab(bool backwards) {
     if (!loaded_)
         return;
-    const int count = static_cast<int>(kTabOrder.size());
-    int position = backwards ? count : -1;
-    if (focus_) {
-        position = static_cast<int>(std::find(kTabOrder.begin(), kTabOrder.end(), *focus_) -
-                                    kTabOrder.begin());
-    }
-    const int step = backwards ? count - 1 : 1;
-    for (int tried = 1; tried <= count; ++tried) {
-        ControlId next = kTabOrder[(position + step * tried + count) % count];
-        if (!canTab(next))
-            continue;
-        if (isField(next)) {
-            moveFocusOnly(next);
-            Text1_GotFocus(fieldIndex(next));
-        } else {
-            moveFocusOnly(next);
-        }
+    const auto next = nextTabStop(std::span<const ControlId>(kTabOrder), focus_, backwards,
+                                  [this](ControlId control) { return canTab(control); });
+    if (!next)
         return;
-    }
+    moveFocusOnly(*next);
+    if (isField(*next))
+        Text1_GotFocus(fieldIndex(*next));
 }
 
 void Window::pressArrow() {
@@ -161,7 +143,12 @@ void Window::chooseMenu(MenuItem item) {
     else if (item == MenuItem::mnuConversions)
         mnuConversions_Click();
     else if (item == MenuItem::mnuFieldChecks)
-        host_.openFieldChecks(format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
+        mnuFieldChecks_Click();
+}
+
+void Window::mnuFieldChecks_Click() {
+    checks_.open(host_, format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
+    notify(SecondaryShown{SecondaryWindow::fieldChecks});
 }
 
 void Window::closeFromTitleBar() {

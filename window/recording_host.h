@@ -7,20 +7,16 @@
 
 namespace liftcalc {
 
-// A host without a screen: it keeps every message box and closes it at once with its only
-// button, counts the times the window was unloaded, and keeps each request for the field
-// checks window.
+// A host without a screen: it keeps every message box (the calculator window's and the field
+// checks window's) and closes it at once with its only button, and counts the times the window
+// was unloaded.
 class RecordingHost : public WindowHost {
 public:
     void showMessage(const MessageBox &box) override { shown.push_back(box); }
     void windowUnloaded() override { ++unloaded; }
-    void openFieldChecks(const NumberFormat &, UnitSystem units) override {
-        checksOpened.push_back(units);
-    }
 
     std::vector<MessageBox> shown;
     int unloaded = 0;
-    std::vector<UnitSystem> checksOpened; // the unit system each opening asked for
 };
 
 } // namespace liftcalc

@@ -32,15 +32,6 @@ void Window::setText(int index, std::string_view text) {
     Text1_Change(index);
 }
 
-namespace {
-template <class T> bool assign(T &property, const T &value) {
-    if (property == value)
-        return false;
-    property = value;
-    return true;
-}
-} // namespace
-
 void Window::setVisible(int index, bool visible) {
     if (assign(field(index).Visible, visible))
         notifyField(index, FieldChanged::Property::Visible);
@@ -135,6 +126,8 @@ void Window::Unload() {
     loaded_ = false;
     moveFocusOnly(std::nullopt);
     notify(WindowUnloaded{});
+    // The windows it opened close with it.
+    checks_.close();
     host_.windowUnloaded();
 }
 

@@ -12,7 +12,9 @@
 // A front end reports what a person does (clickField, editField, click, pressTab, ...; or one
 // Action through perform() in window/actions.h) and mirrors every change it is told of through
 // `changed`. Message boxes and the end of the window go through WindowHost, which the front end
-// provides. The handlers and the program's writes to the controls are private.
+// provides. The field checks window is the window's own: it opens it (one at a time), reports
+// that through `changed`, and closes it when it closes. The handlers and the program's writes
+// to the controls are private.
 //
 // The handler, control and variable names are the window's published names, used as they are
 // by everyone who works with the calculator, and kept exactly so here.
@@ -22,50 +24,34 @@
 #include "calculators/message_box.h"
 #include "calculators/numeric.h"
 #include "window/change.h"
+#include "window/checks_window.h"
 #include "window/controls.h"
 #include "window/menus.h"
+#include "window/message_host.h"
+#include "window/option_button.h"
+#include "window/secondary.h"
 #include "window/signal.h"
+#include "window/text_box.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace liftcalc {
 
-// What the window needs from the program around it.
-class WindowHost {
+// What the window needs from the program around it: message boxes (its own and, unless a front
+// end gives it boxes of its own, the field checks window's), and the end of the program.
+class WindowHost : public MessageHost {
 public:
-    virtual ~WindowHost() = default;
-    // Shows a modal message box and returns when the user has closed it.
-    virtual void showMessage(const MessageBox &box) = 0;
     // The window has been unloaded; the program ends.
     virtual void windowUnloaded() {}
-    // Opens the field checks window, in the unit system given, or brings it forward when it is
-    // open. It is a window of its own: the calculator window does not change.
-    virtual void openFieldChecks(const NumberFormat &, UnitSystem) {}
-};
-
-struct Field {
-    std::string Text; // UTF-8
-    bool Visible = true;
-    bool Locked = false;
-    bool TabStop = true;
-    Colour BackColor = colours::windowBackground;
-    int Left = 0;
-    int SelStart = 0; // UTF-16 code units, as a desktop text box counts
-    int SelLength = 0;
 };
 
 struct Label {
     std::string Caption;
     std::string ToolTipText;
-};
-
-struct OptionButton {
-    bool Value = false;
-    Colour ForeColor = colours::buttonText;
-    bool FontBold = false;
 };
 
 class Window {
@@ -112,6 +98,9 @@ public:
     bool formLoaded() const { return FormLoaded; }
     bool loaded() const { return loaded_; }
     const NumberFormat &numberFormat() const { return format_; }
+    // The field checks window while it is open; a front end keeps the model it shows.
+    ChecksWindow *fieldChecks() const { return checks_.get(); }
+    std::shared_ptr<ChecksWindow> sharedFieldChecks() const { return checks_.shared(); }
 
     Signal<Change> changed;
 
@@ -162,6 +151,9 @@ private:
     void mnuImperial_Click();
     void mnuMetric_Click();
     void mnuConversions_Click();
+    // Opens the field checks window in this window's unit system, a fresh one unless it is
+    // open; this window does not change.
+    void mnuFieldChecks_Click();
 
     // --- The calculators, each one row of calculators/ ----------------------------------
     // A calculator's menu handler (mnuStaticPressure_Click and the others): start from an empty
@@ -197,6 +189,7 @@ private:
     std::optional<ControlId> focus_;
     bool shown_ = false;
     bool loaded_ = true;
+    Secondary<ChecksWindow> checks_;
 
     // The window's two variables.
     bool ImperialMode = false;

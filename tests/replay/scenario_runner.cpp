@@ -63,12 +63,8 @@ std::string literal(std::string_view s) {
     return std::string(s);
 }
 
-std::string controlName(std::optional<ControlId> id) {
-    if (!id)
-        return "none";
-    if (isField(*id))
-        return "Text1(" + std::to_string(fieldIndex(*id)) + ")";
-    return std::string(buttonDesign(*id).name);
+std::string focusName(std::optional<ControlId> id) {
+    return id ? controlName(*id) : "none";
 }
 
 const MenuDesign *menuNamed(std::string_view name) {
@@ -174,7 +170,7 @@ private:
             for (std::size_t i = 1; i < w.size(); ++i)
                 checkFieldState(kind, w[i]);
         } else if (kind == "focus") {
-            const std::string actual = controlName(window().focus());
+            const std::string actual = focusName(window().focus());
             if (actual != w.at(1))
                 fail() << "focus is on " << actual << ", expected " << w[1];
         } else if (kind == "selection") {
@@ -271,16 +267,16 @@ private:
                 fail() << "checks focus is on " << actual << ", expected " << expected;
         } else if (w.size() >= 4 && (w[1] == "text" || w[1] == "locked")) {
             const CheckField field{std::stoi(w[2]), w[3] == "metric"};
-            const ChecksFieldState &f = checks->field(field);
+            const Field &f = checks->field(field);
             if (w[1] == "locked") {
-                if (!f.locked)
+                if (!f.Locked)
                     fail() << "checks row " << w[2] << " " << w[3] << " is open";
                 return;
             }
             std::size_t at = what.find(w[3], what.find(w[2], 12)) + w[3].size();
             const std::string expected = at < what.size() ? literal(what.substr(at + 1)) : "";
-            if (f.text != expected)
-                fail() << "checks row " << w[2] << " " << w[3] << " holds \"" << f.text
+            if (f.Text != expected)
+                fail() << "checks row " << w[2] << " " << w[3] << " holds \"" << f.Text
                        << "\", expected \"" << expected << "\"";
         } else {
             fail() << "unknown field checks expectation: " << what;

@@ -20,11 +20,6 @@ QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-std::string controlName(ControlId id) {
-    return isField(id) ? "Text1(" + std::to_string(fieldIndex(id)) + ")"
-                       : std::string(buttonDesign(id).name);
-}
-
 // Every value of the dump against the model and the message boxes shown since the last dump.
 void expectDumpTellsTheWindow(const Window &w, const std::vector<MessageBox> &shown) {
     const std::string dump = stateJson(w, shown);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <memory>
 
 namespace liftcalc::test {
 
@@ -25,11 +26,16 @@ inline bool waitActive(QWidget *window) {
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
+// The model's boxes go to the recording host rather than to the view's real boxes.
 struct ChecksUnderTest {
+    ChecksUnderTest() { model.setMessageHost(&host); }
+
     RecordingHost host;
     QWidget owner;
-    ChecksView view{NumberFormat::english(), UnitSystem::imperial, &owner, &host};
-    ChecksWindow &model = view.model();
+    std::shared_ptr<ChecksWindow> shared =
+        std::make_shared<ChecksWindow>(host, NumberFormat::english(), UnitSystem::imperial);
+    ChecksView view{shared, &owner};
+    ChecksWindow &model = *shared;
 
     // Opens the window as the program does and waits until it can take keys.
     bool start() {

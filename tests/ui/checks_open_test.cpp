@@ -4,6 +4,7 @@
 // boxes; and what a screen reader and a dark theme make of it.
 #include "checks_fixture.h"
 #include "form_fixture.h"
+#include "window/actions.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -40,6 +41,17 @@ CalculatorState stateOf(const Window &model) {
     return {model.texts(), model.focus(), model.optImperial().Value};
 }
 
+// Opens the checks window as a person does, from the calculator window's menu, and finds the
+// window shown for it.
+ChecksView *openChecks(FormUnderTest &main) {
+    perform(main.model, ChooseMenu{MenuItem::mnuFieldChecks});
+    for (QWidget *w : checksWindows())
+        if (auto *view = dynamic_cast<ChecksView *>(w);
+            view && &view->model() == main.model.fieldChecks())
+            return view;
+    return nullptr;
+}
+
 QAccessibleInterface *accessible(QObject *object) {
     return QAccessible::queryAccessibleInterface(object);
 }
@@ -63,8 +75,8 @@ class ChecksOpenTest : public QObject {
 
 private Q_SLOTS:
     // Nothing of the checks window exists before it is opened; opening it again brings the
-    // open one forward as it is; closed, it goes, and opens afresh in the unit system given.
-    // None of it changes what the calculator window shows.
+    // open one forward as it is; closed, it goes, and opens afresh in the calculator's unit
+    // system. None of it changes what the calculator window shows.
     void openOnceAndAfresh() {
         FormUnderTest main;
         QVERIFY(main.start());
@@ -75,16 +87,17 @@ private Q_SLOTS:
         const CalculatorState before = stateOf(main.model);
         QVERIFY(checksWindows().isEmpty());
 
-        QPointer<ChecksView> view =
-            openChecks(&main.form, NumberFormat::english(), UnitSystem::metric);
+        QPointer<ChecksView> view = openChecks(main);
         QVERIFY(waitActive(view));
         QCOMPARE(checksWindows().size(), 1);
-        QCOMPARE(focusName(), QStringLiteral("row0Metric"));
+        QCOMPARE(focusName(), QStringLiteral("row0Imperial"));
         QTest::keyClicks(QApplication::focusWidget(), "250");
-        QCOMPARE(openChecks(&main.form, NumberFormat::english(), UnitSystem::imperial),
-                 view.data());
-        QVERIFY(!view->model().imperial());
-        QCOMPARE(view->model().field({0, true}).text, "250");
+        main.form.activateWindow();
+        QVERIFY(waitActive(&main.form));
+        QCOMPARE(openChecks(main), view.data());
+        QVERIFY(waitActive(view));
+        QVERIFY(view->model().imperial());
+        QCOMPARE(view->model().field({0, false}).Text, "250");
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(view.isNull());
@@ -92,16 +105,19 @@ private Q_SLOTS:
         QVERIFY(stateOf(main.model) == before);
         QVERIFY(main.model.loaded());
 
-        view = openChecks(&main.form, NumberFormat::english(), UnitSystem::imperial);
+        perform(main.model, ChooseMenu{MenuItem::mnuMetric});
+        const CalculatorState metric = stateOf(main.model);
+        view = openChecks(main);
         QVERIFY(waitActive(view));
-        QVERIFY(view->model().imperial());
+        QVERIFY(!view->model().imperial());
         QCOMPARE(view->model().checkIndex(), 0);
-        QCOMPARE(view->model().field({0, true}).text, "");
-        QVERIFY(stateOf(main.model) == before);
+        QCOMPARE(view->model().field({0, true}).Text, "");
+        QCOMPARE(focusName(), QStringLiteral("row0Metric"));
+        QVERIFY(stateOf(main.model) == metric);
     }
 
-    // The calculator window closing, by Esc or from its title bar, takes the checks window
-    // with it.
+    // The calculator window closing, by Esc or from its title bar, takes the checks window and
+    // its model with it, once.
     void closesWithTheCalculator_data() {
         QTest::addColumn<bool>("titleBar");
         QTest::newRow("Esc") << false;
@@ -111,9 +127,13 @@ private Q_SLOTS:
         QFETCH(bool, titleBar);
         FormUnderTest main;
         QVERIFY(main.start());
-        QPointer<ChecksView> view =
-            openChecks(&main.form, NumberFormat::english(), UnitSystem::imperial);
+        QPointer<ChecksView> view = openChecks(main);
         QVERIFY(waitActive(view));
+        const std::shared_ptr<ChecksWindow> model = main.model.sharedFieldChecks();
+        int closings = 0;
+        model->changed.connect([&closings](const ChecksChange &change) {
+            closings += std::holds_alternative<ChecksClosed>(change);
+        });
         main.form.activateWindow();
         QVERIFY(waitActive(&main.form));
         if (titleBar)
@@ -121,15 +141,17 @@ private Q_SLOTS:
         else
             main.press(Qt::Key_Escape);
         QVERIFY(!main.model.loaded());
+        QVERIFY(!model->isOpen());
+        QCOMPARE(closings, 1);
         QTRY_VERIFY(view.isNull());
     }
 
     // A refusal in the window the program opens is a real modal box over it, with one OK
     // button; once it is closed the window has the keyboard back, in the input named.
     void realModalBox() {
-        QWidget owner;
-        owner.show();
-        ChecksView *view = openChecks(&owner, NumberFormat::english(), UnitSystem::imperial);
+        FormUnderTest main;
+        QVERIFY(main.start());
+        ChecksView *view = openChecks(main);
         QVERIFY(waitActive(view));
         QString title, text;
         QWidget *over = nullptr;
@@ -264,8 +286,8 @@ private Q_SLOTS:
         }
         QApplication::setPalette(original);
     }
-    // Esc (in a field or on the chooser), Alt+O, a click on Close, the title bar and the owner
-    // closing all close the model and the window, once.
+    // Esc (in a field or on the chooser), Alt+O, a click on Close and the title bar all close
+    // the model and the window, once (the calculator window closing: above).
     void closing_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("Esc in a field") << 0;
@@ -273,7 +295,6 @@ private Q_SLOTS:
         QTest::newRow("Alt+O") << 2;
         QTest::newRow("click Close") << 3;
         QTest::newRow("title bar") << 4;
-        QTest::newRow("owner closed") << 5;
     }
     void closing() {
         QFETCH(int, how);
@@ -299,9 +320,6 @@ private Q_SLOTS:
             break;
         case 4:
             ui.view.close();
-            break;
-        case 5:
-            ui.owner.close();
             break;
         }
         QVERIFY(!ui.model.isOpen());

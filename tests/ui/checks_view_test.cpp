@@ -321,10 +321,10 @@ private Q_SLOTS:
         QTest::keyClicks(diameter, "0");
         QCOMPARE(diameter->text(), QStringLiteral("405"));
         QCOMPARE(diameter->cursorPosition(), 2);
-        QCOMPARE(ui->model.field({0, false}).selStart, 2);
+        QCOMPARE(ui->model.field({0, false}).SelStart, 2);
         ui->press(Qt::Key_Home, Qt::ShiftModifier);
-        QCOMPARE(ui->model.field({0, false}).selStart, 0);
-        QCOMPARE(ui->model.field({0, false}).selLength, 2);
+        QCOMPARE(ui->model.field({0, false}).SelStart, 0);
+        QCOMPARE(ui->model.field({0, false}).SelLength, 2);
 
         ui->typeInputs({"4", "1", "25"});
         ui->press(Qt::Key_Return);

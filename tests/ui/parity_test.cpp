@@ -5,7 +5,9 @@
 #include "replay/replay.h"
 #include "replay/state_json.h"
 #include "tests/support/scenario.h"
+#include "ui/widget_binding.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QRadioButton>
 #include <sstream>
@@ -26,15 +28,82 @@ void focusField(QLineEdit *field) {
         QTest::mouseClick(field, Qt::LeftButton);
 }
 
-void pressKeys(FormUnderTest &ui, const QString &name) {
+void pressKeys(QWidget *target, const QString &name) {
     if (name == QLatin1String("Enter"))
-        ui.press(Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Return);
     else if (name == QLatin1String("Esc"))
-        ui.press(Qt::Key_Escape);
+        QTest::keyClick(target, Qt::Key_Escape);
     else if (name == QLatin1String("Shift+Tab"))
-        ui.press(Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(target, Qt::Key_Tab, Qt::ShiftModifier);
     else
-        QTest::keySequence(ui.keyTarget(), QKeySequence(name));
+        QTest::keySequence(target, QKeySequence(name));
+}
+
+// Gives a window the keys, as a person's click on it would. Qt counts a window over another as
+// active as soon as the one below is, so this asks which window the application gives keys to.
+bool giveKeysTo(QWidget *window) {
+    if (QApplication::activeWindow() != window)
+        window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// The field checks window on show for the calculator window's model, if any.
+ChecksView *shownChecks(const FormUnderTest &ui) {
+    const ChecksWindow *model = ui.model.fieldChecks();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *view = dynamic_cast<ChecksView *>(w); view && &view->model() == model)
+            return view;
+    return nullptr;
+}
+
+// Types over a field's whole text as a person does: the field takes the focus, which selects
+// it, and the keys replace it; an empty text is a Delete.
+void typeOver(QLineEdit *field, const QString &text) {
+    focusField(field);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+}
+
+// A line for the field checks window, with its widgets.
+void actOnChecks(FormUnderTest &ui, const QString &line) {
+    ChecksView *view = shownChecks(ui);
+    if (!view || !giveKeysTo(view))
+        return;
+    ChecksWindow &model = view->model();
+    const QString action = line.section(QLatin1Char(' '), 0, 0);
+    const QString rest = line.section(QLatin1Char(' '), 1);
+    const auto fieldWidget = [view](CheckField f) {
+        return view->findChild<QLineEdit *>(QStringLiteral("row%1%2").arg(f.row).arg(
+            f.metric ? QStringLiteral("Metric") : QStringLiteral("Imperial")));
+    };
+    const int row = rest.section(QLatin1Char(' '), 0, 0).toInt();
+    if (action == QLatin1String("type")) {
+        if (row < model.check().rowCount())
+            typeOver(fieldWidget(model.typedField(row)), rest.section(QLatin1Char(' '), 1));
+    } else if (action == QLatin1String("focus")) {
+        const CheckField f{row, rest.section(QLatin1Char(' '), 1) == QLatin1String("metric")};
+        if (row < model.check().rowCount() && model.field(f).Visible)
+            focusField(fieldWidget(f));
+    } else if (action == QLatin1String("choose")) {
+        for (std::size_t i = 0; i < checks::kAll.size(); ++i)
+            if (text(checks::kAll[i]->command) == rest)
+                Q_EMIT view->findChild<QComboBox *>(QStringLiteral("chooser"))
+                    ->activated(static_cast<int>(i));
+    } else if (action == QLatin1String("click")) {
+        if (auto *button = view->findChild<QAbstractButton *>(rest)) {
+            const bool option = qobject_cast<QRadioButton *>(button) != nullptr;
+            QTest::mouseClick(button, Qt::LeftButton, {},
+                              option ? QPoint(8, button->height() / 2) : button->rect().center());
+        } else if (view->findChild<QComboBox *>(rest)) {
+            QTest::keyClick(view, Qt::Key_K, Qt::AltModifier);
+        }
+    } else if (action == QLatin1String("key")) {
+        pressKeys(QApplication::focusWidget() ? QApplication::focusWidget() : view, rest);
+    } else if (action == QLatin1String("close")) {
+        view->close();
+    }
 }
 
 // Carries out one scenario line with widgets; lines the window cannot take are left alone, as
@@ -42,28 +111,29 @@ void pressKeys(FormUnderTest &ui, const QString &name) {
 void act(FormUnderTest &ui, const QString &line) {
     const QString action = line.section(QLatin1Char(' '), 0, 0);
     const QString rest = line.section(QLatin1Char(' '), 1);
+    if (action == QLatin1String("checks")) {
+        actOnChecks(ui, rest);
+        return;
+    }
     if (!ui.model.loaded())
         return;
+    QVERIFY(giveKeysTo(&ui.form));
     if (action == QLatin1String("focus") || action == QLatin1String("type")) {
         const int index = rest.section(QLatin1Char(' '), 0, 0).toInt();
         QLineEdit *field = ui.field(index);
         if (!field->isVisible())
             return;
-        focusField(field);
         if (action == QLatin1String("focus"))
-            return;
-        const QString text = rest.section(QLatin1Char(' '), 1);
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
+            focusField(field);
         else
-            QTest::keyClicks(field, text);
+            typeOver(field, rest.section(QLatin1Char(' '), 1));
     } else if (action == QLatin1String("click")) {
         QAbstractButton *button = ui.button(rest.toLatin1().constData());
         const bool option = qobject_cast<QRadioButton *>(button) != nullptr;
         const QPoint at = option ? QPoint(8, button->height() / 2) : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, {}, at);
     } else if (action == QLatin1String("key")) {
-        pressKeys(ui, rest);
+        pressKeys(ui.keyTarget(), rest);
     } else if (action == QLatin1String("menu")) {
         for (const MenuDesign &menu : kMenus)
             if (QString::fromUtf8(menu.name.data(), menu.name.size()) == rest)
@@ -97,6 +167,8 @@ private Q_SLOTS:
         QVERIFY(files.size() >= 5);
         for (const QString &file : files)
             QTest::newRow(qPrintable(file)) << dir.filePath(file);
+        // The field checks window's own scenario, through both windows' widgets.
+        QTest::newRow("field_checks.scenario") << QStringLiteral(LIFTCALC_CHECKS_SCENARIO);
     }
 
     void sameStateAsReplay() {
@@ -107,7 +179,7 @@ private Q_SLOTS:
         FormUnderTest ui;
         QVERIFY(ui.start());
         Replay replay(NumberFormat::english());
-        QCOMPARE(stateJson(ui.model, ui.host.shown), replayDump(replay));
+        QCOMPARE(stateJson(ui.model, ui.host.shown, ui.model.fieldChecks()), replayDump(replay));
 
         std::ostringstream ignored;
         for (const ScenarioLine &step : scenario->lines) {
@@ -116,7 +188,10 @@ private Q_SLOTS:
             const QString line = QString::fromStdString(step.text);
             replay.runLine(step.text, step.number, ignored);
             act(ui, line);
-            const std::string widgets = stateJson(ui.model, ui.host.shown);
+            // The checks window's boxes are recorded too, not shown.
+            if (ChecksWindow *checks = ui.model.fieldChecks())
+                checks->setMessageHost(&ui.host);
+            const std::string widgets = stateJson(ui.model, ui.host.shown, ui.model.fieldChecks());
             ui.host.shown.clear();
             const std::string replayed = replayDump(replay);
             QVERIFY2(widgets == replayed,

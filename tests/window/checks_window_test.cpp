@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,7 @@ protected:
     ChecksWindowTest() {
         window.changed.connect([this](const ChecksChange &change) { changes.push_back(change); });
     }
-    std::string text(CheckField f) const { return window.field(f).text; }
+    std::string text(CheckField f) const { return window.field(f).Text; }
     void typeAll(const std::vector<std::string> &inputs) {
         for (int row = 0; row < static_cast<int>(inputs.size()); ++row)
             ASSERT_TRUE(window.typeInto(window.typedField(row), inputs[row]));
@@ -54,13 +56,19 @@ TEST_F(ChecksWindowTest, EveryCheckIsSetUpFromItsRow) {
                 const bool shown = row < check.rowCount();
                 const bool both = shown && check.row(row).units->bothSystems();
                 const bool input = row < static_cast<int>(check.inputs.size());
-                EXPECT_EQ(window.field(imp(row)).visible, shown) << row;
-                EXPECT_EQ(window.field(met(row)).visible, both) << row;
+                EXPECT_EQ(window.field(imp(row)).Visible, shown) << row;
+                EXPECT_EQ(window.field(met(row)).Visible, both) << row;
                 if (shown) {
-                    EXPECT_EQ(window.field(window.typedField(row)).locked, !input) << row;
+                    EXPECT_EQ(window.field(window.typedField(row)).Locked, !input) << row;
                 }
                 if (both) {
-                    EXPECT_TRUE(window.field({row, units == UnitSystem::imperial}).locked) << row;
+                    EXPECT_TRUE(window.field({row, units == UnitSystem::imperial}).Locked) << row;
+                }
+                // A locked field is yellow and no tab stop, an open one white and a tab stop.
+                for (const bool metric : {false, true}) {
+                    const Field &f = window.field({row, metric});
+                    EXPECT_EQ(f.TabStop, !f.Locked) << row;
+                    EXPECT_EQ(f.BackColor, f.Locked ? colours::yellow : colours::white) << row;
                 }
             }
         }
@@ -92,8 +100,8 @@ TEST_F(ChecksWindowTest, CalculateThenTheChangeRule) {
     window.typeInto(imp(2), "160");
     EXPECT_EQ(text(imp(4)), "4,523.890");
     EXPECT_TRUE(std::none_of(changes.begin(), changes.end(), [](const ChecksChange &c) {
-        const auto *f = std::get_if<ChecksFieldChanged>(&c);
-        return f && f->property == ChecksFieldChanged::Property::Text;
+        const auto *f = std::get_if<FieldChanged>(&c);
+        return f && f->property == FieldChanged::Property::Text;
     }));
 }
 
@@ -107,7 +115,7 @@ TEST_F(ChecksWindowTest, RefusalNamesTheInputAndTakesTheFocusThere) {
     EXPECT_EQ(host.shown[0].title, "Load in the car");
     EXPECT_EQ(host.shown[0].prompt, "Loaded-car pressure must not be below the empty-car pressure");
     EXPECT_EQ(window.focus(), ChecksFocus{imp(3)});
-    EXPECT_EQ(window.field(imp(3)).selLength, 3);
+    EXPECT_EQ(window.field(imp(3)).SelLength, 3);
     EXPECT_EQ(text(imp(4)), "");
     EXPECT_EQ(text(met(0)), "");
 
@@ -128,10 +136,10 @@ TEST_F(ChecksWindowTest, UnitSwitchKeepsTextsAndMovesTheOpenColumn) {
     window.pressArrow(true);
     EXPECT_FALSE(window.imperial());
     EXPECT_EQ(text(imp(0)), "6");
-    EXPECT_TRUE(window.field(imp(0)).locked);
-    EXPECT_FALSE(window.field(met(0)).locked);
-    EXPECT_FALSE(window.field(imp(1)).locked); // the number of plungers
-    EXPECT_FALSE(window.field(imp(3)).locked); // the time
+    EXPECT_TRUE(window.field(imp(0)).Locked);
+    EXPECT_FALSE(window.field(met(0)).Locked);
+    EXPECT_FALSE(window.field(imp(1)).Locked); // the number of plungers
+    EXPECT_FALSE(window.field(imp(3)).Locked); // the time
     EXPECT_EQ(window.typedField(3), imp(3));
     EXPECT_EQ(window.focus(), ChecksFocus{met(0)});
 }
@@ -178,7 +186,7 @@ TEST_F(ChecksWindowTest, ChooserClearAndClose) {
     EXPECT_EQ(window.focus(), ChecksFocus{ChecksControl::cmdClear});
     window.pressEnter();
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
-        EXPECT_EQ(window.field({slot / 2, slot % 2 == 1}).text, "");
+        EXPECT_EQ(window.field({slot / 2, slot % 2 == 1}).Text, "");
     EXPECT_EQ(window.focus(), ChecksFocus{imp(0)});
 
     window.pressEscape();
@@ -197,12 +205,12 @@ TEST_F(ChecksWindowTest, EditsAndSelectionsFromTheKeyboard) {
     window.pressEnter();
     ASSERT_EQ(text(imp(3)), "16.320");
     EXPECT_TRUE(window.editField(imp(0), "45", 1));
-    EXPECT_EQ(window.field(imp(0)).selStart, 1);
-    EXPECT_EQ(window.field(imp(0)).selLength, 0);
+    EXPECT_EQ(window.field(imp(0)).SelStart, 1);
+    EXPECT_EQ(window.field(imp(0)).SelLength, 0);
     EXPECT_EQ(text(imp(3)), "");
     EXPECT_EQ(text(met(0)), "");
     EXPECT_TRUE(window.editField(imp(2), "\xc3\xa9", 99)); // one UTF-16 unit
-    EXPECT_EQ(window.field(imp(2)).selStart, 1);
+    EXPECT_EQ(window.field(imp(2)).SelStart, 1);
 
     const std::vector<std::array<int, 4>> selections{
         // start, length asked; start, length kept ("45")
@@ -213,8 +221,8 @@ TEST_F(ChecksWindowTest, EditsAndSelectionsFromTheKeyboard) {
         {1, -1, 1, 0}};
     for (const auto &[start, length, keptStart, keptLength] : selections) {
         window.selectInField(imp(0), start, length);
-        EXPECT_EQ(window.field(imp(0)).selStart, keptStart) << start << ',' << length;
-        EXPECT_EQ(window.field(imp(0)).selLength, keptLength) << start << ',' << length;
+        EXPECT_EQ(window.field(imp(0)).SelStart, keptStart) << start << ',' << length;
+        EXPECT_EQ(window.field(imp(0)).SelLength, keptLength) << start << ',' << length;
     }
 
     EXPECT_FALSE(window.editField(met(0), "5", 1));
@@ -223,7 +231,7 @@ TEST_F(ChecksWindowTest, EditsAndSelectionsFromTheKeyboard) {
     window.close();
     EXPECT_FALSE(window.editField(imp(0), "5", 1));
     window.selectInField(imp(0), 0, 0);
-    EXPECT_EQ(window.field(imp(0)).selStart, 1);
+    EXPECT_EQ(window.field(imp(0)).SelStart, 1);
 }
 
 // Any text of any length is taken as a text box would take it and refused as no number; a
@@ -286,8 +294,9 @@ TEST(ChecksKeys, EachNamedKeyHasItsAction) {
     }
 }
 
-// The calculator window's Field Checks item (or Ctrl+K) asks for the checks window in the unit
-// system shown, and changes nothing in the calculator window itself.
+// The calculator window's Field Checks item (or Ctrl+K) opens the checks window in the unit
+// system shown, or brings the open one forward as it is, reporting each; it changes nothing in
+// the calculator window itself.
 TEST(FieldChecksItem, OpensTheChecksWindowAndChangesNothingElse) {
     testing::TestWindow t;
     t.typeWorkedExample();
@@ -295,13 +304,92 @@ TEST(FieldChecksItem, OpensTheChecksWindowAndChangesNothingElse) {
     const FieldTexts texts = t.window.texts();
     const auto focus = t.window.focus();
     t.changes.clear();
+    EXPECT_EQ(t.window.fieldChecks(), nullptr);
     perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
+    ChecksWindow *checks = t.window.fieldChecks();
+    ASSERT_NE(checks, nullptr);
+    EXPECT_EQ(checks->units(), UnitSystem::metric);
+    checks->typeInto(checks->typedField(0), "254");
     perform(t.window, *keyAction("Ctrl+K"));
-    EXPECT_EQ(t.host.checksOpened, (std::vector{UnitSystem::metric, UnitSystem::metric}));
-    EXPECT_TRUE(t.changes.empty());
+    EXPECT_EQ(t.window.fieldChecks(), checks);
+    EXPECT_EQ(checks->field(checks->typedField(0)).Text, "254");
+    const Change shown = SecondaryShown{SecondaryWindow::fieldChecks};
+    EXPECT_EQ(t.changes, (std::vector{shown, shown}));
     EXPECT_EQ(t.window.texts(), texts);
     EXPECT_EQ(t.window.focus(), focus);
     EXPECT_TRUE(t.host.shown.empty());
+}
+
+// One checks window at a time: once closed (its button, Esc or its title bar) the next opening
+// is a fresh one, on the first check in the calculator's units; the calculator window closing
+// closes it; a front end still holding a closed one may read it safely.
+TEST(FieldChecksItem, AFreshWindowAfterClosingAndClosedWithTheCalculator) {
+    const std::vector<std::function<void(ChecksWindow &)>> closings{
+        [](ChecksWindow &c) { c.click(ChecksControl::cmdClose); },
+        [](ChecksWindow &c) { c.pressEscape(); },
+        [](ChecksWindow &c) { c.close(); },
+    };
+    for (std::size_t way = 0; way < closings.size(); ++way) {
+        testing::TestWindow t;
+        perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
+        const std::shared_ptr<ChecksWindow> first = t.window.sharedFieldChecks();
+        ASSERT_TRUE(first) << way;
+        first->chooseCheck(3);
+        closings[way](*first);
+        EXPECT_EQ(t.window.fieldChecks(), nullptr) << way;
+        EXPECT_FALSE(t.window.sharedFieldChecks()) << way;
+        perform(t.window, ChooseMenu{MenuItem::mnuMetric});
+        perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
+        ChecksWindow *second = t.window.fieldChecks();
+        ASSERT_NE(second, nullptr) << way;
+        EXPECT_NE(second, first.get()) << way;
+        EXPECT_EQ(second->checkIndex(), 0) << way;
+        EXPECT_EQ(second->units(), UnitSystem::metric) << way;
+        EXPECT_EQ(first->checkIndex(), 3) << way;
+
+        int closed = 0;
+        second->changed.connect([&closed](const ChecksChange &c) {
+            closed += std::holds_alternative<ChecksClosed>(c);
+        });
+        perform(t.window, CloseWindow{});
+        EXPECT_EQ(closed, 1) << way;
+        EXPECT_FALSE(second->isOpen()) << way;
+        EXPECT_EQ(t.window.fieldChecks(), nullptr) << way;
+    }
+}
+
+// The checks window's refusals go to the host it was opened with, or to the one a front end
+// gives it, and back again when the front end lets go.
+TEST(FieldChecksItem, RefusalsGoToTheMessageHostInForce) {
+    testing::TestWindow t;
+    perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
+    ChecksWindow &checks = *t.window.fieldChecks();
+    RecordingHost own;
+    checks.setMessageHost(&own);
+    checks.pressEnter();
+    EXPECT_EQ(own.shown.size(), 1u);
+    EXPECT_TRUE(t.host.shown.empty());
+    checks.setMessageHost(nullptr);
+    checks.pressEnter();
+    EXPECT_EQ(own.shown.size(), 1u);
+    ASSERT_EQ(t.host.shown.size(), 1u);
+    EXPECT_EQ(t.host.shown[0].title, checks.check().title);
+}
+
+// The chosen unit's button is checked with a red bold caption, the other black and plain, as
+// in the calculator window; a front end only shows it.
+TEST_F(ChecksWindowTest, TheChosenUnitsButtonIsRedAndBold) {
+    for (const UnitSystem chosen : {UnitSystem::metric, UnitSystem::imperial}) {
+        window.click(chosen == UnitSystem::imperial ? ChecksControl::optImperial
+                                                    : ChecksControl::optMetric);
+        for (const UnitSystem units : {UnitSystem::imperial, UnitSystem::metric}) {
+            const OptionButton o = window.unitOption(units);
+            const bool isChosen = units == chosen;
+            EXPECT_EQ(o.Value, isChosen);
+            EXPECT_EQ(o.ForeColor, isChosen ? colours::red : colours::black);
+            EXPECT_EQ(o.FontBold, isChosen);
+        }
+    }
 }
 
 } // namespace
