@@ -2,6 +2,7 @@
 // One calculation from the command line, made by the same calculation the window runs.
 #pragma once
 
+#include "calculators/figures.h"
 #include "cli/commands.h"
 
 #include <map>
@@ -11,27 +12,10 @@
 
 namespace liftcalc::cli {
 
-// A figure a calculator or a check gives: a field of the calculator window, the total
-// displacement, or a figure of a check's row.
-struct Column {
-    std::string key;          // "load_kg": the name in CSV and JSON
-    std::string_view label;   // "Load on Plunger(s)"
-    std::string_view unit;    // "KG"; empty for the number of plungers
-    std::optional<int> field; // the calculator window's field; nothing for the others
-};
-
-// A figure's name in CSV and JSON: the option and the unit in lower case, joined and with
-// "-" and "/" as "_" and "%" as "pct" ("leak_rate_gal_h", "efficiency_pct"); the option alone
-// for a figure without a unit ("plungers").
-std::string columnKey(std::string_view option, std::string_view unit);
-
-// Every figure the calculator shows, in the order of the window's rows, imperial before metric;
-// the flow rate and displacement calculators add the total displacement of all plungers.
-std::span<const Column> columnsOf(const Calculator &calculator);
-
-// Every figure of the check, in the order of its rows, imperial before metric; a row without
-// unit systems has one. Each is named after the row's option and its unit: "leak_rate_gal_h".
-std::span<const Column> columnsOf(const Check &check);
+// The figures' names and columns are the core's, shared with the test record.
+using liftcalc::Column;
+using liftcalc::columnKey;
+using liftcalc::columnsOf;
 
 // One calculation as the command line gives it: a row of figures, or the reasons it was refused.
 struct FigureRow {

@@ -3,6 +3,7 @@
 
 #include "cli/data_output.h"
 #include "cli/help.h"
+#include "cli/record_command.h"
 #include "cli/sweep.h"
 #include "cli/table_output.h"
 #include "platform/locale_format.h"
@@ -54,7 +55,7 @@ int calculateOnce(const Command &command, std::ostream &out, std::ostream &err) 
     else if (!figures.refused())
         printFigures(out, request, figures);
     if (!figures.refused())
-        return 0;
+        return request.record ? addToRecord(request, figures, command.format, err) : 0;
     // The calculator window's own message, then what to fix.
     if (request.command)
         err << kInvalidNumberPrompt << "\n";
@@ -102,11 +103,13 @@ int calculateSweep(const Command &command, std::ostream &out, std::ostream &err)
 } // namespace
 
 bool isCommandName(std::string_view word) {
-    return commandNamed(word) || checkNamed(word);
+    return commandNamed(word) || checkNamed(word) || word == kRecordCommand;
 }
 
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
         const NumberFormat &userFormat) {
+    if (!args.empty() && args[0] == kRecordCommand)
+        return runRecord(args.subspan(1), out, err, userFormat);
     Command command;
     try {
         command = commandOf(args, userFormat);

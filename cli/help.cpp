@@ -2,6 +2,7 @@
 #include "cli/help.h"
 
 #include "cli/cli.h"
+#include "cli/record_command.h"
 #include "cli/request.h"
 
 #include <algorithm>
@@ -105,7 +106,7 @@ std::string programHelp() {
            "'liftcalc CHECK --help' describes one check: its inputs, units, rules and\n"
            "formulas. The checks take the calculators' options and give the same output\n"
            "forms, with \"check\" for \"calculator\" in JSON.\n\n" +
-           outputHelp();
+           outputHelp() + "\n" + recordHelp();
 }
 
 std::string outputHelp() {

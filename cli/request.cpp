@@ -92,6 +92,9 @@ Request parseRequest(std::span<const std::string> args) {
         } else if (option == "--locale") {
             choose("locale", option);
             request.locale = takeValue();
+        } else if (option == "--record") {
+            choose("record", option);
+            request.record = takeValue();
         } else if (std::find(options.begin(), options.end(), option) != options.end()) {
             choose(option, option);
             request.inputs[option.substr(2)] = takeValue();
@@ -115,6 +118,8 @@ Request parseRequest(std::span<const std::string> args) {
                       [](const auto &in) { return in.second.find(':') != std::string::npos; });
     if (sweeps > 1)
         throw UsageError("only one input may be a range FROM:TO:STEP");
+    if (sweeps > 0 && request.record)
+        throw UsageError("--record adds one calculation; a range FROM:TO:STEP cannot be added");
     return request;
 }
 

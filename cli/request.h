@@ -23,6 +23,7 @@ struct Request {
     std::map<std::string, std::string> inputs; // option name to the text typed
     OutputForm output = OutputForm::Table;
     std::optional<std::string> locale;
+    std::optional<std::string> record; // the test record the calculation is added to
     bool help = false;
 
     // The command's name ("pressure", "oil") and title ("Static pressure", "Oil for a travel").

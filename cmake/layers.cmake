@@ -44,6 +44,8 @@ set(faces "^liftcalc_(replay|cli|program|ui|locale|web_binding)$")
 # The calculators and the JSON writer are the bottom layer.
 liftcalc_layer(liftcalc_calculators NEVER .)
 liftcalc_layer(liftcalc_json NEVER .)
+# The test record knows the calculators and the JSON writer only: no toolkit, no window, no face.
+liftcalc_layer(liftcalc_record NEVER "^Qt6::" "^liftcalc_(window|locale)$" ${faces})
 # The window model knows no toolkit and no face.
 liftcalc_layer(liftcalc_window NEVER "^Qt6::" ${faces})
 liftcalc_layer(liftcalc_web_binding NEVER "^Qt6::" ${faces})

@@ -14,10 +14,12 @@ namespace liftcalc::json {
 void appendString(std::string &out, std::string_view text);
 std::string quoted(std::string_view text);
 
-// The shortest text that reads back as the same double, with a point and no grouping. Not in
-// the WebAssembly build, whose libc++ has no floating-point <charconv>; the page writes whole
-// numbers only.
+// The shortest text that reads back as the same double, with a point and no grouping
+// (<charconv>'s form: 0.25, 1e+20). Finite values only.
 std::string numberText(double value);
+// The same text by way of the C library, for a build whose libc++ has no floating-point
+// <charconv> (WebAssembly's), where numberText is this.
+std::string portableNumberText(double value);
 
 // Writes values, arrays and objects at the end of a string and puts the commas between them.
 class Writer {

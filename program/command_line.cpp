@@ -86,16 +86,17 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
 }
 
 std::string usageText(const std::string &program) {
-    return "Usage: " + program + " [QT-OPTIONS] | CALCULATOR [options] | --help | --version\n";
+    return "Usage: " + program +
+           " [QT-OPTIONS] | CALCULATOR [options] | record COMMAND FILE | --help | --version\n";
 }
 
 std::string helpText(const std::string &) {
     return cli::programHelp() +
            "\n"
-           "Without arguments the window opens. Everything is typed into it; nothing is\n"
-           "read from or written to files. The window takes the standard options of a Qt\n"
-           "program, such as -style Fusion, -stylesheet FILE, -platform offscreen, -reverse\n"
-           "or -qwindowgeometry 640x520+0+0.\n"
+           "Without arguments the window opens. Everything is typed into it; only a test\n"
+           "record is read from or written to a file. The window takes the standard options\n"
+           "of a Qt program, such as -style Fusion, -stylesheet FILE, -platform offscreen,\n"
+           "-reverse or -qwindowgeometry 640x520+0+0.\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "      --version  show the version and exit\n";

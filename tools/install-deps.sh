@@ -9,9 +9,11 @@ if [ "${1:-}" = --web ]; then
     set -- emscripten chromium chromium-driver python3-selenium "$@"
 fi
 
+# nlohmann-json3-dev: the test record's JSON reader, native and in WebAssembly.
 # fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
 # lintian, appstream, desktop-file-utils: the checks of the Debian package it builds.
-packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev fonts-liberation2 python3
+packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev nlohmann-json3-dev
+    fonts-liberation2 python3
     lintian appstream desktop-file-utils "$@")
 
 missing=()
