@@ -25,7 +25,7 @@ std::optional<std::size_t> numberAfter(std::string_view text, std::string_view k
 
 // The whole dictionary starting at FROM ("<< ... >>", nested ones within), or nothing.
 std::optional<std::string_view> dictionaryAt(std::string_view text, std::size_t from) {
-    if (text.compare(from, 2, "<<") != 0)
+    if (from >= text.size() || text.compare(from, 2, "<<") != 0)
         return std::nullopt;
     int depth = 0;
     for (std::size_t at = from; at + 1 < text.size(); ++at) {
@@ -49,7 +49,7 @@ std::optional<std::size_t> objectOffset(std::string_view pdf, std::size_t xref,
         std::size_t first = 0, count = 0;
         const char *end = pdf.data() + pdf.size();
         auto parsed = std::from_chars(pdf.data() + at, end, first);
-        if (parsed.ec != std::errc() || *parsed.ptr != ' ')
+        if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != ' ')
             return std::nullopt;
         parsed = std::from_chars(parsed.ptr + 1, end, count);
         if (parsed.ec != std::errc())
