@@ -108,6 +108,12 @@ std::string refusalText(const Check &check, const CheckRefusal &refusal) {
     return name + " is refused";
 }
 
+std::string guideText(const Check &check, UnitSystem units) {
+    const CheckGuide &guide = check.guide;
+    const bool metric = units == UnitSystem::metric && !guide.metric.empty();
+    return std::string(guide.readings) + "\n" + std::string(metric ? guide.metric : guide.imperial);
+}
+
 double plungerArea(double diameter, double plungers) {
     return plungers * std::pow(diameter / 2, 2) * factors::pi;
 }

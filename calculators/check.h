@@ -66,6 +66,15 @@ constexpr int kMostCheckAnswers = 2;
 using CheckInputs = std::array<double, kMostCheckInputs>;
 using CheckAnswers = std::array<double, kMostCheckAnswers>;
 
+// The help shown under a check's rows, short enough for a phone's width: what the inputs are and
+// where each reading is taken, then the calculation in a unit system, in the rows' words or the
+// symbols the first part gives them. The metric calculation is empty where it is the same.
+struct CheckGuide {
+    std::string_view readings;
+    std::string_view imperial;
+    std::string_view metric;
+};
+
 struct Check {
     std::string_view title;   // the chooser's item and the refusal's title: "Oil for a travel"
     std::string_view command; // the command line's subcommand: "oil"
@@ -80,6 +89,7 @@ struct Check {
     // where the calculation is the same in both unit systems.
     std::string_view imperialFormula;
     std::string_view metricFormula;
+    CheckGuide guide;
 
     int rowCount() const { return static_cast<int>(inputs.size() + answers.size()); }
     const CheckRow &row(int index) const {
@@ -120,6 +130,10 @@ std::optional<Fault> brokenRule(const CheckRow &input, std::string_view text,
 
 // The refusal's sentence: "Time must be more than 0".
 std::string refusalText(const Check &check, const CheckRefusal &refusal);
+
+// The check's help in the chosen unit system: where the readings are taken, a line break, then
+// the calculation.
+std::string guideText(const Check &check, UnitSystem units);
 
 // The total area of all plungers, as the six calculators compute it: the number of plungers
 // times the square of half the diameter, times pi, in that order.

@@ -65,6 +65,17 @@ std::string unitsIn(const Check &check, bool metric) {
     return text;
 }
 
+// The text the checks window shows under the rows: where the readings are taken, then the
+// calculation in each unit system.
+std::string atTheLift(const Check &check) {
+    const CheckGuide &guide = check.guide;
+    std::string text = "\nAt the lift:\n  " + wrapped(guide.readings, kLineWidth - 2, 2);
+    if (guide.metric.empty())
+        return text + "  " + wrapped(guide.imperial, kLineWidth - 2, 2);
+    return text + "  Imperial: " + wrapped(guide.imperial, kLineWidth - 12, 12) +
+           "  Metric:   " + wrapped(guide.metric, kLineWidth - 12, 12);
+}
+
 bool usesPlungerArea(const Check &check) {
     return std::any_of(check.inputs.begin(), check.inputs.end(),
                        [](const CheckRow &row) { return row.option == checks::kDiameter.option; });
@@ -135,7 +146,7 @@ std::string checkHelp(const Check &check) {
     if (usesPlungerArea(check))
         text += wrapped("where A = plungers x (diameter / 2)^2 x 3.14159, the total plunger area "
                         "in square inches or square millimetres.");
-    return text + "\n" + valuesHelp() + "\n" + checkOutputHelp();
+    return text + atTheLift(check) + "\n" + valuesHelp() + "\n" + checkOutputHelp();
 }
 
 } // namespace liftcalc::cli

@@ -107,9 +107,9 @@ bool isCommandName(std::string_view word) {
 }
 
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
-        const NumberFormat &userFormat) {
+        const NumberFormat &userFormat, const PdfWriter &pdf) {
     if (!args.empty() && args[0] == kRecordCommand)
-        return runRecord(args.subspan(1), out, err, userFormat);
+        return runRecord(args.subspan(1), out, err, userFormat, pdf);
     Command command;
     try {
         command = commandOf(args, userFormat);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calculators/numeric.h"
+#include "cli/pdf_request.h"
 
 #include <iosfwd>
 #include <span>
@@ -16,10 +17,11 @@ namespace liftcalc::cli {
 // line.
 bool isCommandName(std::string_view word);
 
-// Runs one command: args start with the calculator's or the check's name. Returns the exit
-// status: 0, 1 when a calculation was refused, 2 for a usage error.
+// Runs one command: args start with the calculator's or the check's name, or "record". Returns
+// the exit status: 0, 1 when a calculation was refused, 2 for a usage error. PDF writes a
+// record's PDF; without it `record pdf` says that this program cannot.
 int run(std::span<const std::string> args, std::ostream &out, std::ostream &err,
-        const NumberFormat &userFormat);
+        const NumberFormat &userFormat, const PdfWriter &pdf = {});
 
 // The program's own help: the window, the calculators with their inputs and units, the checks.
 std::string programHelp();

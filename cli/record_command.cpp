@@ -22,6 +22,10 @@ namespace words = record::words;
 struct RecordArgs {
     std::string file;
     NumberFormat format;
+    std::string locale; // as --locale names it
+    std::string output; // record pdf's --output
+    std::string paper;  // record pdf's --paper
+    const PdfWriter *pdf = nullptr;
 };
 
 // A cell of the table on one line: a typed line break or tab shows as a space.
@@ -154,6 +158,19 @@ int check(const record::Record &r, const RecordArgs &, std::ostream &out, std::o
     return status;
 }
 
+int pdf(const record::Record &, const RecordArgs &args, std::ostream &, std::ostream &err) {
+    if (!*args.pdf) {
+        err << "liftcalc: this program has no window module to draw a PDF with\n";
+        return 1;
+    }
+    const auto failed = (*args.pdf)({args.file, args.output, args.paper, args.locale, args.format});
+    if (failed) {
+        err << "liftcalc: " << shownText(args.output) << ": " << *failed << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 // The record commands, in the order the help lists them.
 struct RecordCommand {
     std::string_view name;
@@ -165,6 +182,10 @@ constexpr RecordCommand kCommands[] = {
     {"csv", "the record as CSV, one row a figure", csv},
     {"check", "calculate every entry again: exit 0 when all agree, 1 naming those that differ",
      check},
+    {"pdf",
+     "the record to print and sign, with its file inside: --output OUT.pdf [--paper a4|letter] "
+     "(Letter where the regional settings measure in US units, A4 elsewhere)",
+     pdf},
 };
 
 std::string usage() {
@@ -182,7 +203,7 @@ int usageError(const std::string &message, std::ostream &err) {
 } // namespace
 
 int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream &err,
-              const NumberFormat &userFormat) {
+              const NumberFormat &userFormat, const PdfWriter &pdfWriter) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         out << recordHelp();
         return 0;
@@ -196,7 +217,9 @@ int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream
                                        : "record has no command '" + shownText(args[0]) + "'",
                           err);
     RecordArgs parsed{"", userFormat};
+    parsed.pdf = &pdfWriter;
     bool localeGiven = false;
+    const bool drawsPdf = command->run == pdf;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--locale" && !localeGiven && i + 1 < args.size()) {
             localeGiven = true;
@@ -204,6 +227,13 @@ int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream
             if (!named)
                 return usageError("no locale is named '" + localeNameShown(args[i]) + "'", err);
             parsed.format = *named;
+            parsed.locale = args[i];
+        } else if (drawsPdf && args[i] == "--output" && parsed.output.empty() &&
+                   i + 1 < args.size() && !args[i + 1].empty()) {
+            parsed.output = args[++i];
+        } else if (drawsPdf && args[i] == "--paper" && parsed.paper.empty() &&
+                   i + 1 < args.size() && (args[i + 1] == "a4" || args[i + 1] == "letter")) {
+            parsed.paper = args[++i];
         } else if (parsed.file.empty() && !args[i].empty() && !args[i].starts_with("--")) {
             parsed.file = args[i];
         } else {
@@ -214,6 +244,8 @@ int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream
     }
     if (parsed.file.empty())
         return usageError("record " + std::string(command->name) + " needs a FILE", err);
+    if (drawsPdf && parsed.output.empty())
+        return usageError("record pdf needs --output OUT.pdf", err);
     const LoadedRecord loaded = loadRecord(parsed.file);
     if (!loaded.record) {
         err << "liftcalc: " << shownText(parsed.file) << ": " << loaded.message << "\n";

@@ -5,6 +5,7 @@
 
 #include "calculators/numeric.h"
 #include "cli/calculate.h"
+#include "cli/pdf_request.h"
 #include "cli/request.h"
 
 #include <iosfwd>
@@ -17,9 +18,10 @@ namespace liftcalc::cli {
 inline constexpr std::string_view kRecordCommand = "record";
 
 // `liftcalc record ...`, the arguments after "record". Exit status: 0; 1 when a check finds
-// figures that differ; 2 for a mistake in the command or a file that cannot be read.
+// figures that differ or the PDF cannot be written; 2 for a mistake in the command or a file
+// that cannot be read. `record pdf` writes through PDF.
 int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream &err,
-              const NumberFormat &userFormat);
+              const NumberFormat &userFormat, const PdfWriter &pdf = {});
 
 // Adds the calculation's entry to the request's record file, making the file when there is
 // none, and saves it. Returns 0, or 1 with the reason on ERR when the file cannot be read or

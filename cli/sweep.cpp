@@ -20,10 +20,15 @@ Sweep::Sweep(std::string_view range, const NumberFormat &format, std::size_t max
     if (!from || !to || !step)
         throw UsageError("FROM, TO and STEP of '" + shownText(range) + "' must be numbers");
     from_ = *from, to_ = *to, step_ = *step;
-    if (step_ == 0 || (to_ - from_) * step_ < 0)
+    // Signs, not the product (TO - FROM) x STEP, which can underflow to 0 for tiny figures.
+    if (step_ == 0 || (to_ > from_ && step_ < 0) || (to_ < from_ && step_ > 0))
         throw UsageError("in '" + shownText(range) +
                          "' STEP must lead from FROM to TO: above 0 upwards, below 0 downwards");
-    const double steps = std::floor((to_ - from_) / step_);
+    // TO - FROM passes the largest double when the ends have opposite signs and are that large
+    // (-1.7e308:1.7e308:1.7e308); their halves are exact there and their difference is not.
+    const double span = to_ - from_;
+    const double steps = std::isfinite(span) ? std::floor(span / step_)
+                                             : std::floor((to_ / 2 - from_ / 2) / step_ * 2);
     if (!std::isfinite(steps) || steps >= static_cast<double>(maxRows))
         throw UsageError("the range '" + shownText(range) + "' gives more than " +
                          std::to_string(maxRows) + " rows");
@@ -45,7 +50,12 @@ Sweep::Sweep(std::string_view range, const NumberFormat &format, std::size_t max
 }
 
 std::string Sweep::operator[](std::size_t i) const {
-    return plainText(from_ + static_cast<double>(i) * step_, format_);
+    // I x STEP alone may pass the largest double while FROM + I x STEP does not
+    // (-1.7e308 + 2 x 1.7e308); a fused multiply-add never rounds the product.
+    const double index = static_cast<double>(i);
+    const double offset = index * step_;
+    return plainText(std::isfinite(offset) ? from_ + offset : std::fma(index, step_, from_),
+                     format_);
 }
 
 bool Sweep::withinRange(std::size_t i) const {

@@ -8,13 +8,14 @@ set(allowed_platform calculators platform)
 set(allowed_replay calculators window json platform replay)
 set(allowed_cli calculators window json record platform cli)
 set(allowed_web calculators window json web)
-set(allowed_ui calculators window platform ui)
+set(allowed_pdf calculators json record pdf)
+set(allowed_ui calculators window platform record pdf ui)
 # The program loads the window module by the entry point its header names, and links no more
 # of it.
 set(allowed_program calculators platform cli program ui/window_module.h)
 
 set(faults "")
-foreach(folder calculators window json record platform replay cli web ui program)
+foreach(folder calculators window json record platform replay cli web pdf ui program)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include \"")

@@ -54,5 +54,7 @@ liftcalc_layer(liftcalc_replay NEVER "^Qt6::" ${faces})
 # The command line and the program stay on Qt Core.
 liftcalc_layer(liftcalc_cli NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(replay|program|ui)$")
 liftcalc_layer(liftcalc NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(replay|ui)$")
+# The record's PDF is drawn with Qt GUI, without widgets or a face.
+liftcalc_layer(liftcalc_pdf NEVER "^Qt6::Widgets$" ${faces})
 # The window module is the window only.
 liftcalc_layer(liftcalc_window_module NEVER "^liftcalc_(replay|cli|program)$")

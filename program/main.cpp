@@ -10,28 +10,56 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace {
 
 // The module lies where it is installed relative to the program (LIFTCALC_WINDOW_MODULE), in
-// the build folder as after installation.
-int runWindow(int argc, char *argv[]) {
+// the build folder as after installation. Nothing, with the reason in WHY, when it cannot be
+// loaded or lacks the symbol.
+void *moduleSymbol(const char *symbol, std::string &why) {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        why = "the program's own path is unknown (" + error.message() + ")";
+        return nullptr;
+    }
     const auto module = program.parent_path() / LIFTCALC_WINDOW_MODULE;
-    void *handle = error ? nullptr : dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    const auto run = handle ? reinterpret_cast<decltype(&liftcalcRunWindow)>(
-                                  dlsym(handle, liftcalc::kRunWindowSymbol))
-                            : nullptr;
+    void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void *found = handle ? dlsym(handle, symbol) : nullptr;
+    if (!found)
+        why = dlerror();
+    return found;
+}
+
+int runWindow(int argc, char *argv[]) {
+    std::string why;
+    const auto run = reinterpret_cast<decltype(&liftcalcRunWindow)>(
+        moduleSymbol(liftcalc::kRunWindowSymbol, why));
     if (!run) {
-        std::cerr << "liftcalc: cannot open the window: "
-                  << (error ? "the program's own path is unknown (" + error.message() + ")"
-                            : std::string(dlerror()))
-                  << "\n";
+        std::cerr << "liftcalc: cannot open the window: " << why << "\n";
         return 1;
     }
     return run(&argc, argv);
+}
+
+// A record's PDF, drawn by the window module with Qt GUI.
+std::optional<std::string> writeRecordPdf(const liftcalc::cli::PdfRequest &request) {
+    std::string why;
+    const auto write = reinterpret_cast<decltype(&liftcalcWriteRecordPdf)>(
+        moduleSymbol(liftcalc::kWriteRecordPdfSymbol, why));
+    if (!write)
+        return "cannot load the window module to draw the PDF: " + why;
+    const LiftcalcRecordPdf call{request.file.c_str(),           request.output.c_str(),
+                                 request.paper.c_str(),          request.locale.c_str(),
+                                 request.format.decimal.c_str(), request.format.group.c_str(),
+                                 request.format.minus.c_str()};
+    char message[1024] = "";
+    if (write(&call, message, sizeof message) != 0)
+        return std::string(message);
+    return std::nullopt;
 }
 
 } // namespace
@@ -42,7 +70,8 @@ int main(int argc, char *argv[]) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     switch (parseCommandLine(arguments)) {
     case CommandLine::Calculate:
-        return cli::run(arguments, std::cout, std::cerr, numberFormatOf(QLocale::system()));
+        return cli::run(arguments, std::cout, std::cerr, numberFormatOf(QLocale::system()),
+                        writeRecordPdf);
     case CommandLine::Help:
         std::cout << helpText(program);
         return 0;

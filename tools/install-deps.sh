@@ -12,9 +12,10 @@ fi
 # nlohmann-json3-dev: the test record's JSON reader, native and in WebAssembly.
 # fonts-liberation2: a sans-serif narrow enough for the window's fixed layout.
 # lintian, appstream, desktop-file-utils: the checks of the Debian package it builds.
+# poppler-utils: the test record's PDF is checked from outside the program.
 packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev nlohmann-json3-dev
     fonts-liberation2 python3
-    lintian appstream desktop-file-utils "$@")
+    lintian appstream desktop-file-utils poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

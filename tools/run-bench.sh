@@ -14,6 +14,9 @@ cmake --build "$build"
 
 echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 "$build/bench/liftcalc_bench" --benchmark_counters_tabular=true
+if [ -x "$build/bench/liftcalc_pdf_bench" ]; then
+    QT_QPA_PLATFORM=offscreen "$build/bench/liftcalc_pdf_bench"
+fi
 
 programs=("$build/bench/minimal_window")
 desktop="$build/bin/liftcalc"

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/message_box_host.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 namespace liftcalc {
@@ -33,11 +34,45 @@ QFont unwrappedFont(QFont font, const QString &text, const QScreen *screen) {
     return font;
 }
 
+// A window manager writes the title in its own font, often bold, between the window's icon and
+// up to three buttons, and cuts what does not fit ("Relief v... setting"); Qt leaves the box
+// only 50 pixels beyond the title's text in a plain font. The box is widened each time Qt has
+// sized it (on showing, and again on every layout request), so that its text is laid out, and
+// wrapped or not, as Qt decided.
+class TitledBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+    bool event(QEvent *event) override {
+        const bool done = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+            widenForTitle(event->type() == QEvent::Show);
+        return done;
+    }
+
+private:
+    // Room for the title's text in bold and six title-bar squares: the icon, three buttons and
+    // the frame's margins. Qt has centred the box on its window when it is shown; it stays so.
+    void widenForTitle(bool centred) {
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        int room = QFontMetrics(font).horizontalAdvance(windowTitle()) + 6 * bar;
+        if (const QScreen *screen = this->screen())
+            room = std::min(room, screen->availableGeometry().width());
+        if (const int grow = room - width(); grow > 0) {
+            setFixedWidth(room);
+            if (centred)
+                move(x() - grow / 2, y());
+        }
+    }
+};
+
 } // namespace
 
 void MessageBoxHost::showMessage(const MessageBox &box) {
     // Every box the window shows has the buttons value 0: one OK button and no icon.
-    QMessageBox message(window_);
+    TitledBox message(window_);
     message.setObjectName(QStringLiteral("messageBox"));
     message.setWindowTitle(QString::fromStdString(box.title));
     message.setTextFormat(Qt::PlainText); // the chart lines its columns up with runs of spaces
@@ -55,7 +90,7 @@ void MessageBoxHost::showMessage(const MessageBox &box) {
 }
 
 void MessageBoxHost::windowUnloaded() {
-    QCoreApplication::quit();
+    QApplication::quit();
 }
 
 } // namespace liftcalc

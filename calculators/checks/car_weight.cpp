@@ -41,6 +41,9 @@ const Check checks::carWeight{
     &compute,
     "car-weight = empty-pressure x A; full-load-pressure = empty-pressure + rated-load / A",
     "car-weight = empty-pressure x A / 98.0665; "
-    "full-load-pressure = empty-pressure + rated-load x 98.0665 / A"};
+    "full-load-pressure = empty-pressure + rated-load x 98.0665 / A",
+    {"Empty-car pressure p0: jack side, car at rest; includes plunger and sling. Q: rated load.",
+     "Car weight = p0 x A; full-load pressure = p0 + Q / A, A in in^2.",
+     "Car weight = p0 x A / 98.0665; full-load pressure = p0 + Q x 98.0665 / A, A in mm^2."}};
 
 } // namespace liftcalc

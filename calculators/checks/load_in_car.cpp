@@ -40,6 +40,9 @@ const Check checks::loadInCar{
     &compute,
     "load = (loaded-pressure - empty-pressure) x A, loaded-pressure at least empty-pressure",
     "load = (loaded-pressure - empty-pressure) x A / 98.0665, "
-    "loaded-pressure at least empty-pressure"};
+    "loaded-pressure at least empty-pressure",
+    {"p0 empty, p1 loaded: jack-side gauge, car at rest (a running reading adds friction).",
+     "Load = (p1 - p0) x A, A the plungers' area in in^2.",
+     "Load = (p1 - p0) x A / 98.0665, A the plungers' area in mm^2."}};
 
 } // namespace liftcalc

@@ -25,7 +25,15 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 } // namespace
 
 const Check checks::oilForTravel{
-    "Oil for a travel",       "oil", kInputs, kAnswers, &compute, "oil = A x travel x 12 / 231",
-    "oil = A x travel / 1000"};
+    "Oil for a travel",
+    "oil",
+    kInputs,
+    kAnswers,
+    &compute,
+    "oil = A x travel x 12 / 231",
+    "oil = A x travel / 1000",
+    {"Travel: the car's, measured at the car, landing to landing.",
+     "Oil (gal) = A x travel (ft) x 12 / 231, A the plungers' area in in^2.",
+     "Oil (l) = A x travel (m) / 1000, A the plungers' area in mm^2."}};
 
 } // namespace liftcalc

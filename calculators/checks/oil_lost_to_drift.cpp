@@ -37,6 +37,9 @@ const Check checks::oilLostToDrift{
     kAnswers,
     &compute,
     "oil-lost = A x drift / 231; leak-rate = oil-lost x 60 / time",
-    "oil-lost = A x drift / 1,000,000; leak-rate = oil-lost x 60 / time"};
+    "oil-lost = A x drift / 1,000,000; leak-rate = oil-lost x 60 / time",
+    {"Drift: how far the stopped car sinks in the time; it also moves with the oil's temperature.",
+     "Oil lost = A x drift / 231, A in in^2; leak rate = lost x 60 / time.",
+     "Oil lost = A x drift / 1,000,000, A in mm^2; leak rate = lost x 60 / time."}};
 
 } // namespace liftcalc

@@ -20,12 +20,15 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pressureAtShare{"Pressure at a share of full load",
-                                    "test-pressure",
-                                    kInputs,
-                                    kAnswers,
-                                    &compute,
-                                    "pressure = full-load-pressure x share / 100",
-                                    ""};
+const Check checks::pressureAtShare{
+    "Pressure at a share of full load",
+    "test-pressure",
+    kInputs,
+    kAnswers,
+    &compute,
+    "pressure = full-load-pressure x share / 100",
+    "",
+    {"Full-load pressure: jack-side gauge, car at rest with the rated load.",
+     "Test pressure = full-load pressure x share / 100.", ""}};
 
 } // namespace liftcalc

@@ -20,12 +20,15 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pressureHold{"Pressure hold",
-                                 "hold",
-                                 kInputs,
-                                 kAnswers,
-                                 &compute,
-                                 "lost = (start-pressure - end-pressure) / start-pressure x 100",
-                                 ""};
+const Check checks::pressureHold{
+    "Pressure hold",
+    "hold",
+    kInputs,
+    kAnswers,
+    &compute,
+    "lost = (start-pressure - end-pressure) / start-pressure x 100",
+    "",
+    {"Start, end: the gauge over the hold, valves shut, car at rest; oil warming up raises it.",
+     "Lost = (start - end) / start x 100.", ""}};
 
 } // namespace liftcalc

@@ -29,14 +29,18 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::pumpPower{"Pump power",
-                              "pump",
-                              kInputs,
-                              kAnswers,
-                              &compute,
-                              "hydraulic-power = pressure x flow x 231 / 396,000; "
-                              "motor-power = hydraulic-power / (efficiency / 100)",
-                              "hydraulic-power = pressure x flow / 10; "
-                              "motor-power = hydraulic-power / (efficiency / 100)"};
+const Check checks::pumpPower{
+    "Pump power",
+    "pump",
+    kInputs,
+    kAnswers,
+    &compute,
+    "hydraulic-power = pressure x flow x 231 / 396,000; "
+    "motor-power = hydraulic-power / (efficiency / 100)",
+    "hydraulic-power = pressure x flow / 10; "
+    "motor-power = hydraulic-power / (efficiency / 100)",
+    {"p: gauge at the pump, car running up loaded; Q: the pump's flow; e: pump and motor together.",
+     "Hydraulic power = p x Q x 231 / 396,000; motor = that / (e / 100).",
+     "Hydraulic power = p x Q / 10; motor = that / (e / 100)."}};
 
 } // namespace liftcalc

@@ -19,12 +19,15 @@ std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSyst
 
 } // namespace
 
-const Check checks::reliefSetting{"Relief valve setting",
-                                  "relief",
-                                  kInputs,
-                                  kAnswers,
-                                  &compute,
-                                  "share = relief-setting / full-load-pressure x 100",
-                                  ""};
+const Check checks::reliefSetting{
+    "Relief valve setting",
+    "relief",
+    kInputs,
+    kAnswers,
+    &compute,
+    "share = relief-setting / full-load-pressure x 100",
+    "",
+    {"Full-load pressure: jack side, car at rest; relief setting: the gauge as the valve opens.",
+     "Share = relief setting / full-load pressure x 100.", ""}};
 
 } // namespace liftcalc

@@ -36,6 +36,9 @@ const Check checks::timedRun{
     kAnswers,
     &compute,
     "speed = distance x 60 / time; deviation = (speed - rated-speed) / rated-speed x 100",
-    "speed = distance / time; deviation = (speed - rated-speed) / rated-speed x 100"};
+    "speed = distance / time; deviation = (speed - rated-speed) / rated-speed x 100",
+    {"Distance: between two marks passed at full speed; time: by stopwatch.",
+     "Speed = distance x 60 / time; deviation = (speed - rated) / rated x 100.",
+     "Speed = distance / time; deviation = (speed - rated) / rated x 100."}};
 
 } // namespace liftcalc

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,6 +138,69 @@ TEST(CheckFormats, ReadAndWriteTheRegionalFormat) {
         (Texts{"5,906", "145,038", "2.204,600", "1.801,986", "3.972,658", "15,549", "225,520"}));
     EXPECT_EQ(writtenTexts(timedRun, imp, {"30", "20", "100"}, kTypographicMinus),
               (Texts{"9,144", "0,508", "90,000", "0,457", "\u221210,000"}));
+}
+
+// The constants of a formula in words ("231", "396,000", "98.0665"), in the order written.
+Texts constants(std::string_view text) {
+    Texts found;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        // Not the 0 of p0 nor the 2 of in^2.
+        const bool partOfAName =
+            at > 0 &&
+            (std::isalpha(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '^');
+        if (!digit(text[at]) || partOfAName)
+            continue;
+        std::size_t end = at;
+        while (end < text.size() &&
+               (digit(text[end]) || ((text[end] == ',' || text[end] == '.') &&
+                                     end + 1 < text.size() && digit(text[end + 1]))))
+            ++end;
+        found.emplace_back(text.substr(at, end - at));
+        at = end;
+    }
+    return found;
+}
+
+// The lines a text takes in a column WIDTH characters wide, its words wrapped.
+std::size_t linesAt(std::string_view text, std::size_t width) {
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::size_t used = width;
+        for (std::size_t word = at; word < end;) {
+            const std::size_t blank = std::min(text.find(' ', word), end);
+            const std::size_t length = blank - word;
+            used = used + 1 + length > width ? (++lines, length) : used + 1 + length;
+            word = blank + 1;
+        }
+        at = end + 1;
+    }
+    return lines;
+}
+
+// Each check's help fits under its rows on a phone (four lines of 48 characters) in both unit
+// systems: where the readings are taken, then the calculation in that system, with the constants
+// the check calculates with; the metric one is its own where the calculation differs.
+TEST(CheckGuides, SayWhereTheReadingsAreTakenAndTheCalculation) {
+    for (const Check *check : kAll) {
+        EXPECT_EQ(check->guide.metric.empty(), check->metricFormula.empty()) << check->title;
+        for (const UnitSystem units : {imp, met}) {
+            const std::string text = guideText(*check, units);
+            const auto lineBreak = text.find('\n');
+            ASSERT_NE(lineBreak, std::string::npos) << check->title;
+            EXPECT_GT(lineBreak, 0u) << check->title;
+            EXPECT_LT(lineBreak + 1, text.size()) << check->title;
+            EXPECT_LE(linesAt(text, 48), 4u) << text;
+            const std::string_view formula = units == met && !check->metricFormula.empty()
+                                                 ? check->metricFormula
+                                                 : check->imperialFormula;
+            EXPECT_EQ(constants(std::string_view(text).substr(lineBreak)), constants(formula))
+                << text;
+        }
+    }
+    EXPECT_EQ(guideText(reliefSetting, met), guideText(reliefSetting, imp));
+    EXPECT_NE(guideText(carWeight, met), guideText(carWeight, imp));
 }
 
 } // namespace

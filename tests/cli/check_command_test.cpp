@@ -293,6 +293,17 @@ TEST(CheckCommand, Ranges) {
               R"("end_pressure_bar":null,"lost_pct":null,"refused":"--end-pressure -30 must be 0 )"
               R"(or more"})"
               "\n]}\n");
+    // A range across the whole double range gives its three rows, each judged for itself
+    // (pR / pF x 100 stays within the double range at the top).
+    const Result ends =
+        runCommand(checkArgs("relief", {"100", "-1.7e308:1.7e308:1.7e308", "--csv"}));
+    EXPECT_EQ(ends.status, 1);
+    EXPECT_EQ(ends.err, "liftcalc: 2 of 3 calculations refused; each row says why\n");
+    EXPECT_EQ(ends.out, "full_load_pressure_psi,full_load_pressure_bar,relief_setting_psi,"
+                        "relief_setting_bar,share_pct,refused\r\n"
+                        "100,,-1.7e+308,,,--relief-setting -1.7E+308 must be more than 0\r\n"
+                        "100,,0,,,--relief-setting 0 must be more than 0\r\n"
+                        "100,6.895,1.7e+308,1.17215e+307,1.7e+308,\r\n");
     const Result table = runCommand(
         checkArgs("drift", {"150", "1", "50", "10:30:10", "--metric", "--locale", "de_DE"}));
     EXPECT_EQ(table.status, 0) << table.err;
@@ -359,6 +370,32 @@ TEST_P(CheckCommandRow, IsACommandWithItsInputsAsOptions) {
         EXPECT_NE(r.err.find("--" + std::string(input.option)), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Try 'liftcalc " + std::string(row.command) + " --help'"),
               std::string::npos);
+}
+
+// The check's help says where the readings are taken and how each unit system calculates, in
+// the words the checks window shows under the rows.
+TEST_P(CheckCommandRow, HelpSaysWhatTheWindowSaysUnderTheRows) {
+    // Blanks and line breaks as one blank, so that the help's wrapping does not matter.
+    auto words = [](std::string_view text) {
+        std::string joined;
+        for (char c : text)
+            if (c != ' ' && c != '\n')
+                joined += c;
+            else if (!joined.empty() && joined.back() != ' ')
+                joined += ' ';
+        return joined;
+    };
+    const Result help = runCommand({std::string(row.command), "--help"});
+    ASSERT_EQ(help.status, 0);
+    const std::string said = words(help.out);
+    const auto lift = said.find("At the lift: ");
+    ASSERT_NE(lift, std::string::npos) << help.out;
+    for (const UnitSystem units : {UnitSystem::imperial, UnitSystem::metric}) {
+        const std::string guide = guideText(row, units);
+        const auto lineBreak = guide.find('\n');
+        for (const std::string &part : {guide.substr(0, lineBreak), guide.substr(lineBreak + 1)})
+            EXPECT_NE(said.find(words(part), lift), std::string::npos) << part << "\n" << help.out;
+    }
 }
 
 // The manual page lists the check under its command with its inputs' options.

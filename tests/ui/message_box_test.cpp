@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::Information;
     bool seen = false;
     bool wrapped = true;
+    int width = 0;
 };
 
 // Looks at the modal box once it is up, then closes it with its only button.
@@ -29,7 +31,8 @@ void closeBoxWhenShown(SeenBox &seen) {
             return;
         const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         seen = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
-                box->icon(),        true,        label->wordWrap()};
+                box->icon(),        true,        label->wordWrap(),
+                box->width()};
         box->button(QMessageBox::Ok)->click();
     });
 }
@@ -84,6 +87,34 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_0"));
         QVERIFY(model.loaded());
+    }
+
+    // A box with a short prompt is still wide enough for its title in a window manager's bold
+    // font, beside the three buttons of its title bar.
+    void wideEnoughForTheTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("relief") << QStringLiteral("Relief valve setting")
+                                << QStringLiteral("Relief setting must be more than 0");
+        QTest::newRow("car weight") << QStringLiteral("Car weight from the gauge")
+                                    << QStringLiteral("Time must be more than 0");
+        QTest::newRow("share") << QStringLiteral("Pressure at a share of full load")
+                               << QStringLiteral("OK");
+        QTest::newRow("calculator") << QStringLiteral("Static Pressure") << QStringLiteral("?");
+        QTest::newRow("empty prompt") << QStringLiteral("Conversion Chart") << QString();
+    }
+    void wideEnoughForTheTitle() {
+        QFETCH(QString, title);
+        QFETCH(QString, prompt);
+        MessageBoxHost host;
+        SeenBox box;
+        closeBoxWhenShown(box);
+        host.showMessage({title.toStdString(), prompt.toStdString()});
+        QVERIFY(box.seen);
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
+        const int bar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        QCOMPARE_GE(box.width, QFontMetrics(bold).horizontalAdvance(title) + 3 * bar);
     }
 };
 
