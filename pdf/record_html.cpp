@@ -5,6 +5,7 @@
 #include "record/paper_words.h"
 #include "record/words.h"
 
+#include <QStringList>
 #include <iterator>
 
 namespace liftcalc::pdf {
@@ -89,23 +90,27 @@ QString figures(const record::Entry &entry, const NumberFormat &format) {
 
 QString entryHtml(std::size_t number, const record::Entry &entry, const NumberFormat &format) {
     const auto column = [](words::Column c) { return escaped(words::columnCaption(c)); };
-    QString html =
-        QStringLiteral(
-            "<p style=\"margin-top:10px\"><b>%1 %2 &nbsp; %3</b> &nbsp; %4 &nbsp; %5</p>")
-            .arg(column(words::Column::number), QString::number(number),
-                 escaped(entry.calculated.title()), escaped(entry.time),
-                 escaped(words::unitSystemWord(entry.units).word));
+    QString html = QStringLiteral("<p style=\"margin-top:12px; margin-bottom:2px\"><b>%1 %2 "
+                                  "&nbsp; %3</b> &nbsp; %4 &nbsp; %5</p>")
+                       .arg(column(words::Column::number), QString::number(number),
+                            escaped(entry.calculated.title()), escaped(entry.time),
+                            escaped(words::unitSystemWord(entry.units).word));
     html += figures(entry, format);
+    // The person's words about the entry, one a line, and the mark of changed figures.
+    QStringList lines;
     const std::pair<words::Column, std::string_view> notes[] = {
         {words::Column::context, entry.context},
         {words::Column::verdict, words::verdictWord(entry.verdict).word},
         {words::Column::note, entry.note}};
     for (const auto &[c, text] : notes)
         if (!text.empty())
-            html += QStringLiteral("<p><b>%1:</b> %2</p>").arg(column(c), escaped(text));
+            lines += QStringLiteral("<b>%1:</b> %2").arg(column(c), escaped(text));
     if (entry.differs)
-        html += QStringLiteral("<p><b>%1</b></p>")
-                    .arg(escaped(words::say(words::Message::figuresDiffer)));
+        lines +=
+            QStringLiteral("<b>%1</b>").arg(escaped(words::say(words::Message::figuresDiffer)));
+    if (!lines.isEmpty())
+        html += QStringLiteral("<p style=\"margin-top:2px\">%1</p>")
+                    .arg(lines.join(QLatin1String("<br>")));
     return html;
 }
 
@@ -127,7 +132,7 @@ QString signatures() {
 
 QString recordHtml(const record::Record &record, const NumberFormat &format) {
     QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(words::kDocumentTitle));
-    html += liftAndVisit(record, format);
+    html += liftAndVisit(record, format) + QStringLiteral("<p></p>");
     if (record.entries.empty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(words::say(words::Message::emptyRecord)));
     for (std::size_t i = 0; i < record.entries.size(); ++i)
