@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -79,8 +80,14 @@ FileCalls systemFileCalls() {
     return {::write, ::fsync, ::rename};
 }
 
-std::optional<std::string> saveAtomically(const std::string &path, std::string_view bytes,
+std::optional<std::string> saveAtomically(const std::string &named, std::string_view bytes,
                                           const FileCalls &calls) {
+    // A link is followed, so that the file it names is replaced, not the link.
+    std::string path = named;
+    if (char *resolved = ::realpath(named.c_str(), nullptr)) {
+        path = resolved;
+        std::free(resolved);
+    }
     const auto slash = path.rfind('/');
     std::string temporary =
         folderOf(path) + "/." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";

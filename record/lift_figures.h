@@ -24,7 +24,8 @@ struct LiftQuantity {
     }
 };
 
-inline constexpr LiftQuantity kLiftQuantities[] = {
+// Not inline: the program's units are constants of each translation unit, and so is this table.
+constexpr LiftQuantity kLiftQuantities[] = {
     {"rated_load", "lb", "kg", &units::weight, "rated-load", &Lift::ratedLoad},
     {"rated_speed", "fpm", "mps", &units::speed, "rated-speed", &Lift::ratedSpeed},
     {"diameter", "in", "mm", &units::inch, "diameter", &Lift::diameter},

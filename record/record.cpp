@@ -19,6 +19,13 @@ std::vector<Figure> figuresOf(std::span<const Column> columns, std::span<const s
     return figures;
 }
 
+template <typename T> bool setMember(Record &record, std::size_t index, T Entry::*member, T value) {
+    if (index >= record.entries.size() || record.entries[index].*member == value)
+        return false;
+    record.entries[index].*member = std::move(value);
+    return true;
+}
+
 } // namespace
 
 std::optional<Calculated> calculatedNamed(std::string_view command, bool check) {
@@ -89,17 +96,6 @@ bool moveEntry(Record &record, std::size_t from, std::size_t to) {
         std::rotate(at(to), at(from), at(from + 1));
     return true;
 }
-
-namespace {
-
-template <typename T> bool setMember(Record &record, std::size_t index, T Entry::*member, T value) {
-    if (index >= record.entries.size() || record.entries[index].*member == value)
-        return false;
-    record.entries[index].*member = std::move(value);
-    return true;
-}
-
-} // namespace
 
 bool setContext(Record &record, std::size_t index, std::string text) {
     return setMember(record, index, &Entry::context, std::move(text));

@@ -191,6 +191,13 @@ TEST_F(RecordCommandTest, FailedSaveLeavesTheOldFile) {
         EXPECT_EQ(filesInFolder(), 1u) << fault.name;
     }
     EXPECT_TRUE(saveAtomically((folder_ / "gone" / "x.liftrec").string(), "x"));
+    // Through a link, the file it names is saved and the link stays.
+    const auto link = folder_ / "link.liftrec";
+    fs::create_symlink(file_, link);
+    EXPECT_FALSE(saveAtomically(link.string(), "through the link"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contents(file_), "through the link");
+    fs::remove(link);
     EXPECT_FALSE(saveAtomically(file_, "the new record"));
     EXPECT_EQ(contents(file_), "the new record");
     EXPECT_EQ(filesInFolder(), 1u);
