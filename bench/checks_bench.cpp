@@ -44,7 +44,9 @@ void ChecksCalculate(benchmark::State &state) {
     }
     state.SetLabel(std::string(check.command) + (state.range(1) ? " metric" : " imperial"));
 }
-BENCHMARK(ChecksCalculate)->ArgsProduct({benchmark::CreateDenseRange(0, 8, 1), {0, 1}});
+BENCHMARK(ChecksCalculate)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(checks::kAll.size()) - 1, 1),
+                   {0, 1}});
 
 } // namespace
 } // namespace liftcalc

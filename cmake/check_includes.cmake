@@ -5,16 +5,30 @@ set(allowed_window calculators window)
 set(allowed_json json)
 set(allowed_platform calculators platform)
 set(allowed_replay calculators window json platform replay)
-set(allowed_cli calculators window json platform cli)
+set(allowed_cli calculators json platform cli)
 set(allowed_web calculators window json web)
 set(allowed_ui calculators window platform ui)
 # The program loads the window module by the entry point its header names, and links no more
 # of it.
 set(allowed_program calculators platform cli program ui/window_module.h)
 
+# The fuzz targets and benchmarks drive the core; the tests of a folder include what the folder
+# may, their own folder and the shared test support (the widget tests also the replay driver,
+# which they compare the window with).
+set(allowed_fuzz calculators window json platform fuzz tests/support)
+set(allowed_bench calculators window json replay bench)
+set(allowed_tests/support calculators window json platform replay tests/support)
+set(folders calculators window json platform replay cli web ui program fuzz bench tests/support)
+foreach(face calculators window json platform replay cli web ui program)
+    set(allowed_tests/${face} ${allowed_${face}} tests/${face} tests/support)
+    list(APPEND folders tests/${face})
+endforeach()
+list(APPEND allowed_tests/ui replay)
+
 set(faults "")
-foreach(folder calculators window json platform replay cli web ui program)
-    file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+foreach(folder IN LISTS folders)
+    # Subfolders too (the checks under calculators/checks), which follow their folder's rule.
+    file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include \"")
         foreach(line IN LISTS includes)

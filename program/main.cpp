@@ -6,8 +6,8 @@
 #include "program/command_line.h"
 #include "ui/window_module.h"
 
+#include <QLibrary>
 #include <QLocale>
-#include <dlfcn.h>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -19,15 +19,18 @@ namespace {
 int runWindow(int argc, char *argv[]) {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const auto module = program.parent_path() / LIFTCALC_WINDOW_MODULE;
-    void *handle = error ? nullptr : dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    const auto run = handle ? reinterpret_cast<decltype(&liftcalcRunWindow)>(
-                                  dlsym(handle, liftcalc::kRunWindowSymbol))
-                            : nullptr;
+    if (error) {
+        std::cerr << "liftcalc: cannot open the window: the program's own path is unknown ("
+                  << error.message() << ")\n";
+        return 1;
+    }
+    QLibrary module(QString::fromStdString(program.parent_path() / LIFTCALC_WINDOW_MODULE));
+    // Every symbol now, so that a broken module fails here and not in the middle of the window.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const auto run =
+        reinterpret_cast<decltype(&liftcalcRunWindow)>(module.resolve(liftcalc::kRunWindowSymbol));
     if (!run) {
-        std::cerr << "liftcalc: cannot open the window: "
-                  << (error ? "the program's own path is unknown (" + error.message() + ")"
-                            : std::string(dlerror()))
+        std::cerr << "liftcalc: cannot open the window: " << module.errorString().toStdString()
                   << "\n";
         return 1;
     }
