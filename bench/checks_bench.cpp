@@ -11,7 +11,7 @@
 namespace liftcalc {
 namespace {
 
-class QuietHost : public WindowHost {
+class QuietHost : public MessageHost {
 public:
     void showMessage(const MessageBox &) override {}
 };
@@ -34,7 +34,7 @@ void ChecksCalculate(benchmark::State &state) {
     for (int row = 0; row < static_cast<int>(check.inputs.size()); ++row)
         window.typeInto(window.typedField(row), figureFor(check.inputs[row], row));
     const CheckField firstInput = window.typedField(0);
-    const std::string typed = window.field(firstInput).text;
+    const std::string typed = window.field(firstInput).Text;
     for (auto _ : state) {
         window.pressEnter();
         state.PauseTiming();
