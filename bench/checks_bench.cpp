@@ -11,7 +11,7 @@
 namespace liftcalc {
 namespace {
 
-class QuietHost : public WindowHost {
+class QuietHost : public MessageHost {
 public:
     void showMessage(const MessageBox &) override {}
 };
@@ -34,7 +34,7 @@ void ChecksCalculate(benchmark::State &state) {
     for (int row = 0; row < static_cast<int>(check.inputs.size()); ++row)
         window.typeInto(window.typedField(row), figureFor(check.inputs[row], row));
     const CheckField firstInput = window.typedField(0);
-    const std::string typed = window.field(firstInput).text;
+    const std::string typed = window.field(firstInput).Text;
     for (auto _ : state) {
         window.pressEnter();
         state.PauseTiming();
@@ -44,7 +44,9 @@ void ChecksCalculate(benchmark::State &state) {
     }
     state.SetLabel(std::string(check.command) + (state.range(1) ? " metric" : " imperial"));
 }
-BENCHMARK(ChecksCalculate)->ArgsProduct({benchmark::CreateDenseRange(0, 8, 1), {0, 1}});
+BENCHMARK(ChecksCalculate)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(checks::kAll.size()) - 1, 1),
+                   {0, 1}});
 
 } // namespace
 } // namespace liftcalc

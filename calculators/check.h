@@ -6,6 +6,7 @@
 // writes of the checks window, or a refusal that names the input and the rule it broke.
 #pragma once
 
+#include "calculators/factors.h"
 #include "calculators/input_rule.h"
 #include "calculators/numeric.h"
 #include "calculators/unit_system.h"
@@ -32,16 +33,17 @@ struct Units {
     constexpr bool bothSystems() const { return !metric.empty(); }
 };
 
+// The factors are the calculators' own where a calculator has the quantity.
 namespace units {
-constexpr Units inch{"IN", "MM", 25.4, 0.03937};
-constexpr Units foot{"FT", "M", 0.3048, 3.28084};
-constexpr Units gallon{"GAL", "L", 3.78541, 0.264172};
-constexpr Units gallonPerHour{"GAL/H", "L/H", 3.78541, 0.264172};
-constexpr Units pressure{"PSI", "BAR", 0.06895, 14.5038};
-constexpr Units weight{"LB", "KG", 0.45359, 2.2046};
-constexpr Units flow{"GPM", "LPS", 0.06309, 15.8503};
-constexpr Units power{"HP", "KW", 0.7457, 1.34102};
-constexpr Units speed{"FPM", "MPS", 0.00508, 196.85};
+constexpr Units inch{"IN", "MM", factors::mmPerInch, factors::inchPerMm};
+constexpr Units foot{"FT", "M", factors::metrePerFoot, factors::footPerMetre};
+constexpr Units gallon{"GAL", "L", factors::litrePerGallon, factors::gallonPerLitre};
+constexpr Units gallonPerHour{"GAL/H", "L/H", factors::litrePerGallon, factors::gallonPerLitre};
+constexpr Units pressure{"PSI", "BAR", factors::barPerPsi, factors::psiPerBar};
+constexpr Units weight{"LB", "KG", factors::kgPerPound, factors::poundPerKg};
+constexpr Units flow{"GPM", "LPS", factors::lpsPerGpm, factors::gpmPerLps};
+constexpr Units power{"HP", "KW", factors::kwPerHp, factors::hpPerKw};
+constexpr Units speed{"FPM", "MPS", factors::mpsPerFpm, factors::fpmPerMps};
 constexpr Units count{"", ""};
 constexpr Units minutes{"MIN", ""};
 constexpr Units seconds{"S", ""};

@@ -18,10 +18,17 @@ extern const Check reliefSetting;
 extern const Check pressureAtShare;
 extern const Check pressureHold;
 
-constexpr std::array<const Check *, 9> kAll{
-    &oilForTravel, &oilLostToDrift, &carWeight,       &loadInCar,    &pumpPower,
-    &timedRun,     &reliefSetting,  &pressureAtShare, &pressureHold,
-};
+constexpr auto kAll = std::to_array<const Check *>({
+    &oilForTravel,
+    &oilLostToDrift,
+    &carWeight,
+    &loadInCar,
+    &pumpPower,
+    &timedRun,
+    &reliefSetting,
+    &pressureAtShare,
+    &pressureHold,
+});
 
 // Inputs several checks share.
 constexpr CheckRow kDiameter{"Plunger diameter", "diameter", &units::inch};

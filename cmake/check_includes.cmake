@@ -6,7 +6,7 @@ set(allowed_json json)
 set(allowed_record calculators json record)
 set(allowed_platform calculators platform)
 set(allowed_replay calculators window json platform replay)
-set(allowed_cli calculators window json record platform cli)
+set(allowed_cli calculators json record platform cli)
 set(allowed_web calculators window json web)
 set(allowed_pdf calculators json record pdf)
 set(allowed_ui calculators window platform record pdf ui)
@@ -14,9 +14,24 @@ set(allowed_ui calculators window platform record pdf ui)
 # of it.
 set(allowed_program calculators platform cli program ui/window_module.h)
 
+# The fuzz targets and benchmarks drive the core; the tests of a folder include what the folder
+# may, their own folder and the shared test support (the widget tests also the replay driver,
+# which they compare the window with).
+set(allowed_fuzz calculators window json record platform fuzz tests/support)
+set(allowed_bench calculators window json record pdf cli replay bench)
+set(allowed_tests/support calculators window json platform replay tests/support)
+set(folders calculators window json record platform replay cli web pdf ui program fuzz bench
+    tests/support)
+foreach(face calculators window json record platform replay cli web pdf ui program)
+    set(allowed_tests/${face} ${allowed_${face}} tests/${face} tests/support)
+    list(APPEND folders tests/${face})
+endforeach()
+list(APPEND allowed_tests/ui replay)
+
 set(faults "")
-foreach(folder calculators window json record platform replay cli web pdf ui program)
-    file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+foreach(folder IN LISTS folders)
+    # Subfolders too (the checks under calculators/checks), which follow their folder's rule.
+    file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include \"")
         foreach(line IN LISTS includes)

@@ -52,8 +52,8 @@ liftcalc_layer(liftcalc_web_binding NEVER "^Qt6::" ${faces})
 # The replay library is Qt-free; only its program reads locale names, through Qt Core.
 liftcalc_layer(liftcalc_replay NEVER "^Qt6::" ${faces})
 # The command line and the program stay on Qt Core.
-liftcalc_layer(liftcalc_cli NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(replay|program|ui)$")
-liftcalc_layer(liftcalc NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(replay|ui)$")
+liftcalc_layer(liftcalc_cli NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(window|replay|program|ui)$")
+liftcalc_layer(liftcalc NEVER "^Qt6::(Gui|Widgets)$" "^liftcalc_(window|replay|ui)$")
 # The record's PDF is drawn with Qt GUI, without widgets or a face.
 liftcalc_layer(liftcalc_pdf NEVER "^Qt6::Widgets$" ${faces})
 # The window module is the window only.

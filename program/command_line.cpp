@@ -18,7 +18,7 @@ struct QtOption {
     std::string_view name;
     bool takesValue;
 };
-constexpr std::array<QtOption, 21> kQtOptions{{
+constexpr auto kQtOptions = std::to_array<QtOption>({
     {"-platform", true},
     {"-platformpluginpath", true},
     {"-platformtheme", true},
@@ -40,7 +40,7 @@ constexpr std::array<QtOption, 21> kQtOptions{{
     {"-widgetcount", false},
     {"-nograb", false},
     {"-dograb", false},
-}};
+});
 
 // How many arguments the Qt option at `at` takes up with its value (Qt reads "--style" as
 // "-style", and the style, style sheet and QML debugger also as "-style=NAME"): 0 when it is

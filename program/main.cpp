@@ -6,8 +6,8 @@
 #include "program/command_line.h"
 #include "ui/window_module.h"
 
+#include <QLibrary>
 #include <QLocale>
-#include <dlfcn.h>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -18,19 +18,20 @@ namespace {
 
 // The module lies where it is installed relative to the program (LIFTCALC_WINDOW_MODULE), in
 // the build folder as after installation. Nothing, with the reason in WHY, when it cannot be
-// loaded or lacks the symbol.
-void *moduleSymbol(const char *symbol, std::string &why) {
+// loaded or lacks the symbol. The module stays loaded until the program ends.
+QFunctionPointer moduleSymbol(const char *symbol, std::string &why) {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
         why = "the program's own path is unknown (" + error.message() + ")";
         return nullptr;
     }
-    const auto module = program.parent_path() / LIFTCALC_WINDOW_MODULE;
-    void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    void *found = handle ? dlsym(handle, symbol) : nullptr;
+    QLibrary module(QString::fromStdString(program.parent_path() / LIFTCALC_WINDOW_MODULE));
+    // Every symbol now, so that a broken module fails here and not in the middle of the window.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const QFunctionPointer found = module.resolve(symbol);
     if (!found)
-        why = dlerror();
+        why = module.errorString().toStdString();
     return found;
 }
 

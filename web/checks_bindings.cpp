@@ -45,10 +45,24 @@ val checksDesign() {
         d.set("rows", rows);
         checks.call<void>("push", d);
     }
+    // Each control with what it is: the chooser, a unit system's option button, or a button.
+    const auto kind = [](ChecksControl c) {
+        switch (c) {
+        case ChecksControl::chooser:
+            return "chooser";
+        case ChecksControl::optImperial:
+        case ChecksControl::optMetric:
+            return "option";
+        default:
+            return "button";
+        }
+    };
     val controls = val::array();
     for (const ChecksControlDesign &c : kChecksControls) {
         val d = val::object();
         d.set("name", text(c.name));
+        d.set("kind", std::string(kind(c.control)));
+        d.set("imperial", c.control == ChecksControl::optImperial);
         d.set("caption", text(c.caption));
         d.set("toolTip", text(c.toolTip));
         controls.call<void>("push", d);

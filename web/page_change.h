@@ -29,11 +29,15 @@ enum class PageProperty : int {
 };
 
 // The names the script knows them by, in the order of the two enumerations.
-constexpr std::array<std::string_view, 5> kPageControlNames{"field", "label", "menu", "option",
-                                                            "window"};
-constexpr std::array<std::string_view, 13> kPagePropertyNames{
-    "text",    "visible", "locked",  "tabStop", "backColor", "left",  "selection",
-    "caption", "toolTip", "checked", "look",    "focus",     "loaded"};
+constexpr auto kPageControlNames =
+    std::to_array<std::string_view>({"field", "label", "menu", "option", "window"});
+constexpr auto kPagePropertyNames = std::to_array<std::string_view>(
+    {"text", "visible", "locked", "tabStop", "backColor", "left", "selection", "caption", "toolTip",
+     "checked", "look", "focus", "loaded"});
+static_assert(kPageControlNames.size() == static_cast<std::size_t>(PageControl::window) + 1,
+              "a control without its name");
+static_assert(kPagePropertyNames.size() == static_cast<std::size_t>(PageProperty::loaded) + 1,
+              "a property without its name");
 
 struct PageChange {
     PageControl control;

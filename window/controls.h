@@ -152,7 +152,7 @@ struct ButtonDesign {
     ButtonRole role;
 };
 
-constexpr std::array<ButtonDesign, 5> kButtons{{
+constexpr auto kButtons = std::to_array<ButtonDesign>({
     {ControlId::cmdCalculate,
      "cmdCalculate",
      "&Calculate",
@@ -182,7 +182,9 @@ constexpr std::array<ButtonDesign, 5> kButtons{{
      "",
      ButtonRole::None},
     {ControlId::optMetric, "optMetric", "&Metric", {3420, 120, 975, 375}, 39, "", ButtonRole::None},
-}};
+});
+static_assert(kButtons.size() == static_cast<std::size_t>(ControlId::optMetric) - kFieldCount + 1,
+              "a button of the window without its row");
 
 constexpr Rect kFrame1{3540, 660, 4815, 495};
 constexpr int kClientWidth = 9375;

@@ -92,6 +92,44 @@ TEST(CheckWorkedCases, GiveTheFiguresWorkedOutByHand) {
         SCOPED_TRACE(std::string(check->title) + ": " + std::string(inputs));
         EXPECT_EQ(writtenTexts(*check, units, figures(inputs)), figures(written));
     }
+    // Every check has its worked cases here.
+    for (const Check *check : kAll)
+        EXPECT_TRUE(std::any_of(std::begin(cases), std::end(cases), [check](const Case &c) {
+            return c.check == check;
+        })) << check->title;
+}
+
+// The checks' factors are the calculators' own where a calculator has the quantity, and the two
+// directions of every pair the checks use are near reciprocals, so a figure mistyped in either
+// is caught.
+TEST(CheckFactors, AreTheCalculatorsOwnAndEachPairHoldsTogether) {
+    struct Pair {
+        std::string_view imperial, metric;
+        double toMetric, toImperial;
+    };
+    const Pair calculators[] = {
+        {"IN", "MM", factors::mmPerInch, factors::inchPerMm},
+        {"PSI", "BAR", factors::barPerPsi, factors::psiPerBar},
+        {"LB", "KG", factors::kgPerPound, factors::poundPerKg},
+        {"GPM", "LPS", factors::lpsPerGpm, factors::gpmPerLps},
+        {"FPM", "MPS", factors::mpsPerFpm, factors::fpmPerMps},
+    };
+    for (const Check *check : kAll) {
+        for (int row = 0; row < check->rowCount(); ++row) {
+            const Units &u = *check->row(row).units;
+            if (!u.bothSystems())
+                continue;
+            SCOPED_TRACE(std::string(check->title) + ", " + std::string(u.imperial));
+            EXPECT_NEAR(u.toMetric * u.toImperial, 1.0, 1e-3);
+            for (const Pair &p : calculators) {
+                if (p.imperial != u.imperial)
+                    continue;
+                EXPECT_EQ(u.metric, p.metric);
+                EXPECT_EQ(u.toMetric, p.toMetric);
+                EXPECT_EQ(u.toImperial, p.toImperial);
+            }
+        }
+    }
 }
 
 // A refusal names the first input, in row order, that breaks its rule, and writes nothing.

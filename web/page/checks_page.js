@@ -4,9 +4,11 @@
 // model's person actions. What a key, a click or an edit does is the model's to decide.
 "use strict";
 
-// The page's ids of the checks window's controls, in the model's order of them.
-const CHECKS_CONTROL_IDS = ["checkChooser", "checksImperial", "checksMetric", "checksCalculate", "checksClear", "checksClose"];
-const CHOOSER = 0;
+// The page's ids of the checks window's controls, by the model's names of them.
+const CHECKS_CONTROL_IDS = {
+  chooser: "checkChooser", optImperial: "checksImperial", optMetric: "checksMetric",
+  cmdCalculate: "checksCalculate", cmdClear: "checksClear", cmdClose: "checksClose",
+};
 
 function checkFieldId(slot) {
   return `checkField_${slot >> 1}_${slot & 1 ? "metric" : "imperial"}`;
@@ -36,16 +38,20 @@ class ChecksPage {
     const controls = d.controls;
     element("h2", { id: "checksTitle" }, this.dialog).textContent = "Field checks";
     const top = element("div", { class: "checks-top" }, this.dialog);
-    setCaption(element("label", { for: "checkChooser" }, top), controls[CHOOSER].caption);
-    this.chooser = element("select", { id: "checkChooser" }, top);
+    const chooser = controls.find((c) => c.kind === "chooser");
+    this.chooserIndex = controls.indexOf(chooser);
+    setCaption(element("label", { for: CHECKS_CONTROL_IDS[chooser.name] }, top), chooser.caption);
+    this.chooser = element("select", { id: CHECKS_CONTROL_IDS[chooser.name] }, top);
     for (const check of d.checks) element("option", {}, this.chooser).textContent = check.title;
     const units = element("fieldset", { class: "checks-units", "aria-label": "Units" }, top);
-    this.controls = CHECKS_CONTROL_IDS.map((id, i) => {
-      if (i === CHOOSER) return this.chooser;
-      if (i <= 2) {
+    this.controls = controls.map((c) => {
+      const id = CHECKS_CONTROL_IDS[c.name];
+      if (c.kind === "chooser") return this.chooser;
+      if (c.kind === "option") {
         const radio = element("input", { type: "radio", id, name: "checksUnits" }, units);
         radio.optionLabel = element("label", { for: id }, units);
-        setCaption(radio.optionLabel, controls[i].caption);
+        radio.imperial = c.imperial;
+        setCaption(radio.optionLabel, c.caption);
         return radio;
       }
       return null;
@@ -71,12 +77,13 @@ class ChecksPage {
       }
     }
     const buttons = element("div", { class: "checks-buttons" }, this.dialog);
-    for (let i = 3; i < CHECKS_CONTROL_IDS.length; ++i) {
-      const button = element("button", { id: CHECKS_CONTROL_IDS[i], type: "button", class: "command" }, buttons);
-      setCaption(button, controls[i].caption);
-      if (controls[i].toolTip) button.title = controls[i].toolTip;
+    controls.forEach((c, i) => {
+      if (c.kind !== "button") return;
+      const button = element("button", { id: CHECKS_CONTROL_IDS[c.name], type: "button", class: "command" }, buttons);
+      setCaption(button, c.caption);
+      if (c.toolTip) button.title = c.toolTip;
       this.controls[i] = button;
-    }
+    });
   }
 
   // --- Mirroring the model -----------------------------------------------------------------
@@ -155,9 +162,8 @@ class ChecksPage {
   mirrorUnits() {
     const state = this.model.checksState();
     const rows = this.design.checks[state.check].rows;
-    [1, 2].forEach((i) => {
-      const radio = this.controls[i];
-      radio.checked = (i === 1) === state.imperial;
+    this.controls.filter((el) => el.optionLabel).forEach((radio) => {
+      radio.checked = radio.imperial === state.imperial;
       radio.tabIndex = radio.checked ? 0 : -1;
       radio.optionLabel.classList.toggle("chosen", radio.checked);
     });
@@ -228,18 +234,18 @@ class ChecksPage {
       for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
     });
     this.controls.forEach((el, i) => {
-      if (i === CHOOSER) return;
+      if (i === this.chooserIndex) return;
       el.addEventListener("mousedown", (e) => e.preventDefault());
       if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
       el.addEventListener("click", () => act(() => this.model.checksClick(i)));
     });
     // The chooser takes the focus through the model, then opens its list as usual.
     this.chooser.addEventListener("mousedown", () => {
-      if (this.model.checksState()?.focusControl !== CHOOSER) act(() => this.model.checksClick(CHOOSER));
+      if (this.model.checksState()?.focusControl !== this.chooserIndex) act(() => this.model.checksClick(this.chooserIndex));
     });
     this.chooser.addEventListener("focus", () => {
-      if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.checksState()?.focusControl !== CHOOSER)
-        act(() => this.model.checksClick(CHOOSER));
+      if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.checksState()?.focusControl !== this.chooserIndex)
+        act(() => this.model.checksClick(this.chooserIndex));
     });
     this.chooser.addEventListener("change", () => act(() => {
       this.model.checksChoose(this.chooser.selectedIndex);

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// Every field check's row as the rest of the program knows it: its command names it, its
+// inputs are the command's options, the program's help, its own help, the manual page and the
+// README list it, and the checks window has room for its rows. A row that is wrong, or a list
+// that forgets a check, fails here.
+#include "calculators/checks.h"
+#include "cli/help.h"
+#include "tests/cli/run_command.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace liftcalc::cli {
+namespace {
+
+class CheckRowTest : public ::testing::TestWithParam<const Check *> {
+protected:
+    const Check &row = *GetParam();
+};
+
+std::string fileText(const char *path) {
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// A name as the manual page spells it, each hyphen as "\-".
+std::string manualName(std::string_view name) {
+    std::string out;
+    for (const char c : name)
+        out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+}
+
+// Titles and commands are each check's own, and every check fits the window's rows.
+TEST(CheckTable, NamesAreTheirOwnAndRowsFit) {
+    std::set<std::string_view> titles, commands;
+    for (const Check *check : checks::kAll) {
+        EXPECT_TRUE(titles.insert(check->title).second) << check->title;
+        EXPECT_TRUE(commands.insert(check->command).second) << check->command;
+        EXPECT_LE(check->inputs.size(), static_cast<std::size_t>(kMostCheckInputs));
+        EXPECT_LE(check->answers.size(), static_cast<std::size_t>(kMostCheckAnswers));
+        EXPECT_FALSE(check->inputs.empty()) << check->title;
+        EXPECT_FALSE(check->answers.empty()) << check->title;
+        EXPECT_FALSE(check->imperialFormula.empty()) << check->title;
+    }
+}
+
+// The command without its inputs names every one of them and exits with 2.
+TEST_P(CheckRowTest, IsACommandWithItsInputsAsOptions) {
+    const Result r = runCommand({std::string(row.command)});
+    EXPECT_EQ(r.status, 2);
+    for (const CheckRow &input : row.inputs)
+        EXPECT_NE(r.err.find("--" + std::string(input.option)), std::string::npos) << r.err;
+}
+
+// The program's help names the check; its own help its title, every input and a line of
+// formula for each answer.
+TEST_P(CheckRowTest, HelpDescribesIt) {
+    EXPECT_NE(programHelp().find(std::string(row.command)), std::string::npos);
+    const Result r = runCommand({std::string(row.command), "--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find(std::string(row.title)), std::string::npos) << r.out;
+    for (const CheckRow &input : row.inputs)
+        EXPECT_NE(r.out.find("--" + std::string(input.option)), std::string::npos) << r.out;
+    for (std::string_view formulas = row.imperialFormula; !formulas.empty();) {
+        const std::size_t end = std::min(formulas.find("; "), formulas.size());
+        const std::string_view formula = formulas.substr(0, end);
+        EXPECT_NE(r.out.find("\n  " + std::string(formula.substr(0, formula.find(" = ") + 3))),
+                  std::string::npos)
+            << formula;
+        formulas.remove_prefix(std::min(end + 2, formulas.size()));
+    }
+}
+
+// The manual page has an entry under the command naming every input.
+TEST_P(CheckRowTest, ManualPageListsIt) {
+    const std::string page = fileText(LIFTCALC_MANUAL_PAGE);
+    ASSERT_FALSE(page.empty()) << LIFTCALC_MANUAL_PAGE;
+    const std::string head = ".TP\n.B " + manualName(row.command) + "\n";
+    const auto at = page.find(head);
+    ASSERT_NE(at, std::string::npos) << row.command;
+    const std::string entry = page.substr(at + head.size(), page.find(".TP", at + 1) - at);
+    for (const CheckRow &input : row.inputs)
+        EXPECT_NE(entry.find("\\-\\-" + manualName(input.option)), std::string::npos) << entry;
+}
+
+// The README's table of checks has a line for it, under its title.
+TEST_P(CheckRowTest, ReadmeListsIt) {
+    const std::string readme = fileText(LIFTCALC_README);
+    ASSERT_FALSE(readme.empty()) << LIFTCALC_README;
+    EXPECT_NE(readme.find("\n| " + std::string(row.title) + " |"), std::string::npos) << row.title;
+}
+
+INSTANTIATE_TEST_SUITE_P(Checks, CheckRowTest, ::testing::ValuesIn(checks::kAll),
+                         [](const auto &info) {
+                             std::string name(info.param->command);
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+} // namespace
+} // namespace liftcalc::cli
