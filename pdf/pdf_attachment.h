@@ -2,7 +2,7 @@
 // A file attached inside a PDF, so that a printed record's PDF carries the record itself.
 //
 // Qt's PDF writer has no way to attach a file, so the attachment is added afterwards as an
-// incremental update: the embedded file, its file specification and a name tree of embedded
+// incremental update: the embedded file, the entry that names it and a name tree of embedded
 // files are appended with a new catalogue that names them, a cross-reference section for those
 // objects and a trailer pointing back at the writer's own. Every byte of the writer's PDF stays
 // as it was.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Every field check's row as the rest of the program knows it: its command names it, its
-// inputs are the command's options, the program's help, its own help, the manual page and the
-// README list it, and the checks window has room for its rows. A row that is wrong, or a list
-// that forgets a check, fails here.
+// inputs are the command's options, the program's help, its own help and the README list it
+// (the manual page's entry is check_command_test's), and the checks window has room for its
+// rows. A row that is wrong, or a list that forgets a check, fails here.
 #include "calculators/checks.h"
 #include "cli/help.h"
 #include "tests/cli/run_command.h"
@@ -27,14 +27,6 @@ protected:
 std::string fileText(const char *path) {
     std::ifstream file(path);
     return {std::istreambuf_iterator<char>(file), {}};
-}
-
-// A name as the manual page spells it, each hyphen as "\-".
-std::string manualName(std::string_view name) {
-    std::string out;
-    for (const char c : name)
-        out += c == '-' ? std::string("\\-") : std::string(1, c);
-    return out;
 }
 
 // Titles and commands are each check's own, and every check fits the window's rows.
@@ -76,18 +68,6 @@ TEST_P(CheckRowTest, HelpDescribesIt) {
             << formula;
         formulas.remove_prefix(std::min(end + 2, formulas.size()));
     }
-}
-
-// The manual page has an entry under the command naming every input.
-TEST_P(CheckRowTest, ManualPageListsIt) {
-    const std::string page = fileText(LIFTCALC_MANUAL_PAGE);
-    ASSERT_FALSE(page.empty()) << LIFTCALC_MANUAL_PAGE;
-    const std::string head = ".TP\n.B " + manualName(row.command) + "\n";
-    const auto at = page.find(head);
-    ASSERT_NE(at, std::string::npos) << row.command;
-    const std::string entry = page.substr(at + head.size(), page.find(".TP", at + 1) - at);
-    for (const CheckRow &input : row.inputs)
-        EXPECT_NE(entry.find("\\-\\-" + manualName(input.option)), std::string::npos) << entry;
 }
 
 // The README's table of checks has a line for it, under its title.

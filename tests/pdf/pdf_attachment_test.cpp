@@ -38,7 +38,7 @@ std::string smallPdf(const std::string &catalogue = "<< /Type /Catalog /Pages 2 
 const Attachment kFile{"visit.liftrec", "application/x-liftcalc-record", "Test record",
                        "{\"format\":\"liftcalc-record\"}\n(a line) \\ endstream"};
 
-// The objects the update adds: the file, its specification, the name tree, the catalogue again,
+// The objects the update adds: the file, the entry naming it, the name tree, the catalogue again,
 // each found where the new cross-reference section says.
 TEST(PdfAttachment, AppendsObjectsWhereTheCrossReferenceSays) {
     const std::string before = smallPdf();
