@@ -50,11 +50,24 @@ constexpr Units seconds{"S", ""};
 constexpr Units percent{"%", ""};
 } // namespace units
 
+// A figure that more than one check takes or works out. Rows of the same figure have the same
+// units, and the checks window carries a figure typed or worked out in one check into the
+// others that take it.
+enum class Figure {
+    none,
+    plungerDiameter,
+    plungers,
+    emptyCarPressure,
+    fullLoadPressure,
+    ratedLoad
+};
+
 struct CheckRow {
     std::string_view name;   // as the window's row caption and a refusal say it: "Travel"
     std::string_view option; // the command line's name: "travel"
     const Units *units;
     Rule rule = Rule::aboveZero; // inputs only
+    Figure figure = Figure::none;
 };
 
 struct CheckRefusal {

@@ -30,10 +30,14 @@ constexpr auto kAll = std::to_array<const Check *>({
     &pressureHold,
 });
 
-// Inputs several checks share.
-constexpr CheckRow kDiameter{"Plunger diameter", "diameter", &units::inch};
+// Rows several checks share.
+constexpr CheckRow kDiameter{"Plunger diameter", "diameter", &units::inch, Rule::aboveZero,
+                             Figure::plungerDiameter};
 constexpr CheckRow kPlungers{"Number of plungers", "plungers", &units::count,
-                             Rule::exactWholeNumber};
-constexpr CheckRow kEmptyPressure{"Empty-car pressure", "empty-pressure", &units::pressure};
+                             Rule::exactWholeNumber, Figure::plungers};
+constexpr CheckRow kEmptyPressure{"Empty-car pressure", "empty-pressure", &units::pressure,
+                                  Rule::aboveZero, Figure::emptyCarPressure};
+constexpr CheckRow kFullLoadPressure{"Full-load pressure", "full-load-pressure", &units::pressure,
+                                     Rule::aboveZero, Figure::fullLoadPressure};
 
 } // namespace liftcalc::checks

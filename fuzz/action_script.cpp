@@ -140,7 +140,12 @@ namespace {
 
 // A step on the field checks window from the next bytes.
 ChecksAction nextChecksAction(ByteReader &in) {
-    switch (in.next() % 6) {
+    switch (in.next() % 8) {
+    case 6:
+        return PressChooserKey{
+            static_cast<PressChooserKey::Key>(in.next() % kChooserKeyNames.size())};
+    case 7:
+        return TypeOnChooser{typedText(in)};
     case 0:
     case 1:
         return TypeIntoCheck{{in.next() % kMostCheckRows, false}, typedText(in)};
@@ -255,6 +260,12 @@ std::string replayLine(const ChecksAction &action) {
             return "checks key " + std::string(kKeyNames[a.key]);
         }
         std::string operator()(const CloseChecks &) { return "checks close"; }
+        std::string operator()(const PressChooserKey &a) {
+            return "checks key " + std::string(kChooserKeyNames[a.key]);
+        }
+        std::string operator()(const TypeOnChooser &a) {
+            return "checks find " + shownText(a.typed);
+        }
     };
     return std::visit(Writer{}, action);
 }

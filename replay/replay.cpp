@@ -206,6 +206,9 @@ std::string Replay::actOnChecks(std::string_view arguments) {
         step = checksKeyAction(trimmed(rest));
         if (!step)
             return "no key '" + std::string(trimmed(rest)) + "' in the field checks window";
+    } else if (action == "find" && !rest.empty()) {
+        // The letters typed on the chooser in quick succession, blanks included.
+        step = TypeOnChooser{std::string(rest)};
     } else if (action == "close" && trimmed(rest).empty()) {
         step = CloseChecks{};
     } else {

@@ -45,6 +45,11 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
             w.close();
             return true;
         }
+        bool operator()(const PressChooserKey &a) {
+            w.pressChooserEnd(a.key == PressChooserKey::End || a.key == PressChooserKey::PageDown);
+            return true;
+        }
+        bool operator()(const TypeOnChooser &a) { return w.typeOnChooser(a.typed); }
     };
     return std::visit(Performer{window}, action);
 }
@@ -52,6 +57,9 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
 std::optional<ChecksAction> checksKeyAction(std::string_view key) {
     if (const auto named = namedKey(key))
         return PressChecksKey{*named};
+    for (std::size_t k = 0; k < kChooserKeyNames.size(); ++k)
+        if (key == kChooserKeyNames[k])
+            return PressChooserKey{static_cast<PressChooserKey::Key>(k)};
     if (const ChecksControlDesign *control = accessKeyRow(kChecksControls, key))
         return ClickChecksControl{control->control};
     return std::nullopt;

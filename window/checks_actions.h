@@ -35,15 +35,28 @@ struct PressChecksKey {
 };
 // Closes the window from its title bar.
 struct CloseChecks {};
+// The keys that only the chooser takes, as a list does; elsewhere they are the field's.
+struct PressChooserKey {
+    enum Key { Home, End, PageUp, PageDown } key;
+};
+// The chooser keys as a person names them, in the order of PressChooserKey::Key.
+inline constexpr auto kChooserKeyNames =
+    std::to_array<std::string_view>({"Home", "End", "PgUp", "PgDown"});
+static_assert(kChooserKeyNames.size() == PressChooserKey::PageDown + 1);
+// Letters typed on the chooser in quick succession: all of them so far.
+struct TypeOnChooser {
+    std::string typed;
+};
 
 using ChecksAction = std::variant<ChooseCheck, ClickCheckField, TypeIntoCheck, ClickChecksControl,
-                                  PressChecksKey, CloseChecks>;
+                                  PressChecksKey, CloseChecks, PressChooserKey, TypeOnChooser>;
 
 // Does the action as a person would. False when the window could not take it (a closed window,
 // a hidden field, a locked one typed into); the window then stays as it was.
 bool perform(ChecksWindow &window, const ChecksAction &action);
 
-// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow, or a
+// The action of a key as a person names it: "Tab", "Shift+Tab", "Enter", "Esc", an arrow, one
+// of kChooserKeyNames, or a
 // control's access key ("Alt+C" Calculate, "Alt+L" Clear, "Alt+O" Close, "Alt+I" and "Alt+M"
 // the unit systems, "Alt+K" the chooser). Nothing for any other key, which a front end leaves
 // to the widget that has the focus.

@@ -38,8 +38,8 @@ void ChecksWindow::setUp() {
     }
 }
 
-// A check picked from the chooser's list starts with every field empty and the focus in its
-// first input.
+// A check picked from the chooser's list starts with the figures it shares with the checks
+// before it and every other field empty, and the focus in its first input.
 void ChecksWindow::chooseCheck(int index) {
     if (!open_ || index < 0 || index >= static_cast<int>(checks::kAll.size()))
         return;
@@ -50,11 +50,13 @@ void ChecksWindow::chooseCheck(int index) {
 void ChecksWindow::showCheck(int index) {
     if (index == checkIndex_)
         return;
+    keepFigures();
     checkIndex_ = index;
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
         setText(checkFieldAt(slot), "");
     changed.send(CheckChosen{});
     setUp();
+    takeFigures();
 }
 
 bool ChecksWindow::shown(CheckField field) const {
@@ -81,14 +83,18 @@ bool ChecksWindow::editField(CheckField field, std::string_view text, int caretA
     TextEdit edit = typedText(text, caretAt);
     if (edit.text != this->field(field).Text) {
         setText(field, std::move(edit.text));
-        // The change rule: the answers and this row's equivalent no longer follow.
-        for (int row = static_cast<int>(check().inputs.size()); row < check().rowCount(); ++row)
-            for (const bool metric : {false, true})
-                setText({row, metric}, "");
-        setText({field.row, !field.metric}, "");
+        applyChangeRule(field);
     }
     select(field, {edit.caret, 0});
     return true;
+}
+
+// The change rule: the answers and the edited row's equivalent no longer follow.
+void ChecksWindow::applyChangeRule(CheckField edited) {
+    for (int row = static_cast<int>(check().inputs.size()); row < check().rowCount(); ++row)
+        for (const bool metric : {false, true})
+            setText({row, metric}, "");
+    setText({edited.row, !edited.metric}, "");
 }
 
 void ChecksWindow::selectInField(CheckField field, int start, int length) {
@@ -177,6 +183,13 @@ void ChecksWindow::close() {
     changed.send(ChecksClosed{});
 }
 
+void ChecksWindow::reopen() {
+    if (open_)
+        return;
+    open_ = true;
+    focusFirstInput();
+}
+
 // Choosing the other unit system keeps every text and sets the fields up again.
 void ChecksWindow::selectUnits(UnitSystem units) {
     if (units == units_)
@@ -190,10 +203,7 @@ void ChecksWindow::selectUnits(UnitSystem units) {
 // A refusal shows the check's message and puts the focus into the input it names; otherwise
 // the writes are made in their order, into locked fields, so they clear nothing.
 void ChecksWindow::calculate() {
-    std::vector<std::string> typed;
-    for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
-        typed.push_back(field(typedField(row)).Text);
-    const CheckOutcome outcome = evaluate(check(), units_, typed, format_);
+    const CheckOutcome outcome = evaluate(check(), units_, typedTexts(), format_);
     if (const auto *refusal = std::get_if<CheckRefusal>(&outcome)) {
         host_->showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
         moveFocus(typedField(refusal->input.value_or(0)));

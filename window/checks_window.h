@@ -12,6 +12,13 @@
 // A person's edit of an open field empties every answer and the same row's other field (the
 // change rule).
 //
+// Figures are typed once: a figure that several checks share (the plunger diameter, the number
+// of plungers, the empty-car and full-load pressures, the rated load) keeps its text, per unit
+// system, when another check that takes it is chosen; an answer that is such a figure fills
+// the inputs that take it where they are empty; and other sources (the calculator window on
+// opening, the lift's figures of a test record) fill empty inputs the same way. A carried
+// figure is an ordinary open field, as if typed; its other column keeps the equivalent it had.
+//
 // The calculator window opens and owns it. A front end reports what a person does and mirrors
 // every change it is told of through `changed`; refusals go through its message host.
 #pragma once
@@ -24,6 +31,8 @@
 #include "window/text_box.h"
 
 #include <array>
+#include <map>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -70,6 +79,11 @@ public:
     // Sends the message boxes to a front end's own host (boxes over its window), or back to the
     // host it was opened with.
     void setMessageHost(MessageHost *host) { host_ = host ? host : &openedWith_; }
+    // A front end going gives the boxes back, unless a later one has taken them.
+    void releaseMessageHost(const MessageHost *host) {
+        if (host_ == host)
+            host_ = &openedWith_;
+    }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Picks a check from the chooser's list: every field is emptied and set up for it, and the
@@ -92,7 +106,28 @@ public:
     // An arrow on the chooser shows the check before or after, keeping the focus there; on the
     // selected option button it chooses the other one.
     void pressArrow(bool forwards);
+    // On the chooser, Home and Page Up show the first check, End and Page Down the last (its
+    // list shows every check at once), keeping the focus there; elsewhere nothing.
+    void pressChooserEnd(bool last);
+    // Letters typed on the chooser in quick succession (all of them so far) show a check by its
+    // title, as a list does, keeping the focus there: one letter, or the same one again and
+    // again, steps to the next check that starts with it; more letters find the first check,
+    // from the shown one on, that starts with them all. False unless the chooser has the focus.
+    bool typeOnChooser(std::string_view typed);
     void close();
+    // Opens the closed window again as it was left (the check, the unit system, every text),
+    // with the focus in its first input.
+    void reopen();
+
+    // --- Figures from elsewhere -----------------------------------------------------------
+    // Fills the chosen system's field of a figure where it is empty: the shown check's input
+    // that takes it, or else the text kept for the next check that does.
+    void fillEmptyFigure(Figure figure, std::string_view text);
+    // Fills an input row of the shown check where its typed field is empty, as if typed; false
+    // when it is not empty or not an input of the check shown.
+    bool fillEmptyInput(int row, std::string_view text);
+    // The texts a calculation reads: the typed fields of the inputs, in row order.
+    std::vector<std::string> typedTexts() const;
 
     // --- What the window shows ----------------------------------------------------------
     const Check &check() const { return *checks::kAll[checkIndex_]; }
@@ -112,6 +147,10 @@ public:
 
 private:
     void showCheck(int index);
+    // Figures carried between checks (checks_figures.cpp): kept from the check shown as it is
+    // left, and given to the one chosen.
+    void keepFigures();
+    void takeFigures();
     void setUp();
     void setText(CheckField field, std::string text);
     void setVisible(CheckField field, bool visible);
@@ -124,6 +163,7 @@ private:
     void calculate();
     void clear();
     void notifyField(CheckField field, FieldChanged::Property property);
+    void applyChangeRule(CheckField edited);
     bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
     bool shown(CheckField field) const;
     // The tab stops in order: the chooser, the selected option button, the inputs down the
@@ -137,6 +177,9 @@ private:
     int checkIndex_ = 0;
     UnitSystem units_;
     std::array<Field, kChecksFieldCount> fields_;
+    // The texts of each shared figure, imperial then metric (a figure without unit systems in
+    // the first), as the last check that had it left them.
+    std::map<Figure, std::array<std::string, 2>> figures_;
     ChecksFocus focus_ = ChecksControl::chooser;
     bool open_ = true;
 };

@@ -147,7 +147,17 @@ void Window::chooseMenu(MenuItem item) {
 }
 
 void Window::mnuFieldChecks_Click() {
-    checks_.open(host_, format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
+    const bool opening = !checks_.isOpen();
+    ChecksWindow &checks =
+        checks_.open(host_, format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
+    // This window's plunger figures fill the checks' empty ones, in the checks' unit system.
+    if (opening)
+        for (const auto &[figure, field] :
+             {std::pair{Figure::plungerDiameter,
+                        checks.imperial() ? fields::diameterIn : fields::diameterMm},
+              std::pair{Figure::plungers, fields::plungers}})
+            if (strictValue(Text1(field).Text, format_))
+                checks.fillEmptyFigure(figure, Text1(field).Text);
     notify(SecondaryShown{SecondaryWindow::fieldChecks});
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A window that another window opens and owns: at most one at a time, a fresh one once the last
-// has been closed, and closed with its owner. The owner reports each opening through its own
-// change notification; a front end shows the model it is told of and keeps it while it shows
-// it, so a window closed and replaced stays valid for the front end still taking it down.
+// A window that another window opens and owns: at most one, made at its first opening, opened
+// again as it was left once closed, and closed with its owner. The owner reports each opening
+// through its own change notification; a front end shows the model it is told of and keeps it
+// while it shows it, so it stays valid for the front end still taking a closed window down.
 #pragma once
 
 #include <memory>
@@ -12,10 +12,11 @@ namespace liftcalc {
 
 template <class Model> class Secondary {
 public:
-    // The open window, or a new one made from `args` when none is open.
+    // The window, made from `args` when there has been none, and opened again if closed.
     template <class... Args> Model &open(Args &&...args) {
-        if (!isOpen())
+        if (!model_)
             model_ = std::make_shared<Model>(std::forward<Args>(args)...);
+        model_->reopen();
         return *model_;
     }
     void close() {

@@ -151,8 +151,9 @@ private:
     void mnuImperial_Click();
     void mnuMetric_Click();
     void mnuConversions_Click();
-    // Opens the field checks window in this window's unit system, a fresh one unless it is
-    // open; this window does not change.
+    // Opens the field checks window: at first in this window's unit system, later as it was
+    // left. This window's diameter and number of plungers, where they are numbers, fill its
+    // empty ones; this window does not change.
     void mnuFieldChecks_Click();
 
     // --- The calculators, each one row of calculators/ ----------------------------------

@@ -14,11 +14,11 @@ constexpr CheckRow kInputs[] = {
     checks::kDiameter,
     checks::kPlungers,
     checks::kEmptyPressure,
-    {"Rated load", "rated-load", &units::weight},
+    {"Rated load", "rated-load", &units::weight, Rule::aboveZero, Figure::ratedLoad},
 };
 constexpr CheckRow kAnswers[] = {
     {"Car weight", "car-weight", &units::weight},
-    {"Full-load pressure", "full-load-pressure", &units::pressure},
+    checks::kFullLoadPressure,
 };
 
 std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSystem units) {

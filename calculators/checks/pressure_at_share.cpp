@@ -7,7 +7,7 @@ namespace liftcalc {
 namespace {
 
 constexpr CheckRow kInputs[] = {
-    {"Full-load pressure", "full-load-pressure", &units::pressure},
+    checks::kFullLoadPressure,
     {"Share of full load", "share", &units::percent},
 };
 constexpr CheckRow kAnswers[] = {{"Test pressure", "pressure", &units::pressure}};

@@ -9,7 +9,8 @@ namespace liftcalc {
 namespace {
 
 constexpr CheckRow kInputs[] = {
-    {"Pressure", "pressure", &units::pressure},
+    // Worked at the full load, so the full-load pressure is where it starts.
+    {"Pressure", "pressure", &units::pressure, Rule::aboveZero, Figure::fullLoadPressure},
     {"Flow", "flow", &units::flow},
     {"Overall efficiency", "efficiency", &units::percent, Rule::percentage},
 };

@@ -6,7 +6,7 @@ namespace liftcalc {
 namespace {
 
 constexpr CheckRow kInputs[] = {
-    {"Full-load pressure", "full-load-pressure", &units::pressure},
+    checks::kFullLoadPressure,
     {"Relief setting", "relief-setting", &units::pressure},
 };
 constexpr CheckRow kAnswers[] = {{"Share of full-load pressure", "share", &units::percent}};

@@ -320,10 +320,10 @@ TEST(FieldChecksItem, OpensTheChecksWindowAndChangesNothingElse) {
     EXPECT_TRUE(t.host.shown.empty());
 }
 
-// One checks window at a time: once closed (its button, Esc or its title bar) the next opening
-// is a fresh one, on the first check in the calculator's units; the calculator window closing
-// closes it; a front end still holding a closed one may read it safely.
-TEST(FieldChecksItem, AFreshWindowAfterClosingAndClosedWithTheCalculator) {
+// One checks window for the run: once closed (its button, Esc or its title bar) the next
+// opening brings it back as it was left, whatever the calculator's units are now, with the
+// focus in its first input; the calculator window closing closes it.
+TEST(FieldChecksItem, OpenedAgainAsLeftAndClosedWithTheCalculator) {
     const std::vector<std::function<void(ChecksWindow &)>> closings{
         [](ChecksWindow &c) { c.click(ChecksControl::cmdClose); },
         [](ChecksWindow &c) { c.pressEscape(); },
@@ -335,17 +335,20 @@ TEST(FieldChecksItem, AFreshWindowAfterClosingAndClosedWithTheCalculator) {
         const std::shared_ptr<ChecksWindow> first = t.window.sharedFieldChecks();
         ASSERT_TRUE(first) << way;
         first->chooseCheck(3);
+        first->typeInto(imp(3), "16.5");
+        first->click(ChecksControl::chooser);
         closings[way](*first);
         EXPECT_EQ(t.window.fieldChecks(), nullptr) << way;
         EXPECT_FALSE(t.window.sharedFieldChecks()) << way;
+        EXPECT_FALSE(perform(*first, ChooseCheck{1})) << way;
         perform(t.window, ChooseMenu{MenuItem::mnuMetric});
         perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
         ChecksWindow *second = t.window.fieldChecks();
-        ASSERT_NE(second, nullptr) << way;
-        EXPECT_NE(second, first.get()) << way;
-        EXPECT_EQ(second->checkIndex(), 0) << way;
-        EXPECT_EQ(second->units(), UnitSystem::metric) << way;
-        EXPECT_EQ(first->checkIndex(), 3) << way;
+        ASSERT_EQ(second, first.get()) << way;
+        EXPECT_EQ(second->checkIndex(), 3) << way;
+        EXPECT_EQ(second->units(), UnitSystem::imperial) << way;
+        EXPECT_EQ(second->field(imp(3)).Text, "16.5") << way;
+        EXPECT_EQ(second->focus(), ChecksFocus{imp(0)}) << way;
 
         int closed = 0;
         second->changed.connect([&closed](const ChecksChange &c) {
@@ -359,17 +362,20 @@ TEST(FieldChecksItem, AFreshWindowAfterClosingAndClosedWithTheCalculator) {
 }
 
 // The checks window's refusals go to the host it was opened with, or to the one a front end
-// gives it, and back again when the front end lets go.
+// gives it, and back again when the front end lets go; a front end going after a later one
+// took the boxes leaves them with the later one.
 TEST(FieldChecksItem, RefusalsGoToTheMessageHostInForce) {
     testing::TestWindow t;
     perform(t.window, ChooseMenu{MenuItem::mnuFieldChecks});
     ChecksWindow &checks = *t.window.fieldChecks();
     RecordingHost own;
+    RecordingHost earlier;
     checks.setMessageHost(&own);
+    checks.releaseMessageHost(&earlier);
     checks.pressEnter();
     EXPECT_EQ(own.shown.size(), 1u);
     EXPECT_TRUE(t.host.shown.empty());
-    checks.setMessageHost(nullptr);
+    checks.releaseMessageHost(&own);
     checks.pressEnter();
     EXPECT_EQ(own.shown.size(), 1u);
     ASSERT_EQ(t.host.shown.size(), 1u);
