@@ -5,12 +5,23 @@
 #include "window/checks_actions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <array>
+#include <iterator>
 
 namespace liftcalc {
+namespace {
+
+// The chooser's list keys, in the order of PressChooserKey::Key.
+constexpr std::array kChooserQtKeys{Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+static_assert(kChooserQtKeys.size() == kChooserKeyNames.size());
+
+} // namespace
 
 void ChecksView::connectInput() {
     for (int slot = 0; slot < kChecksFieldCount; ++slot) {
@@ -61,29 +72,36 @@ bool ChecksView::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The closed chooser picks a check by its arrows, keeping the focus, or from its list, which
-// sends the focus into the check's first input. Qt's other ways of picking on the closed
-// chooser are kept from it: a letter would pick the check it starts with and send the focus
-// on, so that the next letter of the name would land in that input; Home, End and the page
-// keys would jump in the same way; a turn of the wheel passing over it would empty every field.
+// The closed chooser picks a check by its arrows, Home, End, the page keys and letters typed
+// in quick succession, all through the model, which keeps the focus on it; or from its list,
+// which sends the focus into the check's first input. Qt's own picking on the closed chooser
+// would send the focus on, so that the next letter would land in a field; a turn of the wheel
+// passing over it would change the check unasked.
 bool ChecksView::chooserEvent(QEvent *event) {
     switch (event->type()) {
     case QEvent::Wheel:
         return true;
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        switch (key->key()) {
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
+        const bool plain = !(key->modifiers() & ~Qt::KeypadModifier);
+        if (const auto k = std::find(kChooserQtKeys.begin(), kChooserQtKeys.end(), key->key());
+            plain && k != kChooserQtKeys.end()) {
+            perform(*model_, PressChooserKey{static_cast<PressChooserKey::Key>(
+                                 std::distance(kChooserQtKeys.begin(), k))});
             return true;
-        case Qt::Key_Space: // opens the list
-            return false;
-        default:
-            return !key->text().isEmpty() &&
-                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         }
+        if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        // Letters typed within the platform's interval make one search, as in any list.
+        const bool goesOn =
+            typedAt_.isValid() && typedAt_.elapsed() <= QApplication::keyboardInputInterval();
+        // A blank opens the list, unless it is part of a name being typed.
+        if (key->key() == Qt::Key_Space && !goesOn)
+            return false;
+        typedOnChooser_ = (goesOn ? typedOnChooser_ : QString()) + key->text();
+        typedAt_.start();
+        perform(*model_, TypeOnChooser{typedOnChooser_.toStdString()});
+        return true;
     }
     case QEvent::MouseButtonPress:
         // A click into the chooser gives it the focus, then opens its list as usual.

@@ -48,6 +48,7 @@ void ChecksView::mirrorChange(const CheckChosen &) {
 void ChecksView::mirrorChange(const ChecksUnitsChanged &) {
     mirrorColumns();
     mirrorOptions();
+    mirrorGuide();
 }
 
 void ChecksView::mirrorChange(const FocusMoved &) {
@@ -90,6 +91,11 @@ void ChecksView::mirrorCheck() {
         }
     }
     mirrorColumns();
+    mirrorGuide();
+}
+
+void ChecksView::mirrorGuide() {
+    widgets_.guide->setText(text(guideText(model_->check(), model_->units())));
 }
 
 void ChecksView::mirrorOptions() {
@@ -101,10 +107,18 @@ void ChecksView::mirrorOptions() {
 
 void ChecksView::mirrorFocus() {
     const ChecksFocus focus = model_->focus();
-    if (const auto *field = std::get_if<CheckField>(&focus))
+    if (const auto *field = std::get_if<CheckField>(&focus)) {
         showFocus(this, fieldWidget(*field), model_->field(*field));
-    else
-        showFocus(this, widgetOf(std::get<ChecksControl>(focus)));
+        return;
+    }
+    const ChecksControl control = std::get<ChecksControl>(focus);
+    showFocus(this, widgetOf(control));
+    // A unit button shows its focus mark however it took the focus: a person must see that the
+    // arrows switch the units there and that figures typed there go into no field.
+    if (control == ChecksControl::optImperial || control == ChecksControl::optMetric) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        widgetOf(control)->update();
+    }
 }
 
 // The yellow fields on show that hold text, row by row: "Oil volume: 16.320 GAL, 61.779 L".

@@ -27,7 +27,8 @@ ChecksView::ChecksView(std::shared_ptr<ChecksWindow> model, QWidget *owner)
 
 ChecksView::~ChecksView() {
     model_->changed.disconnect(connection_);
-    model_->setMessageHost(nullptr);
+    // The model outlives this window and may be shown again by a new one that has its boxes.
+    model_->releaseMessageHost(&boxes_);
 }
 
 void ChecksView::closeEvent(QCloseEvent *event) {

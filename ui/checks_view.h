@@ -3,8 +3,9 @@
 //
 // The model (liftcalc::ChecksWindow) holds everything the window shows and decides everything
 // that happens. This class only
-//  - builds the chooser, the two unit buttons, the three command buttons and, for every row a
-//    check can have, a caption and an imperial and a metric field with their units;
+//  - builds the chooser, the two unit buttons, the three command buttons, for every row a check
+//    can have a caption and an imperial and a metric field with their units, and under the rows
+//    the check's help;
 //  - mirrors every change the model announces into its widgets at once;
 //  - reports what a person does (edits, selections, clicks, the chooser's pick, Tab, Enter, Esc,
 //    the arrows, access keys, closing) to the model, and never reads a widget to decide what
@@ -19,6 +20,7 @@
 #include "window/checks_keys.h"
 #include "window/checks_window.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -56,6 +58,7 @@ private:
     void createWidgets();
     QLayout *createTop();
     QGridLayout *createRows();
+    QWidget *createGuide();
     QLayout *createButtons();
     void fitToScreen(const QScreen *screen);
     void applyFonts(const TwipScale &scale);
@@ -72,6 +75,7 @@ private:
     void mirrorColumns();
     void mirrorOptions();
     void mirrorFocus();
+    void mirrorGuide();
     void describeAnswers();
 
     // A person's actions to the model (checks_input.cpp).
@@ -88,6 +92,10 @@ private:
     std::optional<CheckField> fieldOf(const QObject *object) const;
     std::optional<ChecksControl> controlOf(const QObject *object) const;
 
+    // The letters typed on the chooser in quick succession, and when the last came.
+    QString typedOnChooser_;
+    QElapsedTimer typedAt_;
+
     MessageBoxHost boxes_;
     std::shared_ptr<ChecksWindow> model_;
     QWidget *owner_;
@@ -101,6 +109,7 @@ private:
         std::array<QLabel *, kMostCheckRows> captions{};
         std::array<QLineEdit *, kChecksFieldCount> fields{}; // by fieldSlot
         std::array<QLabel *, kChecksFieldCount> units{};     // beside each field
+        QLabel *guide = nullptr;                             // the check's help, under the rows
     } widgets_;
 };
 

@@ -55,12 +55,34 @@ int fieldColumn(bool metric) {
     return metric ? kGapColumn + 1 : kCaptionColumn + 1;
 }
 
+// A hidden row keeps its place, spacing included, so that the window keeps the size of the
+// check with the most rows and its buttons stay where they are.
+void keepPlaceWhenHidden(QWidget *widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+// The height the longest help of any check, in either unit system, takes at this width.
+int tallestGuide(const QFontMetrics &metrics, int width) {
+    int height = 0;
+    for (const Check *check : checks::kAll)
+        for (const auto units : {UnitSystem::imperial, UnitSystem::metric})
+            height =
+                std::max(height, metrics
+                                     .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap,
+                                                   text(guideText(*check, units)))
+                                     .height());
+    return height;
+}
+
 } // namespace
 
 void ChecksView::createWidgets() {
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(createTop());
     layout->addLayout(createRows());
+    layout->addWidget(createGuide());
     layout->addLayout(createButtons());
     // Nothing moves or grows with the window, and it keeps one size for every check.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -126,6 +148,7 @@ QGridLayout *ChecksView::createRows() {
         auto *caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("caption%1").arg(row));
         caption->setTextFormat(Qt::PlainText);
+        keepPlaceWhenHidden(caption);
         grid->addWidget(caption, row, kCaptionColumn);
         widgets_.captions[row] = caption;
         for (const bool metric : {false, true}) {
@@ -140,6 +163,8 @@ QGridLayout *ChecksView::createRows() {
             auto *unit = new QLabel(this);
             unit->setObjectName(name + QStringLiteral("Unit"));
             unit->setTextFormat(Qt::PlainText);
+            keepPlaceWhenHidden(field);
+            keepPlaceWhenHidden(unit);
             grid->addWidget(field, row, fieldColumn(metric));
             grid->addWidget(unit, row, fieldColumn(metric) + 1);
             widgets_.fields[fieldSlot(f)] = field;
@@ -148,6 +173,18 @@ QGridLayout *ChecksView::createRows() {
     }
     widgets_.rows = grid;
     return grid;
+}
+
+// Where the readings are taken and how the answers are worked, as the command line's help says
+// it; screen readers read it as the label's text.
+QWidget *ChecksView::createGuide() {
+    auto *guide = new QLabel(this);
+    guide->setObjectName(QStringLiteral("guide"));
+    guide->setTextFormat(Qt::PlainText);
+    guide->setWordWrap(true);
+    guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    widgets_.guide = guide;
+    return guide;
 }
 
 QLayout *ChecksView::createButtons() {
@@ -230,8 +267,16 @@ void ChecksView::fitToScreen(const QScreen *screen) {
 void ChecksView::applyFonts(const TwipScale &scale) {
     const QFont font = controlFont(scale);
     setFont(font);
-    for (auto id : {ChecksControl::optImperial, ChecksControl::optMetric})
-        buttonOf(id)->setFont(optionFont(scale));
+    // Each unit button is as wide as its bold caption, so that neither moves when the other
+    // is chosen.
+    for (auto id : {ChecksControl::optImperial, ChecksControl::optMetric}) {
+        QAbstractButton *button = buttonOf(id);
+        QFont bold = optionFont(scale);
+        bold.setBold(true);
+        button->setFont(bold);
+        button->setMinimumWidth(0);
+        button->setMinimumWidth(button->sizeHint().width());
+    }
     mirrorOptions(); // the chosen unit's boldness is the model's
 
     const QFontMetrics metrics(font);
@@ -249,12 +294,16 @@ void ChecksView::applyFonts(const TwipScale &scale) {
     });
     for (const bool metric : {false, true})
         grid->setColumnMinimumWidth(fieldColumn(metric) + 1, unitWidth);
-    // Every row keeps its height when a check has fewer rows, so the window keeps its size.
-    for (int row = 0; row < kMostCheckRows; ++row)
-        grid->setRowMinimumHeight(row, widgets_.fields[0]->sizeHint().height());
     // A combo box measures its longest item anew in a new font, but keeps the least width it
     // first measured; so its width is set from the new measure.
     widgets_.chooser->setFixedWidth(widgets_.chooser->sizeHint().width());
+    // The help wraps within the rows' width and keeps the height of the longest, so that it
+    // neither widens the window nor moves the buttons from check to check.
+    widgets_.guide->setFixedSize(0, 0);
+    layout()->activate();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = layout()->sizeHint().width() - margins.left() - margins.right();
+    widgets_.guide->setFixedSize(width, tallestGuide(metrics, width));
     // The rows and the rows of buttons measure themselves anew now, not when shown.
     layout()->activate();
 }

@@ -56,9 +56,10 @@ void CalculatorForm::mirrorChange(const WindowUnloaded &) {
 }
 
 // The field checks window the model opened, over this one; the one on show is raised as it is.
+// A window closed on the same model may still be going: a new one shows the model opened again.
 void CalculatorForm::mirrorChange(const SecondaryShown &) {
     const std::shared_ptr<ChecksWindow> model = model_.sharedFieldChecks();
-    if (checks_ && &checks_->model() == model.get()) {
+    if (checks_ && checks_->isVisible() && &checks_->model() == model.get()) {
         checks_->setWindowState(checks_->windowState() & ~Qt::WindowMinimized);
         checks_->raise();
         checks_->activateWindow();

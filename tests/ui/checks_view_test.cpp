@@ -199,10 +199,12 @@ private Q_SLOTS:
             QVERIFY(ui->field({answer, false})->text().isEmpty());
     }
 
-    // The chooser picks a check by its arrows (the focus stays on it) or from its list (the
-    // focus goes into the first input); either way every field is emptied. The mouse wheel,
-    // a letter, End and the page keys on the closed chooser pick nothing.
+    // The chooser picks a check by its arrows, Home, End, the page keys and letters typed in
+    // quick succession (the focus stays on it) or from its list (the focus goes into the first
+    // input); either way the new check shows only the figures it shares with the old one. The
+    // mouse wheel on the closed chooser picks nothing.
     void chooser_data() {
+        const int last = static_cast<int>(checks::kAll.size()) - 1;
         QTest::addColumn<QList<QKeyCombination>>("keys");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("focus");
@@ -210,8 +212,22 @@ private Q_SLOTS:
         QTest::newRow("Right, Right")
             << QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Right} << 2 << "chooser";
         QTest::newRow("Up goes round to the last")
-            << QList<QKeyCombination>{Qt::Key_Up} << static_cast<int>(checks::kAll.size()) - 1
-            << "chooser";
+            << QList<QKeyCombination>{Qt::Key_Up} << last << "chooser";
+        QTest::newRow("End") << QList<QKeyCombination>{Qt::Key_End} << last << "chooser";
+        QTest::newRow("Page Down") << QList<QKeyCombination>{Qt::Key_PageDown} << last << "chooser";
+        QTest::newRow("End, Home")
+            << QList<QKeyCombination>{Qt::Key_End, Qt::Key_Home} << 0 << "chooser";
+        QTest::newRow("End, Page Up")
+            << QList<QKeyCombination>{Qt::Key_End, Qt::Key_PageUp} << 0 << "chooser";
+        QTest::newRow("P: Pump power") << QList<QKeyCombination>{Qt::Key_P} << 4 << "chooser";
+        QTest::newRow("P, P: the next starting with P")
+            << QList<QKeyCombination>{Qt::Key_P, Qt::Key_P} << 7 << "chooser";
+        QTest::newRow("P, R, E, S, S, U, R, E, blank, H: Pressure hold")
+            << QList<QKeyCombination>{Qt::Key_P, Qt::Key_R, Qt::Key_E, Qt::Key_S,     Qt::Key_S,
+                                      Qt::Key_U, Qt::Key_R, Qt::Key_E, Qt::Key_Space, Qt::Key_H}
+            << last << "chooser";
+        QTest::newRow("L, O: Load in the car")
+            << QList<QKeyCombination>{Qt::Key_L, Qt::Key_O} << 3 << "chooser";
         QTest::newRow("from the list")
             << QList<QKeyCombination>{Qt::AltModifier | Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
                                       Qt::Key_Return}
@@ -224,8 +240,6 @@ private Q_SLOTS:
         ui->typeInputs({"4", "1"});
         ui->press(Qt::Key_K, Qt::AltModifier);
         turnWheel(ui->chooser());
-        for (const Qt::Key key : {Qt::Key_P, Qt::Key_End, Qt::Key_PageDown})
-            ui->press(key);
         QCOMPARE(ui->model.checkIndex(), 0);
         QCOMPARE(focusName(), QStringLiteral("chooser"));
         for (const QKeyCombination key : keys) {
@@ -237,8 +251,9 @@ private Q_SLOTS:
         QCOMPARE(ui->model.checkIndex(), index);
         QCOMPARE(ui->chooser()->currentIndex(), index);
         QTRY_COMPARE(focusName(), focus);
-        QVERIFY(ui->field({0, false})->text().isEmpty());
-        QVERIFY(ui->field({1, false})->text().isEmpty());
+        const bool shares = checks::kAll[index]->inputs[0].figure == Figure::plungerDiameter;
+        QCOMPARE(ui->field({0, false})->text(), shares ? QStringLiteral("4") : QString());
+        QCOMPARE(ui->field({1, false})->text(), shares ? QStringLiteral("1") : QString());
     }
 
     // The unit buttons, by a click, an access key or an arrow on the chosen one, switch the open
