@@ -194,9 +194,11 @@ void ChecksWindow::calculate() {
     for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
         typed.push_back(field(typedField(row)).Text);
     const CheckOutcome outcome = evaluate(check(), units_, typed, format_);
-    if (const auto *refusal = std::get_if<CheckRefusal>(&outcome)) {
-        host_->showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
-        moveFocus(typedField(refusal->input.value_or(0)));
+    // The window names the first input to fix.
+    if (const auto *refusals = std::get_if<CheckRefusals>(&outcome)) {
+        const CheckRefusal &first = refusals->front();
+        host_->showMessage({std::string(check().title), refusalText(check(), first, units_), 0});
+        moveFocus(typedField(first.input.value_or(0)));
         return;
     }
     for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))
