@@ -3,6 +3,7 @@
 
 #include "calculators/calculation.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace liftcalc {
@@ -48,19 +49,23 @@ private:
 CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std::string> inputs,
                       const NumberFormat &format) {
     CheckInputs values{};
+    CheckRefusals broken;
     for (std::size_t i = 0; i < check.inputs.size(); ++i) {
         const std::string_view text = i < inputs.size() ? std::string_view(inputs[i]) : "";
-        if (const auto fault = brokenRule(check.inputs[i], text, format))
-            return CheckRefusal{static_cast<int>(i), *fault};
-        values[i] = *strictValue(text, format);
+        if (const auto fault = faultOf(check.inputs[i].rule, text, format))
+            broken.push_back({static_cast<int>(i), *fault});
+        else
+            values[i] = *strictValue(text, format);
     }
+    if (!broken.empty())
+        return broken;
     const auto computed = check.compute(values, units);
     if (const auto *refusal = std::get_if<CheckRefusal>(&computed))
-        return *refusal;
+        return CheckRefusals{*refusal};
     const auto &answers = std::get<CheckAnswers>(computed);
 
     const bool metric = units == UnitSystem::metric;
-    const CheckRefusal tooLarge{std::nullopt, Fault::tooLarge};
+    const CheckRefusals tooLarge{{std::nullopt, Fault::tooLarge}};
     Writes writes(format);
     for (std::size_t i = 0; i < check.inputs.size(); ++i) {
         const Units &u = *check.inputs[i].units;
@@ -79,33 +84,27 @@ CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std:
     return writes.take();
 }
 
-std::optional<Fault> brokenRule(const CheckRow &input, std::string_view text,
-                                const NumberFormat &format) {
-    return faultOf(input.rule, text, format);
+CheckFaultText faultText(const Check &check, const CheckRefusal &refusal, UnitSystem units) {
+    if (const auto *below = std::get_if<BelowInput>(&refusal.fault))
+        return {"must not be below", &check.inputs[below->other]};
+    const CheckRow &input = check.inputs[refusal.input.value_or(0)];
+    const Units &u = *input.units;
+    const bool metric = units == UnitSystem::metric && u.bothSystems();
+    return {faultText(input.rule, std::get<Fault>(refusal.fault), metric ? u.metric : u.imperial)};
 }
 
-std::string refusalText(const Check &check, const CheckRefusal &refusal) {
+std::string refusalText(const Check &check, const CheckRefusal &refusal, UnitSystem units) {
     if (!refusal.input)
         return "The figures give a result too large to compute";
-    const std::string name(check.inputs[*refusal.input].name);
-    switch (refusal.fault) {
-    case Fault::notANumber:
-        return name + " is not a number";
-    case Fault::tooLarge:
-        return name + " is too large to compute";
-    case Fault::notAboveZero:
-        return name + " must be more than 0";
-    case Fault::negative:
-        return name + " must be 0 or more";
-    case Fault::belowOne:
-    case Fault::notWhole:
-        return name + " must be a whole number of at least 1";
-    case Fault::aboveHundred:
-        return name + " must be at most 100 %";
-    case Fault::belowEmptyCar:
-        return name + " must not be below the empty-car pressure";
+    const CheckFaultText fault = faultText(check, refusal, units);
+    std::string text = std::string(check.inputs[*refusal.input].name) + " " + fault.text;
+    if (fault.other) {
+        // The other input in the middle of a sentence: "the empty-car pressure".
+        std::string other(fault.other->name);
+        other.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(other.front())));
+        text += " the " + other;
     }
-    return name + " is refused";
+    return text;
 }
 
 std::string guideText(const Check &check, UnitSystem units) {

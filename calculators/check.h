@@ -70,11 +70,23 @@ struct CheckRow {
     Figure figure = Figure::none;
 };
 
+// A fault only a check's inputs together can have: the input is below another input of the check,
+// which it must not be (a loaded-car pressure below the empty-car one: swapped readings or a
+// wrong gauge).
+struct BelowInput {
+    int other;
+    bool operator==(const BelowInput &) const = default;
+};
+using CheckFault = std::variant<Fault, BelowInput>;
+
 struct CheckRefusal {
     std::optional<int> input; // the input to fix; none when only the result is too large
-    Fault fault;
+    CheckFault fault;
     bool operator==(const CheckRefusal &) const = default;
 };
+// Every input whose text breaks its own rule, in row order; when each keeps its rule, the input
+// that disagrees with the others, or the result too large to compute.
+using CheckRefusals = std::vector<CheckRefusal>;
 
 constexpr int kMostCheckInputs = 4;
 constexpr int kMostCheckAnswers = 2;
@@ -127,24 +139,27 @@ struct CheckWrite {
     bool operator==(const CheckWrite &) const = default;
 };
 
-// Either the writes of a calculation, in order, or a refusal; a refusal writes nothing.
-using CheckOutcome = std::variant<std::vector<CheckWrite>, CheckRefusal>;
+// Either the writes of a calculation, in order, or its refusals; a refusal writes nothing.
+using CheckOutcome = std::variant<std::vector<CheckWrite>, CheckRefusals>;
 
 // The inputs are the texts of the chosen system's input fields, in row order. Each is read with
-// the strict reading and tested by its rule, in row order; then the answers are computed and
-// written, each rounded only as it is written. Writes: the other system's equivalents of the
-// inputs in row order, then each answer followed by its equivalent. An equivalent is the strict
-// reading of the field just written or typed, times the factor.
+// the strict reading and tested by its rule, and every one that breaks it is named; when none
+// does, the answers are computed and written, each rounded only as it is written. Writes: the other
+// system's equivalents of the inputs in row order, then each answer followed by its equivalent. An
+// equivalent is the strict reading of the field just written or typed, times the factor.
 CheckOutcome evaluate(const Check &check, UnitSystem units, std::span<const std::string> inputs,
                       const NumberFormat &format);
 
-// Why the typed text of an input is refused on its own: no number in the regional format, or a
-// number against the input's rule. Nothing when it passes.
-std::optional<Fault> brokenRule(const CheckRow &input, std::string_view text,
-                                const NumberFormat &format);
+// What is wrong with a refused input, in the words of every front end, said after the input's
+// name: "must be more than 0"; or "must not be below", then the other input's name.
+struct CheckFaultText {
+    std::string text;
+    const CheckRow *other = nullptr;
+};
+CheckFaultText faultText(const Check &check, const CheckRefusal &refusal, UnitSystem units);
 
-// The refusal's sentence: "Time must be more than 0".
-std::string refusalText(const Check &check, const CheckRefusal &refusal);
+// The refusal's sentence in the checks window: "Time must be more than 0".
+std::string refusalText(const Check &check, const CheckRefusal &refusal, UnitSystem units);
 
 // The check's help in the chosen unit system: where the readings are taken, a line break, then
 // the calculation.

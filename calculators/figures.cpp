@@ -64,17 +64,13 @@ CheckFigures figuresOf(const Check &check, UnitSystem units,
         const CheckField field{static_cast<int>(i),
                                units == UnitSystem::metric && input.units->bothSystems()};
         figures.texts[columnOf(check, field)] = figures.typed.back();
-        if (const auto fault = brokenRule(input, figures.typed.back(), format))
-            figures.refusals.push_back({static_cast<int>(i), *fault});
     }
-    if (figures.refusals.empty()) {
-        const CheckOutcome outcome = evaluate(check, units, figures.typed, format);
-        if (const auto *refusal = std::get_if<CheckRefusal>(&outcome))
-            figures.refusals.push_back(*refusal);
-        else
-            for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))
-                figures.texts[columnOf(check, write.field)] = write.text;
-    }
+    CheckOutcome outcome = evaluate(check, units, figures.typed, format);
+    if (auto *refusals = std::get_if<CheckRefusals>(&outcome))
+        figures.refusals = std::move(*refusals);
+    else
+        for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))
+            figures.texts[columnOf(check, write.field)] = write.text;
     return figures;
 }
 

@@ -60,12 +60,11 @@ CalculatorFigures figuresOf(const Calculator &calculator, UnitSystem units,
                             const std::map<std::string, std::string> &inputs,
                             const NumberFormat &format);
 
-// A check's calculation: every input's own rule is tested, so that a refusal names all of them;
-// then the inputs together.
+// A check's calculation: the texts of its columns, the inputs as typed and its refusals.
 struct CheckFigures {
     std::vector<std::string> typed; // the inputs, in row order
     std::vector<std::string> texts;
-    std::vector<CheckRefusal> refusals;
+    CheckRefusals refusals;
 };
 CheckFigures figuresOf(const Check &check, UnitSystem units,
                        const std::map<std::string, std::string> &inputs,

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The rules a figure typed into an input must keep, as values: a calculator's row names the rule
 // of each of its inputs, its calculation tests them, and a refusal says which rule an input broke
-// and how.
+// and how. The words for a rule and a fault are here once, for every front end.
 #pragma once
 
 #include "calculators/numeric.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace liftcalc {
@@ -31,7 +32,6 @@ enum class Fault {
     negative,     // below 0
     notWhole,     // a fraction where only whole numbers are taken
     aboveHundred, // a share above 100
-    belowEmptyCar, // a loaded-car pressure below the empty-car one: swapped readings or a wrong gauge
 };
 
 // An input of a calculator and the rule a figure typed into it must keep.
@@ -43,5 +43,12 @@ struct Input {
 // What is wrong with the text as a figure for an input with the rule, read strictly in the
 // regional format; nothing when it keeps the rule.
 std::optional<Fault> faultOf(Rule rule, std::string_view typed, const NumberFormat &format);
+
+// What a figure for an input with the rule must be: "more than 0".
+std::string_view ruleText(Rule rule);
+
+// What is wrong with a figure, said after the input's name: "is not a number", "must be more
+// than 0", "must be at least 1 MM". The unit is the one the figure was typed in.
+std::string faultText(Rule rule, Fault fault, std::string_view unit);
 
 } // namespace liftcalc

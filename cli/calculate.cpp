@@ -21,9 +21,10 @@ FigureRow calculate(const Calculator &calculator, bool imperial,
 
 FigureRow calculate(const Check &check, bool imperial,
                     const std::map<std::string, std::string> &inputs, const NumberFormat &format) {
-    CheckFigures figures = figuresOf(check, unitsOf(imperial), inputs, format);
+    const UnitSystem units = unitsOf(imperial);
+    CheckFigures figures = figuresOf(check, units, inputs, format);
     FigureRow row{columnsOf(check), std::move(figures.texts), {}};
-    row.refusal = refusalReasons(check, figures.refusals, figures.typed, format);
+    row.refusal = refusalReasons(check, units, figures.refusals, figures.typed, format);
     return row;
 }
 

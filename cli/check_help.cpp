@@ -12,24 +12,6 @@
 namespace liftcalc::cli {
 namespace {
 
-// What a figure typed into an input must be.
-std::string_view ruleText(Rule rule) {
-    switch (rule) {
-    case Rule::aboveZero:
-        return "more than 0";
-    case Rule::wholeNumber:
-    case Rule::exactWholeNumber:
-        return "a whole number of at least 1";
-    case Rule::atLeastOne:
-        return "at least 1";
-    case Rule::zeroOrMore:
-        return "0 or more";
-    case Rule::percentage:
-        return "more than 0 and at most 100";
-    }
-    return "";
-}
-
 // "Travel (FT or M)", "Time (MIN)", "Number of plungers".
 std::string described(const CheckRow &row) {
     const Units &u = *row.units;
@@ -110,7 +92,8 @@ std::string checkHelp(const Check &check) {
     std::vector<std::string> usage{"Usage: liftcalc", std::string(check.command)};
     for (const CheckRow &input : check.inputs)
         usage.push_back("--" + std::string(input.option) + " VALUE");
-    usage.insert(usage.end(), {"[--imperial|--metric]", "[--json|--csv]", "[--locale NAME]"});
+    usage.insert(usage.end(),
+                 {"[--imperial|--metric]", "[--json|--csv]", "[--locale NAME]", "[--record FILE]"});
     std::string text = wrapped(usage, kLineWidth, 7);
 
     std::vector<std::string_view> options;

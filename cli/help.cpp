@@ -131,7 +131,7 @@ Examples (in English number settings; the JSON is one line, wrapped here):
   $ liftcalc pressure --diameter 10 --plungers 0 --load 20000 --json
   {"calculator":"pressure","units":"imperial","figures":{"diameter_in":10,"diameter_mm":null,
   "plungers":0,"load_lb":20000,"load_kg":null,"pressure_psi":null,"pressure_bar":null,
-  "refused":"--plungers 0 is fewer than one plunger"}}
+  "refused":"--plungers 0 must be a whole number of at least 1"}}
 )";
 }
 
@@ -140,7 +140,7 @@ std::string calculatorHelp(const Calculator &calculator) {
         "Usage: liftcalc " + std::string(calculator.command) + " [--imperial|--metric]";
     for (const Input &input : calculator.inputs)
         text += " --" + std::string(input.quantity->option) + " VALUE";
-    text += " [--json|--csv] [--locale NAME]\n\n" + std::string(calculator.title) +
+    text += " [--json|--csv] [--locale NAME] [--record FILE]\n\n" + std::string(calculator.title) +
             ": works out every quantity below from the " + inWords(calculator.inputs.size()) +
             " inputs, in both unit systems.\n\n";
     for (const Input &input : calculator.inputs) {
@@ -156,7 +156,9 @@ std::string valuesHelp() {
            "FROM:TO:STEP, which gives a row for each value from FROM towards TO, never past\n"
            "it; a STEP below 0 goes down. Numbers are read in the regional format of\n"
            "--locale NAME (such as de_DE), or else the user's own. Exit status: 0, 1 when a\n"
-           "calculation was refused, 2 for a mistake in the command.\n";
+           "calculation was refused, 2 for a mistake in the command.\n"
+           "--record FILE adds a single calculation to the test record FILE (made when\n"
+           "missing); a range cannot be added, and a refused calculation adds nothing.\n";
 }
 
 } // namespace liftcalc::cli

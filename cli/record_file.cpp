@@ -3,14 +3,18 @@
 
 #include "record/words.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +40,39 @@ struct Descriptor {
 std::string folderOf(const std::string &path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A save's temporary file is named after the record: ".visit.liftrec.", then six letters or
+// digits.
+constexpr std::string_view kTemporaryEnd = "XXXXXX";
+
+bool isTemporaryOf(std::string_view name, std::string_view base) {
+    const std::size_t prefix = base.size() + 2;
+    if (name.size() != prefix + kTemporaryEnd.size() || !name.starts_with('.') ||
+        name.substr(1, base.size()) != base || name[prefix - 1] != '.')
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the temporary files that saves of this record left when they were killed. A save holds
+// its temporary file locked until it is renamed, so a file of the pattern that can be locked has
+// no save behind it; links, folders and every other name are left alone.
+void removeLeftTemporaries(const std::string &folder, std::string_view base) {
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, base))
+            continue;
+        Descriptor left{
+            ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+        struct stat status {};
+        if (left.fd >= 0 && ::fstat(left.fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            ::flock(left.fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -89,11 +126,14 @@ std::optional<std::string> saveAtomically(const std::string &named, std::string_
         std::free(resolved);
     }
     const auto slash = path.rfind('/');
-    std::string temporary =
-        folderOf(path) + "/." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    removeLeftTemporaries(folderOf(path), base);
+    std::string temporary = folderOf(path) + "/." + base + "." + std::string(kTemporaryEnd);
     Descriptor file{::mkstemp(temporary.data())};
     if (file.fd < 0)
         return reason(errno);
+    // Held until the rename, so that the next save knows it from one a kill left.
+    ::flock(file.fd, LOCK_EX);
     // The new file takes the old one's permissions, or those a new file gets.
     struct stat old {};
     mode_t mode = 0;

@@ -30,6 +30,7 @@ FileCalls systemFileCalls();
 
 // Writes BYTES to a new file beside PATH, flushes it to the disk and only then puts it in
 // PATH's place; nothing when it is saved, or else the system's reason, with PATH untouched.
+// First it removes the new files beside PATH that earlier saves of PATH left when killed.
 std::optional<std::string> saveAtomically(const std::string &path, std::string_view bytes,
                                           const FileCalls &calls = systemFileCalls());
 

@@ -11,16 +11,16 @@
 
 namespace liftcalc::cli {
 
-// What to fix, in words, one reason for each input the refusal names ("--diameter 0 is 0 or
-// less"), quoting the typed texts; or that the inputs together give a figure too large to
+// What to fix, in words, one reason for each input the refusal names, quoting the typed texts
+// ("--diameter 0 must be more than 0"); or that the inputs together give a figure too large to
 // compute.
 std::vector<std::string> refusalReasons(const Calculator &calculator, const Refusal &refusal,
                                         const FieldTexts &typed, const NumberFormat &format);
 
-// What to fix in a check, one reason a refusal: the input, as typed, and the rule it breaks
-// ("--time 0 must be more than 0"); or that the inputs together give a result too large to
-// compute. Nothing for no refusals.
-std::vector<std::string> refusalReasons(const Check &check, std::span<const CheckRefusal> refusals,
+// What to fix in a check, in the same words: one reason a refusal ("--time 0 must be more than
+// 0"). Nothing for no refusals.
+std::vector<std::string> refusalReasons(const Check &check, UnitSystem units,
+                                        std::span<const CheckRefusal> refusals,
                                         std::span<const std::string> typed,
                                         const NumberFormat &format);
 

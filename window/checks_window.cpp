@@ -204,9 +204,11 @@ void ChecksWindow::selectUnits(UnitSystem units) {
 // the writes are made in their order, into locked fields, so they clear nothing.
 void ChecksWindow::calculate() {
     const CheckOutcome outcome = evaluate(check(), units_, typedTexts(), format_);
-    if (const auto *refusal = std::get_if<CheckRefusal>(&outcome)) {
-        host_->showMessage({std::string(check().title), refusalText(check(), *refusal), 0});
-        moveFocus(typedField(refusal->input.value_or(0)));
+    // The window names the first input to fix.
+    if (const auto *refusals = std::get_if<CheckRefusals>(&outcome)) {
+        const CheckRefusal &first = refusals->front();
+        host_->showMessage({std::string(check().title), refusalText(check(), first, units_), 0});
+        moveFocus(typedField(first.input.value_or(0)));
         return;
     }
     for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))

@@ -10,6 +10,7 @@
 namespace liftcalc {
 namespace {
 
+constexpr int kEmptyPressure = 2;
 constexpr int kLoadedPressure = 3;
 constexpr CheckRow kInputs[] = {
     checks::kDiameter,
@@ -21,10 +22,10 @@ constexpr CheckRow kAnswers[] = {{"Load in the car", "load", &units::weight}};
 
 std::variant<CheckAnswers, CheckRefusal> compute(const CheckInputs &in, UnitSystem units) {
     const double area = plungerArea(in[0], in[1]);
-    const double empty = in[2];
+    const double empty = in[kEmptyPressure];
     const double loaded = in[kLoadedPressure];
     if (loaded < empty)
-        return CheckRefusal{kLoadedPressure, Fault::belowEmptyCar};
+        return CheckRefusal{kLoadedPressure, BelowInput{kEmptyPressure}};
     if (units == UnitSystem::imperial)
         return CheckAnswers{(loaded - empty) * area};
     return CheckAnswers{(loaded - empty) * area / factors::barMm2PerKg};

@@ -21,8 +21,8 @@ using Texts = std::vector<std::string>;
 Texts writtenTexts(const Check &check, UnitSystem units, const Texts &inputs,
                    const NumberFormat &format = kEnglish) {
     const CheckOutcome outcome = evaluate(check, units, inputs, format);
-    if (const auto *refusal = std::get_if<CheckRefusal>(&outcome))
-        return {"refused: " + refusalText(check, *refusal)};
+    if (const auto *refusals = std::get_if<CheckRefusals>(&outcome))
+        return {"refused: " + refusalText(check, refusals->front(), units)};
     Texts texts;
     for (const CheckWrite &write : std::get<std::vector<CheckWrite>>(outcome))
         texts.push_back(write.text);
@@ -167,6 +167,25 @@ TEST(CheckRefusals, NameTheInputAndTheRule) {
     };
     for (const auto &[check, inputs, says] : cases)
         EXPECT_EQ(writtenTexts(*check, imp, inputs), Texts{"refused: " + says}) << check->title;
+}
+
+// The refusal names every input that breaks its own rule, in row order, before any rule between
+// inputs; a fault between inputs names the input to fix and the other one.
+TEST(CheckRefusals, NameEveryBrokenInput) {
+    const auto refusals = [](const Check &check, const Texts &inputs) {
+        const CheckOutcome outcome = evaluate(check, imp, inputs, kEnglish);
+        const auto *refused = std::get_if<CheckRefusals>(&outcome);
+        return refused ? *refused : CheckRefusals{};
+    };
+    EXPECT_EQ(refusals(pumpPower, {"-5", "", "100.5"}),
+              (CheckRefusals{
+                  {0, Fault::notAboveZero}, {1, Fault::notANumber}, {2, Fault::aboveHundred}}));
+    EXPECT_EQ(refusals(loadInCar, {"0", "1.5", "230", "150"}),
+              (CheckRefusals{{0, Fault::notAboveZero}, {1, Fault::notWhole}}));
+    EXPECT_EQ(refusals(loadInCar, {"6", "1", "230", "150"}), (CheckRefusals{{3, BelowInput{2}}}));
+    EXPECT_EQ(refusals(oilForTravel, {"1e200", "1", "25"}),
+              (CheckRefusals{{std::nullopt, Fault::tooLarge}}));
+    EXPECT_EQ(refusals(oilForTravel, {"4", "1", "25"}), CheckRefusals{});
 }
 
 // The figures follow the regional format both ways: typed in it, written in it.

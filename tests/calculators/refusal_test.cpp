@@ -150,5 +150,30 @@ TEST(InputRules, FaultOfATypedFigure) {
         EXPECT_EQ(faultOf(rule, text, kEnglish), fault) << text;
 }
 
+// What is wrong, as every front end says it after the input's name: the rule a figure must keep,
+// with a least figure's unit and a share's bound.
+TEST(InputRules, FaultTextSaysTheRule) {
+    const struct {
+        Rule rule;
+        Fault fault;
+        std::string_view unit;
+        std::string_view says;
+    } cases[] = {
+        {Rule::aboveZero, Fault::notANumber, "IN", "is not a number"},
+        {Rule::aboveZero, Fault::tooLarge, "LB", "is too large to compute"},
+        {Rule::aboveZero, Fault::notAboveZero, "IN", "must be more than 0"},
+        {Rule::wholeNumber, Fault::belowOne, "", "must be a whole number of at least 1"},
+        {Rule::exactWholeNumber, Fault::notWhole, "", "must be a whole number of at least 1"},
+        {Rule::exactWholeNumber, Fault::belowOne, "", "must be a whole number of at least 1"},
+        {Rule::atLeastOne, Fault::belowOne, "MM", "must be at least 1 MM"},
+        {Rule::atLeastOne, Fault::notAboveZero, "IN", "must be at least 1 IN"},
+        {Rule::zeroOrMore, Fault::negative, "PSI", "must be 0 or more"},
+        {Rule::percentage, Fault::notAboveZero, "%", "must be more than 0"},
+        {Rule::percentage, Fault::aboveHundred, "%", "must be at most 100 %"},
+    };
+    for (const auto &[rule, fault, unit, says] : cases)
+        EXPECT_EQ(faultText(rule, fault, unit), says);
+}
+
 } // namespace
 } // namespace liftcalc::testing

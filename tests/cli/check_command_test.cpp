@@ -7,6 +7,7 @@
 #include "cli/help.h"
 #include "tests/cli/help_examples.h"
 #include "tests/cli/run_command.h"
+#include "tests/support/number_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -184,9 +185,9 @@ TEST(CheckCommand, RefusalsNameTheInputsAndRules) {
         {checkArgs("pump", {"-5", "", "100.5"}),
          "--pressure -5 must be more than 0\n"
          "--flow \"\" is not a number (write it like 1234.5 or 1,234.5)\n"
-         "--efficiency 100.5 must be at most 100\n"},
+         "--efficiency 100.5 must be at most 100 %\n"},
         {checkArgs("car-load", {"6", "1", "230", "150"}),
-         "--loaded-pressure 150 is below --empty-pressure\n"},
+         "--loaded-pressure 150 must not be below --empty-pressure\n"},
         // The cross-input rule waits for every input to keep its own.
         {checkArgs("car-load", {"0", "1", "230", "150"}), "--diameter 0 must be more than 0\n"},
         {checkArgs("relief", {"1e400", "500"}),
@@ -202,6 +203,39 @@ TEST(CheckCommand, RefusalsNameTheInputsAndRules) {
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, reasons);
     }
+}
+
+// The command line words each refusal as the checks window does: after the option and its text
+// comes what the window says after the input's name, for every check, input and rule.
+TEST(CheckCommand, RefusalsAreWordedAsInTheWindow) {
+    for (const Check *check : checks::kAll)
+        for (const std::string bad : {"0", "-1", "0.5", "150", "x", "1e999"}) {
+            std::vector<std::string> texts(check->inputs.size(), bad);
+            if (check == &checks::loadInCar)
+                texts = {"6", "1", "230", bad};
+            const CheckOutcome outcome =
+                evaluate(*check, UnitSystem::metric, texts, testing::kEnglish);
+            const auto *refusals = std::get_if<CheckRefusals>(&outcome);
+            if (!refusals)
+                continue;
+            std::vector<std::string> args = checkArgs(check->command, texts);
+            args.insert(args.end(), {"--metric", "--locale", "en_US"});
+            std::istringstream lines(runCommand(args).err);
+            for (const CheckRefusal &refusal : *refusals) {
+                std::string line;
+                ASSERT_TRUE(std::getline(lines, line)) << check->command << " " << bad;
+                if (!refusal.input)
+                    continue;
+                const std::string said = faultText(*check, refusal, UnitSystem::metric).text;
+                const CheckRow &input = check->inputs[*refusal.input];
+                EXPECT_EQ(refusalText(*check, refusal, UnitSystem::metric)
+                              .rfind(std::string(input.name) + " " + said, 0),
+                          0u);
+                EXPECT_EQ(line.rfind("--" + std::string(input.option) + " " + bad + " " + said, 0),
+                          0u)
+                    << line;
+            }
+        }
 }
 
 // Whatever is typed, the answer is a refusal or a mistake in the command, said in a few words,

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Every field check's row as the rest of the program knows it: its command names it, its
-// inputs are the command's options, the program's help, its own help and the README list it
-// (the manual page's entry is check_command_test's), and the checks window has room for its
-// rows. A row that is wrong, or a list that forgets a check, fails here.
+// inputs are the command's options, the program's help, its own help, the README, the package's
+// description and the AppStream file list it (the manual page's entry is check_command_test's),
+// and the checks window has room for its rows. A row that is wrong, or a list that forgets a
+// check, fails here.
 #include "calculators/checks.h"
 #include "cli/help.h"
 #include "tests/cli/run_command.h"
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,13 +53,16 @@ TEST_P(CheckRowTest, IsACommandWithItsInputsAsOptions) {
         EXPECT_NE(r.err.find("--" + std::string(input.option)), std::string::npos) << r.err;
 }
 
-// The program's help names the check; its own help its title, every input and a line of
-// formula for each answer.
+// The program's help names the check; its own help its title, every input, a line of formula
+// for each answer and the test record's option.
 TEST_P(CheckRowTest, HelpDescribesIt) {
     EXPECT_NE(programHelp().find(std::string(row.command)), std::string::npos);
     const Result r = runCommand({std::string(row.command), "--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find(std::string(row.title)), std::string::npos) << r.out;
+    EXPECT_NE(r.out.substr(0, r.out.find("\n\n")).find(" [--record FILE]"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\n--record FILE adds"), std::string::npos) << r.out;
     for (const CheckRow &input : row.inputs)
         EXPECT_NE(r.out.find("--" + std::string(input.option)), std::string::npos) << r.out;
     for (std::string_view formulas = row.imperialFormula; !formulas.empty();) {
@@ -75,6 +80,41 @@ TEST_P(CheckRowTest, ReadmeListsIt) {
     const std::string readme = fileText(LIFTCALC_README);
     ASSERT_FALSE(readme.empty()) << LIFTCALC_README;
     EXPECT_NE(readme.find("\n| " + std::string(row.title) + " |"), std::string::npos) << row.title;
+}
+
+// The first list in TEXT: the first run of lines that start with LEAD and end with TRAIL, each
+// without them.
+std::vector<std::string> listedAfter(const std::string &text, std::string_view lead,
+                                     std::string_view trail) {
+    std::vector<std::string> items;
+    std::istringstream lines(text);
+    bool inList = false;
+    for (std::string line; std::getline(lines, line);) {
+        const bool item = line.starts_with(lead) && line.ends_with(trail);
+        if (inList && !item)
+            break;
+        if (item) {
+            inList = true;
+            items.push_back(line.substr(lead.size(), line.size() - lead.size() - trail.size()));
+        }
+    }
+    return items;
+}
+
+// The package's description and the AppStream file list the checks by their titles, one a line,
+// in the window's order: a check they forget, or one they keep after it went, fails here.
+TEST(CheckTable, PackageDescriptionAndAppStreamListEveryCheck) {
+    std::vector<std::string> titles;
+    for (const Check *check : checks::kAll)
+        titles.emplace_back(check->title);
+    const std::string description = fileText(LIFTCALC_PACKAGE_DESCRIPTION);
+    ASSERT_FALSE(description.empty()) << LIFTCALC_PACKAGE_DESCRIPTION;
+    EXPECT_EQ(listedAfter(description, " - ", ""), titles);
+    // The calculators' list comes first; the checks' list is the second.
+    std::string appStream = fileText(LIFTCALC_APPSTREAM);
+    ASSERT_NE(appStream.find("</ul>"), std::string::npos) << LIFTCALC_APPSTREAM;
+    appStream.erase(0, appStream.find("</ul>"));
+    EXPECT_EQ(listedAfter(appStream, "      <li>", "</li>"), titles);
 }
 
 INSTANTIATE_TEST_SUITE_P(Checks, CheckRowTest, ::testing::ValuesIn(checks::kAll),

@@ -130,15 +130,15 @@ struct RefusalCase {
 TEST(Cli, RefusalsSayWhatToFix) {
     const std::vector<RefusalCase> cases{
         {{"pressure", "--diameter", "0", "--plungers", "1", "--load", "9"},
-         "--diameter 0 is 0 or less\n"},
+         "--diameter 0 must be more than 0\n"},
         {{"speed", "--diameter", "5", "--plungers", "1", "--flow", "100 gpm"},
          "--flow \"100 gpm\" is not a number (write it like 1234.5 or 1,234.5)\n"},
         {{"speed", "--diameter", "1.5", "--plungers", "1", "--flow", "9", "--locale", "de_DE"},
          "--diameter 1.5 is not a number (write it like 1234,5 or 1.234,5)\n"},
         {{"flow", "--diameter", "5", "--plungers", "0.9", "--speed", "100"},
-         "--plungers 0.9 is fewer than one plunger\n"},
+         "--plungers 0.9 must be a whole number of at least 1\n"},
         {{"load", "--diameter", "0.5", "--plungers", "1", "--pressure", "500"},
-         "--diameter 0.5 is below 1 IN, which the load calculator refuses\n"},
+         "--diameter 0.5 must be at least 1 IN\n"},
         {{"diameter", "--plungers", "1", "--load", "1e400", "--pressure", "1e300"},
          "--load 1e400 is too large to compute\n"},
         {{"pressure", "--diameter", "1e-300", "--plungers", "1", "--load", "1e300"},
@@ -146,7 +146,7 @@ TEST(Cli, RefusalsSayWhatToFix) {
         {{"load", "--metric", "--diameter", "", "--plungers", "x", "--pressure", "-2"},
          "--diameter \"\" is not a number (write it like 1234.5 or 1,234.5)\n"
          "--plungers x is not a number (write it like 1234.5 or 1,234.5)\n"
-         "--pressure -2 is 0 or less\n"},
+         "--pressure -2 must be more than 0\n"},
     };
     for (const auto &[args, reasons] : cases) {
         Result r = runCommand(args);
@@ -171,13 +171,14 @@ TEST(Cli, RefusedRowsAreNotLeftOut) {
         R"(--pressure ""4""0,0"" is not a number (write it like 1234.5 or 1,234.5))";
     EXPECT_EQ(in("--csv"), "diameter_in,diameter_mm,plungers,load_lb,load_kg,pressure_psi,"
                            "pressure_bar,refused\r\n"
-                           "6,,0,,,,,\"--plungers 0 is fewer than one plunger; " +
+                           "6,,0,,,,,\"--plungers 0 must be a whole number of at least 1; " +
                                notANumber + "\"\r\n6,,1,,,,,\"" + notANumber + "\"\r\n");
     const std::string json = in("--json");
     EXPECT_NE(json.find(R"(,"plungers":0,)"), std::string::npos) << json;
     EXPECT_NE(json.find(R"(,"plungers":1,)"), std::string::npos) << json;
     EXPECT_NE(
-        json.find(R"("refused":"--plungers 0 is fewer than one plunger; --pressure \"4\"0,0\" is)"),
+        json.find(
+            R"("refused":"--plungers 0 must be a whole number of at least 1; --pressure \"4\"0,0\" is)"),
         std::string::npos)
         << json;
 }
@@ -200,7 +201,7 @@ TEST(Cli, TablesAreAligned) {
         "6             152,400       2          22.619,448   10.259,955   400            27,580\n"
         "6             152,400       1          11.309,724   5.129,978    400            27,580\n"
         "6                           0                                    400"
-        "                           --plungers 0 is fewer than one plunger\n");
+        "                           --plungers 0 must be a whole number of at least 1\n");
 }
 
 // Help names every calculator, and its examples are what the program prints.

@@ -43,7 +43,7 @@ TEST_P(CommandRow, IsACommandWithItsInputsAsOptions) {
 }
 
 // The program's help lists the calculator with its title; its own help lists each input with
-// the quantity's name and units.
+// the quantity's name and units, and the test record's option.
 TEST_P(CommandRow, HelpDescribesIt) {
     const std::string program = programHelp();
     const auto line = program.find("\n  " + std::string(row.command) + " ");
@@ -54,6 +54,8 @@ TEST_P(CommandRow, HelpDescribesIt) {
               std::string::npos)
         << entry;
     const std::string own = calculatorHelp(row);
+    EXPECT_NE(own.substr(0, own.find('\n')).find(" [--record FILE]"), std::string::npos) << own;
+    EXPECT_NE(own.find("\n--record FILE adds"), std::string::npos) << own;
     for (const Input &input : row.inputs) {
         const Quantity &q = *input.quantity;
         const auto at = own.find("  --" + std::string(q.option) + " ");

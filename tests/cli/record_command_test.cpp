@@ -9,9 +9,12 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace liftcalc::cli {
 namespace {
@@ -207,6 +210,49 @@ TEST_F(RecordCommandTest, FailedSaveLeavesTheOldFile) {
                     (folder_ / "gone" / "x.liftrec").string()});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("The file was left as it was."), std::string::npos);
+}
+
+// A save removes the temporary files earlier saves of the same record left when killed, and
+// nothing else: not another record's, not a near name, not a link or a folder of the pattern, not
+// one a save still holds.
+TEST_F(RecordCommandTest, SaveRemovesTemporariesAKillLeft) {
+    write(file_, "the old record");
+    const fs::path left[] = {folder_ / ".visit.liftrec.Ab3xY9", folder_ / ".visit.liftrec.000000"};
+    const fs::path kept[] = {folder_ / ".other.liftrec.Ab3xY9",  folder_ / ".visit.liftrec.Ab3xY",
+                             folder_ / ".visit.liftrec.Ab3xY9z", folder_ / "visit.liftrec.Ab3xY9",
+                             folder_ / ".visit.liftrec.Ab3-Y9",  folder_ / ".visit.liftrec.held00",
+                             folder_ / ".visit.liftrecXAb3xY9"};
+    for (const fs::path &path : left)
+        write(path, "a save killed");
+    for (const fs::path &path : kept)
+        write(path, "not a left temporary");
+    const fs::path link = folder_ / ".visit.liftrec.link00";
+    fs::create_symlink(folder_ / ".other.liftrec.Ab3xY9", link);
+    const fs::path folder = folder_ / ".visit.liftrec.fold00";
+    fs::create_directory(folder);
+    // A save in progress holds its temporary file locked.
+    const int held = ::open((folder_ / ".visit.liftrec.held00").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_FALSE(saveAtomically(file_, "the new record"));
+    ::close(held);
+    EXPECT_EQ(contents(file_), "the new record");
+    for (const fs::path &path : left)
+        EXPECT_FALSE(fs::exists(path)) << path;
+    for (const fs::path &path : kept)
+        EXPECT_EQ(contents(path.string()), "not a left temporary") << path;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(filesInFolder(), 1 + std::size(kept) + 2);
+
+    // Adding to a record on the command line removes them too.
+    fs::remove(file_);
+    write(left[0].string(), "a save killed");
+    const Result added = runCommand(
+        {"relief", "--full-load-pressure", "100", "--relief-setting", "150", "--record", file_});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_FALSE(fs::exists(left[0]));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 # The program killed at any moment while adding to a record leaves the file either as it was or
-# with the new entry: never torn, never empty. Usage: record_kill_test.py LIFTCALC
+# with the new entry: never torn, never empty; the temporary file a kill leaves beside it goes
+# with the next save, so they never pile up. Usage: record_kill_test.py LIFTCALC
 import os
 import random
 import signal
@@ -21,6 +22,10 @@ def entries(path):
         return file.read().count('"n":')
 
 
+def left_temporaries(folder):
+    return [name for name in os.listdir(folder) if name.startswith(".visit.liftrec.")]
+
+
 with tempfile.TemporaryDirectory() as folder:
     path = os.path.join(folder, "visit.liftrec")
     subprocess.run(add + ["--record", path], check=True, capture_output=True)
@@ -36,5 +41,9 @@ with tempfile.TemporaryDirectory() as folder:
         after = entries(path)
         assert after in (count, count + 1), f"{count} entries became {after}"
         count = after
+        left = left_temporaries(folder)
+        assert len(left) <= 1, f"temporary files piled up: {left}"
     assert killed > 0, "no run was killed: the test tried nothing"
+    subprocess.run(add + ["--record", path], check=True, capture_output=True)
+    assert left_temporaries(folder) == [], f"left after a whole save: {left_temporaries(folder)}"
 print("ok")

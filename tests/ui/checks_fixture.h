@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/checks_view.h"
+#include "window/checks_keys.h"
 #include "window/recording_host.h"
 
 #include <QAbstractButton>
@@ -54,6 +55,16 @@ struct ChecksUnderTest {
         return view.findChild<QAbstractButton *>(QLatin1String(name));
     }
     QComboBox *chooser() const { return view.findChild<QComboBox *>(QStringLiteral("chooser")); }
+
+    // The object name of the widget for what the model has focused.
+    QString modelFocusName() const {
+        const ChecksFocus focus = model.focus();
+        if (const auto *f = std::get_if<CheckField>(&focus))
+            return field(*f)->objectName();
+        const std::string_view name =
+            kChecksControls[static_cast<std::size_t>(std::get<ChecksControl>(focus))].name;
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
 
     QWidget *keyTarget() const {
         QWidget *w = QApplication::focusWidget();

@@ -294,42 +294,36 @@ private Q_SLOTS:
         QVERIFY(!ui->field({3, false})->isReadOnly());
     }
 
-    // Tab and Shift+Tab follow the model's order: the chooser, the chosen unit button, the
-    // inputs down the chosen column, the three buttons.
+    // Tab and Shift+Tab take Qt's focus round the window a full turn each way, and at every stop
+    // the widget with the focus is the control the model has focused; the order itself is the
+    // model's, which the window's own tests check.
     void tabOrder_data() {
         QTest::addColumn<bool>("metric");
-        QTest::addColumn<QStringList>("forward");
-        QTest::newRow("imperial") << false
-                                  << QStringList{"row1Imperial", "row2Imperial", "row3Imperial",
-                                                 "cmdCalculate", "cmdClear",     "cmdClose",
-                                                 "chooser",      "optImperial",  "row0Imperial"};
-        QTest::newRow("metric") << true << QStringList{"row1Imperial", "row2Metric", "row3Imperial",
-                                                       "cmdCalculate", "cmdClear",   "cmdClose",
-                                                       "chooser",      "optMetric",  "row0Metric"};
+        QTest::newRow("imperial") << false;
+        QTest::newRow("metric") << true;
     }
     void tabOrder() {
         QFETCH(bool, metric);
-        QFETCH(QStringList, forward);
-        ui->model.chooseCheck(1); // oil lost to a drift
+        ui->model.chooseCheck(1); // oil lost to a drift: a count and a time among the inputs
         if (metric)
             ui->press(Qt::Key_M, Qt::AltModifier);
-        const QString first = forward.last();
-        QCOMPARE(focusName(), first);
-        for (const QString &expected : forward) {
-            ui->press(Qt::Key_Tab);
-            QCOMPARE(focusName(), expected);
-        }
-        QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward.append(first);
-        for (const QString &expected : backward) {
-            ui->press(Qt::Key_Tab, Qt::ShiftModifier);
-            QCOMPARE(focusName(), expected);
+        const QString first = focusName();
+        QCOMPARE(first, metric ? QStringLiteral("row0Metric") : QStringLiteral("row0Imperial"));
+        for (const bool backwards : {false, true}) {
+            int stops = 0;
+            do {
+                ui->press(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+                QCOMPARE(focusName(), ui->modelFocusName());
+            } while (++stops < 20 && focusName() != first);
+            QCOMPARE(stops, 9); // the chooser, a unit button, four inputs, three buttons
         }
     }
 
     // Keys in a field edit where the caret is and selections reach the model; a click into a
-    // field, open or locked, selects its whole text, so an answer can be copied.
-    void editingAndSelecting() {
+    // field, open or locked, selects its whole text, so an answer can be copied. Enter on a
+    // focused button presses that button: Clear empties every field and goes back to the first
+    // input.
+    void editingSelectingAndClearing() {
         QLineEdit *diameter = ui->typed(0);
         QTest::keyClicks(diameter, "45");
         ui->press(Qt::Key_Left);
@@ -351,13 +345,8 @@ private Q_SLOTS:
         QCOMPARE(answer->text(), QStringLiteral("61.778"));
         ui->press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("chooser"));
-    }
 
-    // Clear empties every field and goes back to the first input; Enter on a focused button
-    // presses that button.
-    void clear() {
-        ui->typeInputs({"4", "1", "25"});
-        ui->press(Qt::Key_Return);
+        QTest::mouseClick(ui->typed(2), Qt::LeftButton);
         ui->press(Qt::Key_Tab);
         ui->press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("cmdClear"));

@@ -77,6 +77,14 @@ def worked_cases(c, layout):
         c.choose(check)
         if not c.field(f"checks{units}").is_selected():
             problems.append(f"[{layout}] {units} is not chosen")
+        # The chosen unit's caption red and bold, the other's black and plain, as the model has them.
+        looks = c.d.execute_script(
+            "return ['checksImperial', 'checksMetric'].map((id) => {"
+            "const s = getComputedStyle(document.querySelector(`label[for=${id}]`));"
+            "return [s.color, Number(s.fontWeight) >= 700]; })")
+        chosen, other = ["rgb(255, 0, 0)", True], ["rgb(0, 0, 0)", False]
+        if looks != ([chosen, other] if units == "Imperial" else [other, chosen]):
+            problems.append(f"[{layout}] {units}: unit captions {looks}")
         for id, text in typed.items():
             c.type(id, text)
         c.p.press("Enter")

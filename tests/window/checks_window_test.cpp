@@ -147,23 +147,35 @@ TEST_F(ChecksWindowTest, UnitSwitchKeepsTextsAndMovesTheOpenColumn) {
 // Tab goes round the chooser, the selected option button, the inputs down the chosen column and
 // the three buttons; Shift+Tab goes back the same way.
 TEST_F(ChecksWindowTest, TabOrderGoesDownTheChosenColumn) {
-    window.chooseCheck(4); // pump power: pressure, flow, efficiency
-    window.click(ChecksControl::optMetric);
-    const std::vector<ChecksFocus> round{met(1),
-                                         imp(2),
-                                         ChecksControl::cmdCalculate,
-                                         ChecksControl::cmdClear,
-                                         ChecksControl::cmdClose,
-                                         ChecksControl::chooser,
-                                         ChecksControl::optMetric,
-                                         met(0)};
-    for (const ChecksFocus &next : round) {
-        window.pressTab(false);
-        EXPECT_EQ(window.focus(), next);
-    }
-    for (auto it = round.rbegin() + 1; it != round.rend(); ++it) {
-        window.pressTab(true);
-        EXPECT_EQ(window.focus(), *it);
+    using C = ChecksControl;
+    const struct {
+        int check;
+        bool metric;
+        std::vector<ChecksFocus> round; // from the first input
+    } cases[] = {
+        // Pump power: pressure, flow, and the efficiency's one field.
+        {4,
+         true,
+         {met(1), imp(2), C::cmdCalculate, C::cmdClear, C::cmdClose, C::chooser, C::optMetric,
+          met(0)}},
+        // Oil lost to a drift: the count and the time have one field each.
+        {1,
+         false,
+         {imp(1), imp(2), imp(3), C::cmdCalculate, C::cmdClear, C::cmdClose, C::chooser,
+          C::optImperial, imp(0)}},
+    };
+    for (const auto &[check, metric, round] : cases) {
+        window.click(metric ? C::optMetric : C::optImperial);
+        window.chooseCheck(check);
+        ASSERT_EQ(window.focus(), round.back()) << check;
+        for (const ChecksFocus &next : round) {
+            window.pressTab(false);
+            EXPECT_EQ(window.focus(), next) << check;
+        }
+        for (auto it = round.rbegin() + 1; it != round.rend(); ++it) {
+            window.pressTab(true);
+            EXPECT_EQ(window.focus(), *it) << check;
+        }
     }
 }
 
