@@ -2,7 +2,7 @@
 #include "pdf/record_pdf.h"
 
 #include "pdf/pdf_attachment.h"
-#include "pdf/record_html.h"
+#include "record/paper_html.h"
 #include "record/paper_words.h"
 #include "record/words.h"
 
@@ -67,7 +67,7 @@ QByteArray laidOut(const RecordPages &pages) {
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(wrapping);
     document.setDocumentMargin(0);
-    document.setHtml(recordHtml(pages.record, pages.format));
+    document.setHtml(QString::fromStdString(record::paperHtml(pages.record, pages.format)));
     document.setPageSize(body);
 
     QPainter painter(&writer);
