@@ -15,12 +15,18 @@ class RecordBrowser {
     this.design = panel.design;
     this.store = store;
     this.redo = null;
+    this.awaitingFile = null;
     store.onChange = () => this.mirrorKept();
     panel.share.hidden = !canShareFiles(FILE_TYPES.csv);
     this.buildQuestion();
+    this.mirrorKept();
     this.fileInput = element("input", { type: "file", id: "recordFile", accept: RECORD_FILES, hidden: "" }, panel.dialog);
     this.fileInput.addEventListener("change", () => this.opened());
-    this.fileInput.addEventListener("cancel", () => this.model.clearPrepared());
+    this.fileInput.addEventListener("cancel", (e) => {
+      e.stopPropagation();
+      this.awaitingFile = null;
+      this.finish();
+    });
     // The browser's own print (its menu, Ctrl+P outside the panel) prints the record too.
     window.addEventListener("beforeprint", () => setPaper(this.model.recordPaper()));
   }
@@ -76,7 +82,17 @@ class RecordBrowser {
     if (this.page.boxOpen() || this.asking()) return;
     this.model.clearPrepared();
     this.redo = action;
+    this.awaitingFile = null;
     this.page.act(action);
+    this.finish();
+  }
+
+  // The action has run its course unless it waits for an answer or a file: what was
+  // prepared for it is spent.
+  finish() {
+    if (this.asking() || this.awaitingFile) return;
+    this.redo = null;
+    this.model.clearPrepared();
   }
 
   flush() {
@@ -91,13 +107,17 @@ class RecordBrowser {
     if (paper) setTimeout(() => printPaper(paper));
     const question = this.model.takeQuestion();
     const fileWanted = this.model.takeFileWanted();
-    if (question) this.ask(question);
-    else if (fileWanted) this.pick();
-    // The action has run its course: what was prepared for it is spent.
-    if (!question && !fileWanted) {
-      this.redo = null;
-      this.model.clearPrepared();
+    if (question) {
+      this.ask(question);
+    } else if (fileWanted) {
+      this.awaitingFile = this.redo || this.openCommand();
+      this.pick();
     }
+  }
+
+  openCommand() {
+    const open = this.panel.commandNamed("cmdOpen");
+    return () => this.model.recordCommand(open);
   }
 
   ask(question) {
@@ -113,12 +133,14 @@ class RecordBrowser {
     this.question.close();
     this.page.mirroringFocus = false;
     if (this.design.answers[answer].cancel) {
-      this.model.clearPrepared();
+      this.awaitingFile = null;
+      this.finish();
       this.page.mirrorFocus();
       return;
     }
     this.model.prepareAnswer(answer);
     this.page.act(this.redo);
+    this.finish();
   }
 
   // The file picker opens within the person's click.
@@ -127,13 +149,15 @@ class RecordBrowser {
   }
 
   // The action that asked for a file runs again and finds it; a file chosen without one is
-  // opened. What was prepared stays until the action has run its course (flush).
+  // opened.
   async opened() {
     const file = await readChosen(this.fileInput, this.design.largestFile);
-    if (!file) return this.model.clearPrepared();
-    const open = this.panel.commandNamed("cmdOpen");
-    this.redo = this.redo || (() => this.model.recordCommand(open));
-    this.model.offerFile(file.name, file.bytes || new Uint8Array(0), file.failure ?? null);
-    this.page.act(this.redo);
+    this.redo = this.awaitingFile || this.openCommand();
+    this.awaitingFile = null;
+    if (file) {
+      this.model.offerFile(file.name, file.bytes || new Uint8Array(0), file.failure ?? null);
+      this.page.act(this.redo);
+    }
+    this.finish();
   }
 }

@@ -99,9 +99,7 @@ class RecordPanel {
     const cell = (column, tag) => {
       const id = `recordEntry_${index}_${column}`;
       element("label", { for: id }, own).textContent = d.columns[column];
-      const e = element(tag, { id, autocomplete: "off" }, own);
-      e.addEventListener("mousedown", (ev) => ev.stopPropagation());
-      return e;
+      return element(tag, { id, autocomplete: "off" }, own);
     };
     row.context = cell(this.column.context, "input");
     row.verdict = cell(this.column.verdict, "select");
@@ -273,6 +271,8 @@ class RecordPanel {
     this.download.addEventListener("click", () => this.browser.command(this.commandNamed("cmdSave")));
     // Esc by other means than the key (a phone's back gesture) closes through the model too.
     this.dialog.addEventListener("cancel", (e) => {
+      // The file input's own cancel (its picker closed) bubbles here too.
+      if (e.target !== this.dialog) return;
       e.preventDefault();
       act(() => this.model.recordPressKey("Esc"));
     });
@@ -294,6 +294,13 @@ class RecordPanel {
     if (typing && ["Left", "Right", "Up", "Down"].includes(name)) name = "";
     if (active instanceof HTMLTextAreaElement && name === "Enter") name = "";
     if (this.list.contains(active) && active !== this.list && name !== "Esc") name = "";
+    // Enter on the list goes into the current entry, to set its context, verdict and note.
+    const current = this.model.recordState().current;
+    if (active === this.list && name === "Enter" && current >= 0) {
+      this.rows[current].context.focus();
+      e.preventDefault();
+      return;
+    }
     const command = this.design.commands.findIndex((c) => c.shortcut && c.shortcut === name);
     if (command >= 0) {
       this.browser.command(command);

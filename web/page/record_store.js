@@ -8,18 +8,30 @@ const KEPT_RECORD = "liftcalc.record";
 
 class RecordStore {
   constructor() {
-    // Reading the storage throws where the browser refuses it altogether.
+    // Reaching the storage throws where the browser refuses it altogether; a first write tells
+    // a storage that takes nothing (a page from a file without lasting storage) before any work
+    // is lost to it.
+    this.storage = null;
     try {
       this.storage = window.localStorage;
-      this.storage.getItem(KEPT_RECORD);
     } catch (error) {
       this.storage = null;
     }
-    this.kept = this.storage !== null;
+    this.kept = this.writes();
     this.onChange = null;
     // Without this the browser may clear the storage when the disk runs short.
     if (this.storage && navigator.storage && navigator.storage.persist)
       navigator.storage.persist().catch(() => {});
+  }
+
+  writes() {
+    try {
+      this.storage.setItem(`${KEPT_RECORD}.probe`, "");
+      this.storage.removeItem(`${KEPT_RECORD}.probe`);
+      return true;
+    } catch (error) {
+      return false;
+    }
   }
 
   // The copy kept last, or null.
