@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The field checks window for the page's script: its rows and controls to build from, its state
-// to mirror, and the person actions. Every action does nothing while no checks window is open,
-// and a slot, index or control out of range is nothing a person can do, so it does nothing.
+// The field checks window for the page's script: its design as JSON (as the calculator window's),
+// its state to mirror, and the person actions. Every action does nothing while no checks window is
+// open, and a slot, index or control out of range is nothing a person can do, so it does nothing.
 #include "web/checks_bindings.h"
 
-#include "web/checks_change.h"
+#include "web/design_json.h"
 #include "web/field_value.h"
 #include "window/checks_keys.h"
 
@@ -14,66 +14,6 @@ namespace liftcalc::web {
 namespace {
 
 using emscripten::val;
-
-val text(std::string_view s) {
-    return val(std::string(s));
-}
-
-template <class Names> val names(const Names &all) {
-    val out = val::array();
-    for (std::string_view name : all)
-        out.call<void>("push", text(name));
-    return out;
-}
-
-// The chooser's checks with their rows, the controls' captions and the change names.
-val checksDesign() {
-    val checks = val::array();
-    for (const Check *check : checks::kAll) {
-        val rows = val::array();
-        for (int row = 0; row < check->rowCount(); ++row) {
-            const CheckRow &r = check->row(row);
-            val d = val::object();
-            d.set("name", text(r.name));
-            d.set("imperial", text(r.units->imperial));
-            d.set("metric", text(r.units->metric));
-            rows.call<void>("push", d);
-        }
-        val d = val::object();
-        d.set("title", text(check->title));
-        d.set("command", text(check->command));
-        d.set("rows", rows);
-        checks.call<void>("push", d);
-    }
-    // Each control with what it is: the chooser, a unit system's option button, or a button.
-    const auto kind = [](ChecksControl c) {
-        switch (c) {
-        case ChecksControl::chooser:
-            return "chooser";
-        case ChecksControl::optImperial:
-        case ChecksControl::optMetric:
-            return "option";
-        default:
-            return "button";
-        }
-    };
-    val controls = val::array();
-    for (const ChecksControlDesign &c : kChecksControls) {
-        val d = val::object();
-        d.set("name", text(c.name));
-        d.set("kind", std::string(kind(c.control)));
-        d.set("imperial", c.control == ChecksControl::optImperial);
-        d.set("caption", text(c.caption));
-        d.set("toolTip", text(c.toolTip));
-        controls.call<void>("push", d);
-    }
-    val out = val::object();
-    out.set("checks", checks);
-    out.set("controls", controls);
-    out.set("changes", names(kChecksChangeNames));
-    out.set("rows", kMostCheckRows);
-    return out;
-}
 
 ChecksWindow *openChecks(PageWindow &p) {
     ChecksWindow *w = p.checks();
@@ -95,6 +35,20 @@ val checksField(PageWindow &p, int slot) {
     if (!p.checks() || !f)
         return val::null();
     return fieldValue(p.checks()->field(*f));
+}
+
+// A unit system's option button as the model shows it; null for any other control.
+val checksOption(PageWindow &p, int control) {
+    if (!p.checks())
+        return val::null();
+    switch (static_cast<ChecksControl>(control)) {
+    case ChecksControl::optImperial:
+        return optionValue(p.checks()->unitOption(UnitSystem::imperial));
+    case ChecksControl::optMetric:
+        return optionValue(p.checks()->unitOption(UnitSystem::metric));
+    default:
+        return val::null();
+    }
 }
 
 // The chosen check, the unit system and the focus: a field's slot, or a control.
@@ -156,9 +110,10 @@ val checksTakeChanges(PageWindow &p) {
 } // namespace
 
 void bindChecks(const emscripten::class_<PageWindow> &page) {
-    emscripten::function("checksDesign", &checksDesign);
+    emscripten::function("checksDesign", &checksDesignJson);
     page.function("checksOpen", &checksOpen)
         .function("checksField", &checksField)
+        .function("checksOption", &checksOption)
         .function("checksState", &checksState)
         .function("checksChoose", &checksChoose)
         .function("checksClickField", &checksClickField)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "web/design_json.h"
 
+#include "web/checks_change.h"
 #include "web/page_change.h"
+#include "window/checks_keys.h"
 #include "window/menus.h"
 #include "json/json_writer.h"
 
@@ -27,6 +29,22 @@ template <typename Names> void names(Writer &json, std::string_view key, const N
     for (const std::string_view name : all)
         json.value(name);
     json.close(']');
+}
+
+// What a control of the checks window is: the chooser, a unit system's option button, or a button.
+std::string_view kindOf(ChecksControl control) {
+    switch (control) {
+    case ChecksControl::chooser:
+        return "chooser";
+    case ChecksControl::optImperial:
+    case ChecksControl::optMetric:
+        return "option";
+    case ChecksControl::cmdCalculate:
+    case ChecksControl::cmdClear:
+    case ChecksControl::cmdClose:
+        break;
+    }
+    return "button";
 }
 
 } // namespace
@@ -82,6 +100,40 @@ std::string designJson() {
     names(json, "changeControls", kPageControlNames);
     names(json, "changeProperties", kPagePropertyNames);
     json.close('}');
+    return out;
+}
+
+std::string checksDesignJson() {
+    std::string out;
+    Writer json(out);
+    json.open('{').key("checks").open('[');
+    for (const Check *check : checks::kAll) {
+        json.open('{')
+            .member("title", check->title)
+            .member("command", check->command)
+            .key("rows")
+            .open('[');
+        for (int row = 0; row < check->rowCount(); ++row) {
+            const CheckRow &r = check->row(row);
+            json.open('{')
+                .member("name", r.name)
+                .member("imperial", r.units->imperial)
+                .member("metric", r.units->metric)
+                .close('}');
+        }
+        json.close(']').close('}');
+    }
+    json.close(']').key("controls").open('[');
+    for (const ChecksControlDesign &c : kChecksControls)
+        json.open('{')
+            .member("name", c.name)
+            .member("kind", kindOf(c.control))
+            .member("caption", c.caption)
+            .member("toolTip", c.toolTip)
+            .close('}');
+    json.close(']');
+    names(json, "changes", kChecksChangeNames);
+    json.member("rows", kMostCheckRows).close('}');
     return out;
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The window's design tables as one JSON text for the page to build its controls from: a
+// Each window's design tables as one JSON text for the page to build its controls from: a
 // single string crosses into the script instead of a value per property.
 #pragma once
 
@@ -7,6 +7,9 @@
 
 namespace liftcalc::web {
 
+// The calculator window's fields, labels, buttons, menus and the names of its changes.
 std::string designJson();
+// The field checks window's checks with their rows, its controls and the names of its changes.
+std::string checksDesignJson();
 
 } // namespace liftcalc::web

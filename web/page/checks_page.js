@@ -18,7 +18,7 @@ class ChecksPage {
   constructor(page) {
     this.page = page;
     this.model = page.model;
-    this.design = page.module.checksDesign();
+    this.design = JSON.parse(page.module.checksDesign());
     this.dialog = document.getElementById("checksWindow");
     this.build();
     this.connectInput();
@@ -50,7 +50,6 @@ class ChecksPage {
       if (c.kind === "option") {
         const radio = element("input", { type: "radio", id, name: "checksUnits" }, units);
         radio.optionLabel = element("label", { for: id }, units);
-        radio.imperial = c.imperial;
         setCaption(radio.optionLabel, c.caption);
         return radio;
       }
@@ -157,15 +156,13 @@ class ChecksPage {
     this.mirrorUnits();
   }
 
-  // The chosen unit's button is checked, its caption red and bold; a row without unit systems
-  // shows its one field in the chosen column.
+  // The unit systems' option buttons as the model shows them; a row without unit systems shows
+  // its one field in the chosen column.
   mirrorUnits() {
     const state = this.model.checksState();
     const rows = this.design.checks[state.check].rows;
-    this.controls.filter((el) => el.optionLabel).forEach((radio) => {
-      radio.checked = radio.imperial === state.imperial;
-      radio.tabIndex = radio.checked ? 0 : -1;
-      radio.optionLabel.classList.toggle("chosen", radio.checked);
+    this.controls.forEach((el, i) => {
+      if (el.optionLabel) mirrorOptionButton(el, this.model.checksOption(i));
     });
     this.rows.forEach((_, row) => {
       const single = row < rows.length && !rows[row].metric;
@@ -188,10 +185,7 @@ class ChecksPage {
   }
 
   mirrorSelection(slot, f = this.model.checksField(slot)) {
-    const el = this.fields[slot];
-    if (document.activeElement !== el) return;
-    const end = f.selStart + f.selLength;
-    if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+    if (document.activeElement === this.fields[slot]) mirrorSelectionOf(this.fields[slot], f);
   }
 
   mirrorFocus() {
@@ -209,35 +203,21 @@ class ChecksPage {
   // --- Reporting what a person does --------------------------------------------------------
   connectInput() {
     const act = (action) => this.page.act(action);
-    this.fields.forEach((el, slot) => {
-      el.addEventListener("mousedown", (e) => {
-        // Clicking into a field selects its whole text: the press must not drop the caret.
-        if (this.model.checksState()?.focusSlot === slot || e.button !== 0) return;
-        e.preventDefault();
-        act(() => this.model.checksClickField(slot));
-      });
-      el.addEventListener("focus", () => {
-        if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.checksState()?.focusSlot !== slot)
-          act(() => this.model.checksClickField(slot));
-      });
-      el.addEventListener("input", () => {
-        act(() => {
-          if (!this.model.checksEditField(slot, el.value, el.selectionStart ?? el.value.length))
-            this.mirrorField(slot, "text");
-        });
-      });
-      const reportSelection = () => {
-        if (document.activeElement !== el || this.page.boxOpen() || !this.isOpen()) return;
-        this.model.checksSelectInField(slot, el.selectionStart, el.selectionEnd - el.selectionStart);
-        this.model.checksTakeChanges();
-      };
-      for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
-    });
+    this.fields.forEach((el, slot) =>
+      connectField(this.page, el, {
+        focused: () => this.model.checksState()?.focusSlot === slot,
+        live: () => this.isOpen(),
+        click: () => this.model.checksClickField(slot),
+        edit: (text, caretAt) => this.model.checksEditField(slot, text, caretAt),
+        mirrorText: () => this.mirrorField(slot, "text"),
+        select: (start, length) => {
+          this.model.checksSelectInField(slot, start, length);
+          this.model.checksTakeChanges();
+        },
+      }),
+    );
     this.controls.forEach((el, i) => {
-      if (i === this.chooserIndex) return;
-      el.addEventListener("mousedown", (e) => e.preventDefault());
-      if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
-      el.addEventListener("click", () => act(() => this.model.checksClick(i)));
+      if (i !== this.chooserIndex) connectButton(this.page, el, () => this.model.checksClick(i));
     });
     // The chooser takes the focus through the model, then opens its list as usual.
     this.chooser.addEventListener("mousedown", () => {

@@ -105,9 +105,7 @@ class CalculatorPage extends WindowDom {
   }
 
   mirrorSelection(i, f = this.model.field(i)) {
-    const el = this.fields[i];
-    const end = f.selStart + f.selLength;
-    if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+    mirrorSelectionOf(this.fields[i], f);
   }
 
   mirrorLabel(i) {
@@ -124,12 +122,7 @@ class CalculatorPage extends WindowDom {
   }
 
   mirrorOption(id) {
-    const radio = this.controls.get(id);
-    const o = this.model.option(id);
-    radio.checked = o.value;
-    radio.tabIndex = o.value ? 0 : -1;
-    radio.optionLabel.style.color = cssColour(o.foreColor);
-    radio.optionLabel.style.fontWeight = o.bold ? "bold" : "normal";
+    mirrorOptionButton(this.controls.get(id), this.model.option(id));
   }
 
   mirrorFocus() {
@@ -225,40 +218,20 @@ class CalculatorPage extends WindowDom {
 
   // --- Reporting what a person does ------------------------------------------------------
   connectInput() {
-    this.fields.forEach((el, i) => {
-      el.addEventListener("mousedown", (e) => {
-        // Clicking into a field gives it the focus, which selects its whole text; the press
-        // must not then drop the caret where the pointer is.
-        if (this.model.focus() === i || e.button !== 0) return;
-        e.preventDefault();
-        this.act(() => this.model.clickField(i));
-      });
-      el.addEventListener("focus", () => {
-        // The focus reached the field some other way (a screen reader, a touch).
-        if (!this.mirroringFocus && !this.boxOpen() && this.model.focus() !== i)
-          this.act(() => this.model.clickField(i));
-      });
-      el.addEventListener("input", () => {
-        if (this.boxOpen()) return;
-        this.act(() => {
-          if (!this.model.editField(i, el.value, el.selectionStart ?? el.value.length))
-            this.mirrorField(i, "text");
-        });
-      });
-      const reportSelection = () => {
-        if (document.activeElement !== el || this.boxOpen() || !this.model.loaded()) return;
-        this.model.selectInField(i, el.selectionStart, el.selectionEnd - el.selectionStart);
-        this.model.takeChanges();
-      };
-      for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
-    });
-    for (const b of this.design.buttons) {
-      const el = this.controls.get(b.id);
-      // The model moves the focus when the click is reported, not the press.
-      el.addEventListener("mousedown", (e) => e.preventDefault());
-      if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
-      el.addEventListener("click", () => this.act(() => this.model.click(b.id)));
-    }
+    this.fields.forEach((el, i) =>
+      connectField(this, el, {
+        focused: () => this.model.focus() === i,
+        live: () => this.model.loaded(),
+        click: () => this.model.clickField(i),
+        edit: (text, caretAt) => this.model.editField(i, text, caretAt),
+        mirrorText: () => this.mirrorField(i, "text"),
+        select: (start, length) => {
+          this.model.selectInField(i, start, length);
+          this.model.takeChanges();
+        },
+      }),
+    );
+    for (const b of this.design.buttons) connectButton(this, this.controls.get(b.id), () => this.model.click(b.id));
     document.addEventListener("keydown", (e) => this.keyDown(e), true);
     document.addEventListener("mousedown", (e) => {
       if (!this.menubar.contains(e.target) && this.closeMenus()) this.mirrorFocus();

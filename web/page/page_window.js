@@ -41,6 +41,57 @@ function accessKeyOf(caption) {
   return at >= 0 && at + 1 < caption.length ? caption[at + 1].toUpperCase() : "";
 }
 
+// An option button as its window's model shows it: checked, its caption's colour and weight.
+function mirrorOptionButton(radio, o) {
+  radio.checked = o.value;
+  radio.tabIndex = o.value ? 0 : -1;
+  radio.optionLabel.style.color = cssColour(o.foreColor);
+  radio.optionLabel.style.fontWeight = o.bold ? "bold" : "normal";
+}
+
+// A field's selection as its model holds it, set only where it differs.
+function mirrorSelectionOf(el, f) {
+  const end = f.selStart + f.selLength;
+  if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+}
+
+// Reports what a person does in a text field of any window, through the page (which holds the
+// boxes and the focus being mirrored) to the field's model: `focused()` says whether the model's
+// focus is in it, `live()` whether its window takes input, `click()`, `edit(text, caretAt)` (false
+// when the model kept its own text, which `mirrorText()` then puts back) and
+// `select(start, length)`.
+function connectField(page, el, field) {
+  el.addEventListener("mousedown", (e) => {
+    // Clicking into a field gives it the focus, which selects its whole text; the press must not
+    // then drop the caret where the pointer is.
+    if (field.focused() || e.button !== 0) return;
+    e.preventDefault();
+    page.act(field.click);
+  });
+  el.addEventListener("focus", () => {
+    // The focus reached the field some other way (a screen reader, a touch).
+    if (!page.mirroringFocus && !page.boxOpen() && !field.focused()) page.act(field.click);
+  });
+  el.addEventListener("input", () => {
+    page.act(() => {
+      if (!field.edit(el.value, el.selectionStart ?? el.value.length)) field.mirrorText();
+    });
+  });
+  const reportSelection = () => {
+    if (document.activeElement !== el || page.boxOpen() || !field.live()) return;
+    field.select(el.selectionStart, el.selectionEnd - el.selectionStart);
+  };
+  for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
+}
+
+// A button or an option button of any window: the model moves the focus when the click is
+// reported, not the press.
+function connectButton(page, el, click) {
+  el.addEventListener("mousedown", (e) => e.preventDefault());
+  if (el.optionLabel) el.optionLabel.addEventListener("mousedown", (e) => e.preventDefault());
+  el.addEventListener("click", () => page.act(click));
+}
+
 class WindowDom {
   // --- Building the window from the design tables ---------------------------------------
   build(layout) {
