@@ -153,7 +153,8 @@ QGridLayout *ChecksView::createRows() {
 QLayout *ChecksView::createButtons() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (auto id : {ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
+    for (auto id : {ChecksControl::cmdCalculate, ChecksControl::cmdAddToRecord,
+                    ChecksControl::cmdClear, ChecksControl::cmdClose})
         buttons->addWidget(buttonOf(id));
     return buttons;
 }

@@ -56,7 +56,9 @@ void CalculatorForm::mirrorChange(const WindowUnloaded &) {
 }
 
 // The field checks window the model opened, over this one; the one on show is raised as it is.
-void CalculatorForm::mirrorChange(const SecondaryShown &) {
+void CalculatorForm::mirrorChange(const SecondaryShown &change) {
+    if (change.window != SecondaryWindow::fieldChecks)
+        return;
     const std::shared_ptr<ChecksWindow> model = model_.sharedFieldChecks();
     if (checks_ && &checks_->model() == model.get()) {
         checks_->setWindowState(checks_->windowState() & ~Qt::WindowMinimized);

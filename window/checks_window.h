@@ -17,6 +17,7 @@
 #pragma once
 
 #include "calculators/checks.h"
+#include "record/record.h"
 #include "window/change.h"
 #include "window/message_host.h"
 #include "window/option_button.h"
@@ -24,6 +25,7 @@
 #include "window/text_box.h"
 
 #include <array>
+#include <functional>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -31,7 +33,15 @@
 namespace liftcalc {
 
 // The controls of the checks window, besides its fields, in tab order around the fields.
-enum class ChecksControl { chooser, optImperial, optMetric, cmdCalculate, cmdClear, cmdClose };
+enum class ChecksControl {
+    chooser,
+    optImperial,
+    optMetric,
+    cmdCalculate,
+    cmdClear,
+    cmdClose,
+    cmdAddToRecord,
+};
 
 constexpr int kMostCheckRows = kMostCheckInputs + kMostCheckAnswers;
 constexpr int kChecksFieldCount = 2 * kMostCheckRows;
@@ -70,6 +80,9 @@ public:
     // Sends the message boxes to a front end's own host (boxes over its window), or back to the
     // host it was opened with.
     void setMessageHost(MessageHost *host) { host_ = host ? host : &openedWith_; }
+    // Where "Add to record" puts the entry of the check calculated; without it the button
+    // does nothing.
+    void setRecordTaker(std::function<void(record::Entry)> taker) { toRecord_ = std::move(taker); }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Picks a check from the chooser's list: every field is emptied and set up for it, and the
@@ -123,6 +136,7 @@ private:
     void selectUnits(UnitSystem units);
     void calculate();
     void clear();
+    void addToRecord();
     void notifyField(CheckField field, FieldChanged::Property property);
     bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
     bool shown(CheckField field) const;
@@ -139,6 +153,7 @@ private:
     std::array<Field, kChecksFieldCount> fields_;
     ChecksFocus focus_ = ChecksControl::chooser;
     bool open_ = true;
+    std::function<void(record::Entry)> toRecord_;
 };
 
 } // namespace liftcalc

@@ -152,6 +152,7 @@ TEST_F(ChecksWindowTest, TabOrderGoesDownTheChosenColumn) {
     const std::vector<ChecksFocus> round{met(1),
                                          imp(2),
                                          ChecksControl::cmdCalculate,
+                                         ChecksControl::cmdAddToRecord,
                                          ChecksControl::cmdClear,
                                          ChecksControl::cmdClose,
                                          ChecksControl::chooser,
@@ -181,6 +182,7 @@ TEST_F(ChecksWindowTest, ChooserClearAndClose) {
 
     typeAll({"4", "1", "25"});
     window.pressEnter();
+    window.pressTab(false);
     window.pressTab(false);
     window.pressTab(false);
     EXPECT_EQ(window.focus(), ChecksFocus{ChecksControl::cmdClear});
