@@ -68,3 +68,5 @@ fi
 make --no-print-directory web >/dev/null
 echo "== web page (headless Chromium $(chromium --version 2>/dev/null | awk '{print $2}'))"
 /usr/bin/python3 bench/web_bench.py build-web/site "${BENCH_RUNS:-20}"
+echo "== the test record kept on the page after a change (headless Chromium, 100 entries)"
+/usr/bin/python3 bench/record_keep_bench.py build-web/site 100 200

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The test record window in the page: a panel over the calculator, built from the record
-// window's design (its form, its list of entries, its commands), mirroring every change the
-// model reports and reporting what a person does as the model's person actions. What a key, a
-// click or an edit does is the model's to decide; what the browser does for the record
-// (keeping, files, printing) is RecordBrowser's.
+// The test record window in the page: a panel beside the calculator (on a phone, covering it),
+// built from the record window's design (its form, its list of entries, its commands),
+// mirroring every change the model reports and reporting what a person does as the model's
+// person actions. What a key, a click or an edit does is the model's to decide; what the
+// browser does for the record (keeping, files, printing) is RecordBrowser's.
+//
+// Beside the calculator both windows take input, as the desktop's two windows do: the one the
+// person last pressed or moved into is in front and takes the keys and the focus.
 "use strict";
 
 // A field of the form's page id, by its member in the file.
@@ -15,10 +18,12 @@ class RecordPanel {
   constructor(page, store) {
     this.page = page;
     this.model = page.model;
-    this.design = page.module.recordDesign();
+    this.design = JSON.parse(page.module.recordDesign());
     // The list's columns by name: "context" -> its place in the design's columns.
     this.column = Object.fromEntries(this.design.columnNames.map((name, i) => [name, i]));
     this.dialog = document.getElementById("recordWindow");
+    this.front = false;
+    this.mirrored = null; // the element last given the model's focus
     this.build();
     this.browser = new RecordBrowser(this, store);
     this.connectInput();
@@ -26,6 +31,10 @@ class RecordPanel {
 
   isOpen() {
     return this.dialog.open;
+  }
+
+  inFront() {
+    return this.isOpen() && (this.front || this.dialog.matches(":modal"));
   }
 
   // --- Building ----------------------------------------------------------------------------
@@ -68,7 +77,7 @@ class RecordPanel {
       if (f.name === "kind") field.setAttribute("list", "recordKinds");
       this.fields.push(field);
       if (f.measure >= 0) {
-        const unit = element("select", { id: `recordUnit_${f.measure}`, class: "record-unit", "aria-label": `${f.caption}: unit` }, this.group);
+        const unit = element("select", { id: `recordUnit_${f.measure}`, class: "record-unit", "aria-label": f.caption }, this.group);
         for (const system of ["imperial", "metric"]) element("option", {}, unit).textContent = d.measures[f.measure][system];
         this.units[f.measure] = unit;
       }
@@ -137,15 +146,18 @@ class RecordPanel {
   }
 
   open() {
+    this.front = true;
     if (!this.isOpen()) {
       this.page.mirroringFocus = true;
-      this.dialog.showModal();
+      if (this.page.window.classList.contains("narrow")) this.dialog.showModal();
+      else this.dialog.show();
       this.page.mirroringFocus = false;
     }
     this.mirrorAll();
   }
 
   close() {
+    this.front = false;
     if (!this.isOpen()) return;
     this.page.mirroringFocus = true;
     this.dialog.close();
@@ -169,10 +181,7 @@ class RecordPanel {
   }
 
   mirrorSelection(i, f = this.model.recordField(i)) {
-    const el = this.fields[i];
-    if (document.activeElement !== el) return;
-    const end = f.selStart + f.selLength;
-    if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
+    if (document.activeElement === this.fields[i]) mirrorSelectionOf(this.fields[i], f);
   }
 
   mirrorUnit(m) {
@@ -222,9 +231,13 @@ class RecordPanel {
     const state = this.model.recordState();
     const el = state.focusField !== undefined ? this.fields[state.focusField]
       : state.focusUnit !== undefined ? this.units[state.focusUnit] : this.controls[state.focusControl];
-    // An entry's own field keeps the focus a person gave it, inside the list the model knows.
-    if (el === this.list && this.list.contains(document.activeElement)) return;
-    if (document.activeElement !== el) {
+    // An entry's own field (its context, verdict, note) keeps the focus a person gave it until
+    // the model moves its focus.
+    const active = document.activeElement;
+    const moved = el !== this.mirrored;
+    this.mirrored = el;
+    if (this.list.contains(active) && active !== this.list && (!moved || el === this.list)) return;
+    if (active !== el) {
       this.page.mirroringFocus = true;
       el.focus();
       this.page.mirroringFocus = false;
@@ -235,26 +248,28 @@ class RecordPanel {
   // --- Reporting what a person does ----------------------------------------------------------
   connectInput() {
     const act = (action) => this.page.act(action);
-    this.fields.forEach((el, i) => {
-      el.addEventListener("mousedown", (e) => {
-        if (this.model.recordState()?.focusField === i || e.button !== 0) return;
-        e.preventDefault();
-        act(() => this.model.recordClickField(i));
+    // A press or the focus arriving (not the page's own mirroring) brings a window in front.
+    const bringsInFront = (element, front) => {
+      element.addEventListener("mousedown", () => (this.front = front), true);
+      element.addEventListener("focusin", () => {
+        if (!this.page.mirroringFocus) this.front = front;
       });
-      el.addEventListener("focus", () => {
-        if (!this.page.mirroringFocus && !this.page.boxOpen() && this.model.recordState()?.focusField !== i)
-          act(() => this.model.recordClickField(i));
-      });
-      el.addEventListener("input", () => act(() => {
-        if (!this.model.recordEditField(i, el.value, el.selectionStart ?? el.value.length)) this.mirrorField(i);
-      }));
-      const reportSelection = () => {
-        if (document.activeElement !== el || this.page.boxOpen() || !this.isOpen()) return;
-        this.model.recordSelectInField(i, el.selectionStart, el.selectionEnd - el.selectionStart);
-        this.model.recordTakeChanges();
-      };
-      for (const type of ["select", "keyup", "mouseup"]) el.addEventListener(type, reportSelection);
-    });
+    };
+    bringsInFront(this.dialog, true);
+    bringsInFront(this.page.window, false);
+    this.fields.forEach((el, i) =>
+      connectField(this.page, el, {
+        focused: () => this.model.recordState()?.focusField === i,
+        live: () => this.isOpen(),
+        click: () => this.model.recordClickField(i),
+        edit: (text, caretAt) => this.model.recordEditField(i, text, caretAt),
+        mirrorText: () => this.mirrorField(i),
+        select: (start, length) => {
+          this.model.recordSelectInField(i, start, length);
+          this.model.recordTakeChanges();
+        },
+      }),
+    );
     this.units.forEach((el, m) => {
       el.addEventListener("change", () => act(() => {
         this.model.recordChooseUnit(m, el.selectedIndex === 0);
@@ -262,13 +277,16 @@ class RecordPanel {
       }));
     });
     this.controls.forEach((el, i) => {
-      if (i === 0) return;
-      el.addEventListener("mousedown", (e) => e.preventDefault());
-      el.addEventListener("click", () => act(() => this.model.recordClick(i)));
+      if (i > 0) connectButton(this.page, el, () => this.model.recordClick(i));
     });
-    this.commands.forEach((el, i) => el.addEventListener("click", () => this.browser.command(i)));
-    this.share.addEventListener("click", () => this.browser.shareCsv());
-    this.download.addEventListener("click", () => this.browser.command(this.commandNamed("cmdSave")));
+    // The commands leave the focus where the model has it.
+    const command = (el, run) => {
+      el.addEventListener("mousedown", (e) => e.preventDefault());
+      el.addEventListener("click", run);
+    };
+    this.commands.forEach((el, i) => command(el, () => this.browser.command(i)));
+    command(this.share, () => this.browser.shareCsv());
+    command(this.download, () => this.browser.command(this.commandNamed("cmdSave")));
     // Esc by other means than the key (a phone's back gesture) closes through the model too.
     this.dialog.addEventListener("cancel", (e) => {
       // The file input's own cancel (its picker closed) bubbles here too.
