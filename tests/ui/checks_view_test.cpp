@@ -280,17 +280,20 @@ private Q_SLOTS:
     }
 
     // Tab and Shift+Tab follow the model's order: the chooser, the chosen unit button, the
-    // inputs down the chosen column, the three buttons.
+    // inputs down the chosen column, the four buttons.
     void tabOrder_data() {
         QTest::addColumn<bool>("metric");
         QTest::addColumn<QStringList>("forward");
         QTest::newRow("imperial") << false
-                                  << QStringList{"row1Imperial", "row2Imperial", "row3Imperial",
-                                                 "cmdCalculate", "cmdClear",     "cmdClose",
-                                                 "chooser",      "optImperial",  "row0Imperial"};
-        QTest::newRow("metric") << true << QStringList{"row1Imperial", "row2Metric", "row3Imperial",
-                                                       "cmdCalculate", "cmdClear",   "cmdClose",
-                                                       "chooser",      "optMetric",  "row0Metric"};
+                                  << QStringList{"row1Imperial", "row2Imperial",   "row3Imperial",
+                                                 "cmdCalculate", "cmdAddToRecord", "cmdClear",
+                                                 "cmdClose",     "chooser",        "optImperial",
+                                                 "row0Imperial"};
+        QTest::newRow("metric") << true
+                                << QStringList{"row1Imperial", "row2Metric",     "row3Imperial",
+                                               "cmdCalculate", "cmdAddToRecord", "cmdClear",
+                                               "cmdClose",     "chooser",        "optMetric",
+                                               "row0Metric"};
     }
     void tabOrder() {
         QFETCH(bool, metric);
@@ -343,6 +346,7 @@ private Q_SLOTS:
     void clear() {
         ui->typeInputs({"4", "1", "25"});
         ui->press(Qt::Key_Return);
+        ui->press(Qt::Key_Tab);
         ui->press(Qt::Key_Tab);
         ui->press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("cmdClear"));
