@@ -2,7 +2,7 @@
 #include "pdf/record_pdf.h"
 
 #include "pdf/pdf_attachment.h"
-#include "pdf/record_html.h"
+#include "record/paper_html.h"
 #include "record/paper_words.h"
 #include "record/words.h"
 
@@ -51,32 +51,39 @@ QByteArray laidOut(const RecordPages &pages) {
     writer.setTitle(fromView(words::kDocumentTitle));
     writer.setCreator(QStringLiteral("liftcalc"));
     writer.setResolution(kDotsPerInch);
+    drawRecordPages(writer, pages);
+    return bytes;
+}
+
+} // namespace
+
+void drawRecordPages(QPagedPaintDevice &device, const RecordPages &pages) {
     const QPageSize paper(pages.paper == Paper::letter ? QPageSize::Letter : QPageSize::A4);
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
+    device.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
-    const double dotsPerMm = kDotsPerInch / 25.4;
+    const double dotsPerMm = device.logicalDpiY() / 25.4;
     const QSizeF body(kWidthMm * dotsPerMm, (kHeightMm - kFootMm) * dotsPerMm);
 
     const QFont font(QStringLiteral("Liberation Sans"), 9);
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
+    document.documentLayout()->setPaintDevice(&device);
     document.setDefaultFont(font);
     // A long word (a pasted serial number, a note without blanks) still breaks at the margin.
     QTextOption wrapping;
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(wrapping);
     document.setDocumentMargin(0);
-    document.setHtml(recordHtml(pages.record, pages.format));
+    document.setHtml(QString::fromStdString(record::paperHtml(pages.record, pages.format)));
     document.setPageSize(body);
 
-    QPainter painter(&writer);
+    QPainter painter(&device);
     painter.setFont(QFont(font.family(), 8));
     const int count = document.pageCount();
     const QRectF foot(0, body.height(), body.width(), kFootMm * dotsPerMm);
     for (int page = 0; page < count; ++page) {
         if (page > 0)
-            writer.newPage();
+            device.newPage();
         painter.save();
         painter.translate(0, -page * body.height());
         QAbstractTextDocumentLayout::PaintContext context;
@@ -86,10 +93,7 @@ QByteArray laidOut(const RecordPages &pages) {
         drawFoot(painter, foot, pages, page + 1, count);
     }
     painter.end();
-    return bytes;
 }
-
-} // namespace
 
 Paper paperOf(const QLocale &locale) {
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? Paper::letter : Paper::a4;

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QString>
 #include <optional>
 #include <string>
@@ -36,6 +37,10 @@ struct RecordPages {
     Paper paper = Paper::a4;
     QString printed; // the date printed, as the foot shows it
 };
+
+// Lays the pages out on DEVICE, a PDF writer or a printer, at its resolution, setting its
+// paper and margins: the same pages wherever they go.
+void drawRecordPages(QPagedPaintDevice &device, const RecordPages &pages);
 
 // The PDF's bytes, or nothing when the record cannot be attached to what Qt wrote. Needs a
 // QGuiApplication (for the fonts).

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <filesystem>
 #include <string_view>
 
 namespace liftcalc {
@@ -62,6 +64,19 @@ int qtOptionLength(const std::vector<std::string> &arguments, std::size_t at) {
     return at + 1 < arguments.size() ? 2 : -1;
 }
 
+// An existing file (or a link to one) whose name ends in .liftrec, in any case.
+bool isRecordFile(std::string_view name) {
+    constexpr std::string_view kExtension = ".liftrec";
+    if (name.size() <= kExtension.size())
+        return false;
+    const std::string_view end = name.substr(name.size() - kExtension.size());
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(end[i])) != kExtension[i])
+            return false;
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(name), error);
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
@@ -82,19 +97,23 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments) {
         return CommandLine::Help;
     if (own.size() == 1 && own[0] == "--version")
         return CommandLine::Version;
+    if (own.size() == 1 && isRecordFile(own[0]))
+        return CommandLine::OpenRecord;
     return CommandLine::Wrong;
 }
 
 std::string usageText(const std::string &program) {
     return "Usage: " + program +
-           " [QT-OPTIONS] | CALCULATOR [options] | record COMMAND FILE | --help | --version\n";
+           " [QT-OPTIONS] [FILE.liftrec] | CALCULATOR [options] | record COMMAND FILE | --help | "
+           "--version\n";
 }
 
 std::string helpText(const std::string &) {
     return cli::programHelp() +
            "\n"
            "Without arguments the window opens. Everything is typed into it; only a test\n"
-           "record is read from or written to a file. The window takes the standard options\n"
+           "record is read from or written to a file. With a test record FILE.liftrec the\n"
+           "window opens with it. The window takes the standard options\n"
            "of a Qt program, such as -style Fusion, -stylesheet FILE, -platform offscreen,\n"
            "-reverse or -qwindowgeometry 640x520+0+0.\n"
            "\n"

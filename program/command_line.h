@@ -8,7 +8,9 @@
 
 namespace liftcalc {
 
-enum class CommandLine { OpenWindow, Calculate, Help, Version, Wrong };
+// OpenRecord: the window opens with the test record in the one argument, an existing .liftrec
+// file, as a file manager asks.
+enum class CommandLine { OpenWindow, OpenRecord, Calculate, Help, Version, Wrong };
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments);
 

@@ -83,6 +83,7 @@ int main(int argc, char *argv[]) {
         std::cerr << usageText(program) << "Try '" << program << " --help' for more.\n";
         return 2;
     case CommandLine::OpenWindow:
+    case CommandLine::OpenRecord:
         break;
     }
     return runWindow(argc, argv);

@@ -89,6 +89,41 @@ inline constexpr UnitSystemWord kUnitSystems[] = {
 };
 const UnitSystemWord &unitSystemWord(UnitSystem units);
 
+// The record's commands, with '&' before each one's access key, and the window's own buttons.
+enum class Command { newRecord, open, save, saveAs, exportPdf, exportCsv, print, close };
+inline constexpr std::string_view kCommands[] = {"&New",        "&Open...",       "&Save",
+                                                 "Save &As...", "Export P&DF...", "Export &CSV...",
+                                                 "&Print...",   "Clos&e"};
+static_assert(std::size(kCommands) == static_cast<std::size_t>(Command::close) + 1);
+constexpr std::string_view commandCaption(Command command) {
+    return kCommands[static_cast<std::size_t>(command)];
+}
+// The menu that holds the commands.
+inline constexpr std::string_view kCommandMenu = "&Record";
+enum class Button { deleteEntry, moveUp, moveDown };
+inline constexpr std::string_view kButtons[] = {"De&lete entry", "Move &up", "Move do&wn"};
+static_assert(std::size(kButtons) == static_cast<std::size_t>(Button::moveDown) + 1);
+constexpr std::string_view buttonCaption(Button button) {
+    return kButtons[static_cast<std::size_t>(button)];
+}
+// The calculator window's and the field checks window's ways to a record.
+inline constexpr std::string_view kAddToTestRecord = "&Add to Test Record";
+inline constexpr std::string_view kOpenTestRecord = "&Test Record...";
+inline constexpr std::string_view kAddToRecord = "Add to &record";
+inline constexpr std::string_view kAddToRecordTip = "Add the calculated figures to the test record";
+// The heads of the form's two groups, and of the list of entries.
+inline constexpr std::string_view kLiftGroup = "Lift";
+inline constexpr std::string_view kVisitGroup = "Visit";
+inline constexpr std::string_view kEntriesGroup = "Entries";
+// The answers when a record that was never saved would end.
+inline constexpr std::string_view kSave = "&Save";
+inline constexpr std::string_view kDiscard = "&Don't save";
+inline constexpr std::string_view kCancel = "Cancel";
+// The kinds of file a person picks, as a file dialog names them.
+inline constexpr std::string_view kRecordFiles = "Test records (*.liftrec)";
+inline constexpr std::string_view kPdfFiles = "PDF files (*.pdf)";
+inline constexpr std::string_view kCsvFiles = "CSV files (*.csv)";
+
 // The messages; %1, %2 and %3 stand for what each says of.
 enum class Message {
     figuresDiffer,
@@ -119,6 +154,16 @@ enum class Message {
     allAgree,
     entryDiffers,
     emptyRecord,
+    saveFirst,
+    notCalculated,
+    refused,
+    recordFull,
+    notAFigure,
+    keptUnreadable,
+    cannotExport,
+    cannotPrint,
+    cannotOpen,
+    changesNotSaved,
 };
 struct MessageText {
     Message message;
@@ -155,6 +200,19 @@ inline constexpr MessageText kMessages[] = {
     {Message::allAgree, "Every entry's figures agree with a new calculation."},
     {Message::entryDiffers, "Entry %1 (%2): %3."},
     {Message::emptyRecord, "The record has no entries."},
+    {Message::saveFirst,
+     "This record was never saved to a file. Save it before it is closed?"},
+    {Message::notCalculated,
+     "Nothing to add: calculate %1 first, then add it to the test record."},
+    {Message::refused, "%1 refused these figures, so they are not added to the test record."},
+    {Message::recordFull, "The record holds 10,000 entries, the most it can; nothing was added."},
+    {Message::notAFigure, "%1 is not a number greater than 0; it was not kept."},
+    {Message::keptUnreadable, "The record kept from the last time cannot be read: %1"},
+    {Message::cannotExport, "Cannot write %1: %2."},
+    {Message::cannotPrint, "Cannot print the record: %1."},
+    {Message::cannotOpen, "Cannot open %1.\r\n%2"},
+    {Message::changesNotSaved,
+     "The changes to this record are not saved in %1. Save them before it is closed?"},
 };
 // clang-format on
 

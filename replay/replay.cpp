@@ -113,12 +113,19 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
     if (action == "dump") {
         if (!trimmed(arguments).empty())
             return "dump takes no argument";
-        out << stateJson(window_, host_.shown, window_.fieldChecks()) << '\n';
+        const std::span<const std::string> written(host_.log.begin() + logged_, host_.log.end());
+        out << stateJson(window_, host_.shown, window_.fieldChecks(), window_.testRecord(), written)
+            << '\n';
         host_.shown.clear();
+        logged_ = host_.log.size();
         return {};
     }
     if (action == "checks")
         return actOnChecks(arguments);
+    if (action == "record")
+        return actOnRecord(arguments);
+    if (action == "file" || action == "unwritable" || action == "pick" || action == "answer")
+        return actOnHost(action, arguments);
     if (action != "focus" && action != "type" && action != "click" && action != "key" &&
         action != "menu" && action != "close")
         return "unknown action '" + std::string(action) + "'";

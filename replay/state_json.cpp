@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "replay/state_json.h"
 
+#include "replay/record_json.h"
 #include "window/checks_actions.h"
 #include "window/menus.h"
 #include "json/json_writer.h"
@@ -81,7 +82,8 @@ void writeChecks(json::Writer &json, const ChecksWindow &c) {
 } // namespace
 
 std::string stateJson(const Window &w, const std::vector<MessageBox> &messages,
-                      const ChecksWindow *checks) {
+                      const ChecksWindow *checks, const RecordWindow *record,
+                      std::span<const std::string> files) {
     std::string out;
     json::Writer json(out);
     json.open('{')
@@ -126,6 +128,8 @@ std::string stateJson(const Window &w, const std::vector<MessageBox> &messages,
         .close('}');
     if (checks && checks->isOpen())
         writeChecks(json, *checks);
+    if (record && record->isOpen())
+        writeRecord(json, *record, files);
     json.close('}');
     return out;
 }

@@ -21,6 +21,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 
 for file in usr/bin/liftcalc \
     usr/share/applications/liftcalc.desktop \
+    usr/share/mime/packages/liftcalc.xml \
     usr/share/metainfo/org.example.liftcalc.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/liftcalc.xpm \
     usr/share/icons/hicolor/16x16/apps/liftcalc.xpm \

@@ -20,24 +20,42 @@ fi
 
 programs=("$build/bench/minimal_window")
 desktop="$build/bin/liftcalc"
+# Every program alike gets a private runtime folder, which Qt wants and a bare session lacks,
+# and the desktop program a data folder of its own: empty, or keeping a record of 100 entries,
+# which it opens in the record window at start-up.
+export XDG_RUNTIME_DIR XDG_DATA_HOME
+XDG_RUNTIME_DIR=$(mktemp -d)
+XDG_DATA_HOME=$XDG_RUNTIME_DIR/empty
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 if [ -x "$desktop" ]; then
     programs+=("$desktop")
+    visit=$XDG_RUNTIME_DIR/visit.liftrec
+    for _ in $(seq 100); do
+        "$desktop" relief --full-load-pressure 288.595 --relief-setting 420 --record "$visit"
+    done
+    mkdir -p "$XDG_RUNTIME_DIR/kept/liftcalc"
+    { printf 'liftcalc open record 1\n%s\nsaved\n' "$visit"; cat "$visit"; } \
+        >"$XDG_RUNTIME_DIR/kept/liftcalc/open-record"
+    with_record=$XDG_RUNTIME_DIR/liftcalc-with-record
+    printf '#!/bin/sh\nXDG_DATA_HOME=%s exec %s "$@"\n' "$XDG_RUNTIME_DIR/kept" "$desktop" \
+        >"$with_record"
+    chmod +x "$with_record"
+    programs+=("$with_record")
 else
     echo "(no desktop program at $desktop: the minimal window alone)"
 fi
-# Both programs alike get a private runtime folder, which Qt wants and a bare session lacks.
-export XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 echo "== start-up to the window's MapNotify, and VmRSS once shown (Xvfb, median of ${BENCH_RUNS:-10})"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bench/startup_probe" --runs "${BENCH_RUNS:-10}" "${programs[@]}" |
     awk '{ name[NR] = $1; ms[NR] = $3; rss[NR] = $7
            printf "%-40s start-up %7.1f ms (min %.1f, max %.1f)  RSS %7.1f MiB\n",
                   $1, $3, $4, $5, $7 / 1024 }
-         END { if (NR == 2)
+         END { if (NR >= 2)
                    printf "desktop / minimal: start-up %.2fx, RSS %+.1f MiB\n",
-                          ms[2] / ms[1], (rss[2] - rss[1]) / 1024 }'
+                          ms[2] / ms[1], (rss[2] - rss[1]) / 1024
+               if (NR == 3)
+                   printf "desktop with a record open / minimal: start-up %.2fx, RSS %+.1f MiB\n",
+                          ms[3] / ms[1], (rss[3] - rss[1]) / 1024 }'
 
 if [ -x "$desktop" ]; then
 # A sweep writes each row as it is calculated, so its peak memory is the same for a thousand
@@ -68,3 +86,5 @@ fi
 make --no-print-directory web >/dev/null
 echo "== web page (headless Chromium $(chromium --version 2>/dev/null | awk '{print $2}'))"
 /usr/bin/python3 bench/web_bench.py build-web/site "${BENCH_RUNS:-20}"
+echo "== the test record kept on the page after a change (headless Chromium, 100 entries)"
+/usr/bin/python3 bench/record_keep_bench.py build-web/site 100 200

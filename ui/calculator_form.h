@@ -13,6 +13,7 @@
 #pragma once
 
 #include "ui/checks_view.h"
+#include "ui/record_view.h"
 #include "ui/form_look.h"
 #include "window/menus.h"
 #include "window/window.h"
@@ -104,6 +105,7 @@ private:
         std::array<QAction *, kMenuItemCount> menuItems{}; // menus of the menu bar: null
     } widgets_;
     QPointer<ChecksView> checks_; // the field checks window on show
+    QPointer<RecordView> record_; // the test record window on show
 };
 
 } // namespace liftcalc

@@ -190,7 +190,8 @@ QWidget *ChecksView::createGuide() {
 QLayout *ChecksView::createButtons() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (auto id : {ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
+    for (auto id : {ChecksControl::cmdCalculate, ChecksControl::cmdAddToRecord,
+                    ChecksControl::cmdClear, ChecksControl::cmdClose})
         buttons->addWidget(buttonOf(id));
     return buttons;
 }

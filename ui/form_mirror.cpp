@@ -55,19 +55,31 @@ void CalculatorForm::mirrorChange(const WindowUnloaded &) {
     close();
 }
 
-// The field checks window the model opened, over this one; the one on show is raised as it is.
-// A window closed on the same model may still be going: a new one shows the model opened again.
-void CalculatorForm::mirrorChange(const SecondaryShown &) {
-    const std::shared_ptr<ChecksWindow> model = model_.sharedFieldChecks();
-    if (checks_ && checks_->isVisible() && &checks_->model() == model.get()) {
-        checks_->setWindowState(checks_->windowState() & ~Qt::WindowMinimized);
-        checks_->raise();
-        checks_->activateWindow();
+namespace {
+
+// A window the model opened, over the calculator window: the one on show is raised as it is,
+// or a new one is made for a new model or for the same model opened again while the last
+// window on it is still going.
+template <class View, class Model>
+void showSecondary(QPointer<View> &view, const std::shared_ptr<Model> &model, QWidget *owner) {
+    if (view && view->isVisible() && &view->model() == model.get()) {
+        view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+        view->raise();
+        view->activateWindow();
         return;
     }
-    checks_ = new ChecksView(model, this);
-    checks_->setAttribute(Qt::WA_DeleteOnClose);
-    checks_->showOver();
+    view = new View(model, owner);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->showOver();
+}
+
+} // namespace
+
+void CalculatorForm::mirrorChange(const SecondaryShown &change) {
+    if (change.window == SecondaryWindow::testRecord)
+        showSecondary(record_, model_.sharedTestRecord(), this);
+    else
+        showSecondary(checks_, model_.sharedFieldChecks(), this);
 }
 
 void CalculatorForm::mirrorAll() {

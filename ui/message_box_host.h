@@ -14,6 +14,7 @@ class MessageBoxHost : public WindowHost {
 public:
     // The window the boxes are modal to; set once it exists.
     void setWindow(QWidget *window) { window_ = window; }
+    QWidget *window() const { return window_; }
 
     void showMessage(const MessageBox &box) override;
     void windowUnloaded() override;

@@ -5,7 +5,8 @@
 #include "platform/locale_format.h"
 #include "record/record_file.h"
 #include "ui/calculator_form.h"
-#include "ui/message_box_host.h"
+#include "ui/desktop_host.h"
+#include "window/actions.h"
 
 #include <QApplication>
 #include <QDate>
@@ -20,12 +21,21 @@ extern "C" __attribute__((visibility("default"))) int liftcalcRunWindow(int *arg
     QApplication app(*argc, argv);
     QApplication::setApplicationName(QStringLiteral("liftcalc"));
     QApplication::setDesktopFileName(QStringLiteral("liftcalc"));
-    MessageBoxHost host;
+    DesktopHost host;
     Window window(host, numberFormatOf(QLocale::system()));
     CalculatorForm form(window);
     host.setWindow(&form);
     window.start();
     form.showCentred();
+    // The record open when the program last ended, however it ended, is open again; a record
+    // file named on the command line (a file manager's way to open one) is opened.
+    const QStringList arguments = QApplication::arguments();
+    const bool named = arguments.size() == 2;
+    if (named || QFileInfo::exists(keptRecordPath()))
+        perform(window, ChooseMenu{MenuItem::mnuTestRecord});
+    if (named)
+        if (RecordWindow *record = window.testRecord())
+            record->openFile(arguments[1].toStdString());
     return QApplication::exec();
 }
 

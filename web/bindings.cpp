@@ -5,6 +5,7 @@
 #include "web/design_json.h"
 #include "web/field_value.h"
 #include "web/page_window.h"
+#include "web/record_bindings.h"
 #include "window/actions.h"
 #include "window/menus.h"
 
@@ -55,7 +56,7 @@ val takeChanges(PageWindow &p) {
 
 val takeMessages(PageWindow &p) {
     val out = val::array();
-    for (const MessageBox &m : p.takeMessages()) {
+    for (const MessageBox &m : p.host().takeMessages()) {
         val d = val::object();
         d.set("title", m.title);
         d.set("prompt", m.prompt);
@@ -99,8 +100,11 @@ void chooseMenu(PageWindow &p, int item) {
         perform(p.window(), ChooseMenu{static_cast<MenuItem>(item)});
 }
 
-PageWindow *create(const std::string &decimal, const std::string &group, const std::string &minus) {
-    return new PageWindow(NumberFormat{decimal, group, minus});
+// KEPT: the record's copy the browser kept last, or null.
+PageWindow *create(const std::string &decimal, const std::string &group, const std::string &minus,
+                   const val &kept) {
+    return new PageWindow(NumberFormat{decimal, group, minus},
+                          kept.isString() ? std::optional(kept.as<std::string>()) : std::nullopt);
 }
 
 } // namespace
@@ -110,21 +114,23 @@ EMSCRIPTEN_BINDINGS(liftcalc) {
     using namespace liftcalc::web;
     using emscripten::allow_raw_pointers;
     emscripten::function("design", &designJson);
-    bindChecks(emscripten::class_<PageWindow>("PageWindow")
-                   .constructor(&create, allow_raw_pointers())
-                   .function("start", &start)
-                   .function("clickField", &clickField)
-                   .function("editField", &editField)
-                   .function("selectInField", &selectInField)
-                   .function("click", &click)
-                   .function("pressKey", &pressKey)
-                   .function("chooseMenu", &chooseMenu)
-                   .function("field", &field)
-                   .function("label", &label)
-                   .function("option", &option)
-                   .function("checked", &checked)
-                   .function("focus", &focus)
-                   .function("loaded", &loaded)
-                   .function("takeChanges", &takeChanges)
-                   .function("takeMessages", &takeMessages));
+    const emscripten::class_<PageWindow> page("PageWindow");
+    page.constructor(&create, allow_raw_pointers())
+        .function("start", &start)
+        .function("clickField", &clickField)
+        .function("editField", &editField)
+        .function("selectInField", &selectInField)
+        .function("click", &click)
+        .function("pressKey", &pressKey)
+        .function("chooseMenu", &chooseMenu)
+        .function("field", &field)
+        .function("label", &label)
+        .function("option", &option)
+        .function("checked", &checked)
+        .function("focus", &focus)
+        .function("loaded", &loaded)
+        .function("takeChanges", &takeChanges)
+        .function("takeMessages", &takeMessages);
+    bindChecks(page);
+    bindRecord(page);
 }

@@ -42,6 +42,7 @@ std::string_view kindOf(ChecksControl control) {
     case ChecksControl::cmdCalculate:
     case ChecksControl::cmdClear:
     case ChecksControl::cmdClose:
+    case ChecksControl::cmdAddToRecord:
         break;
     }
     return "button";

@@ -11,5 +11,7 @@ namespace liftcalc::web {
 std::string designJson();
 // The field checks window's checks with their rows, its controls and the names of its changes.
 std::string checksDesignJson();
+// The test record window's form, commands, list and buttons, words and the names of its changes.
+std::string recordDesignJson();
 
 } // namespace liftcalc::web

@@ -49,7 +49,7 @@ def inline_script(code):
     return "<script>\n" + code.replace("</script", "<\\/script") + "\n</script>"
 
 
-def single_file(page, style, module_js, wasm, scripts, icon):
+def single_file(page, styles, module_js, wasm, scripts, icon):
     """index.html with its style, scripts, module and icon inlined; no manifest or worker."""
     html = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     html = html.replace('<link rel="apple-touch-icon" href="icon-192.png">\n', "")
@@ -60,11 +60,18 @@ def single_file(page, style, module_js, wasm, scripts, icon):
     html = html.replace(fetched.group(0), 'window.liftcalcCore = WebAssembly.compile(Uint8Array.from(atob("'
                         + base64.b64encode(wasm).decode() + '"), (c) => c.charCodeAt(0)));\n')
     html = html.replace('href="icon-32.png"', 'href="data:image/png;base64,' + base64.b64encode(icon).decode() + '"')
-    html = html.replace('<link rel="stylesheet" href="page.css">', "<style>\n" + style + "</style>")
+    for name, style in styles.items():
+        html = html.replace(f'<link rel="stylesheet" href="{name}">', "<style>\n" + style + "</style>")
     html = html.replace('<script src="liftcalc.js"></script>', inline_script(module_js))
     for name, code in scripts.items():
         html = html.replace(f'<script src="{name}"></script>', inline_script(code))
     return html
+
+
+# The page's style sheets and scripts, in the order the page loads them.
+STYLES = ["page.css", "record.css"]
+SCRIPTS = ["page_window.js", "checks_page.js", "record_store.js", "record_files.js", "record_print.js", "record_browser.js",
+           "record_panel.js", "page.js"]
 
 
 def main():
@@ -77,7 +84,7 @@ def main():
 
     out = args.out
     out.mkdir(parents=True, exist_ok=True)
-    for name in ["index.html", "page.css", "page_window.js", "checks_page.js", "page.js", "manifest.webmanifest"]:
+    for name in ["index.html", *STYLES, *SCRIPTS, "manifest.webmanifest"]:
         shutil.copyfile(args.page / name, out / name)
     shutil.copyfile(args.module, out / "liftcalc.js")
     shutil.copyfile(args.module.with_suffix(".wasm"), out / "liftcalc.wasm")
@@ -86,15 +93,16 @@ def main():
         (out / f"icon-{size}.png").write_bytes(png(pixels, size))
 
     # The worker's cache is named after the site's contents, so a new site replaces the old.
-    names = ["index.html", "page.css", "page_window.js", "checks_page.js", "page.js", "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
+    names = ["index.html", *STYLES, *SCRIPTS, "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
     version = hashlib.sha256(b"".join((out / n).read_bytes() for n in names)).hexdigest()[:16]
     worker = (args.page / "sw.js").read_text().replace("@SITE_VERSION@", version)
     (out / "sw.js").write_text(worker)
 
     (out / "liftcalc.html").write_text(single_file(
-        (out / "index.html").read_text(), (out / "page.css").read_text(), (out / "liftcalc.js").read_text(),
+        (out / "index.html").read_text(), {name: (out / name).read_text() for name in STYLES},
+        (out / "liftcalc.js").read_text(),
         (out / "liftcalc.wasm").read_bytes(),
-        {name: (out / name).read_text() for name in ["page_window.js", "checks_page.js", "page.js"]},
+        {name: (out / name).read_text() for name in SCRIPTS},
         (out / "icon-32.png").read_bytes()))
 
 

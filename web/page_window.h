@@ -9,11 +9,15 @@
 // no input until the person has closed every box, one after the other.
 //
 // The calculator's Field Checks item opens its checks window (or brings the open one forward),
-// which the page follows from then on; its refusals go to the same boxes.
+// which the page follows from then on; its refusals go to the same boxes. So does its Test Record
+// item the record window, whose files, questions, pages and kept copy the host holds for the
+// page (page_host.h).
 #pragma once
 
 #include "web/page_change.h"
+#include "web/page_host.h"
 #include "window/checks_window.h"
+#include "window/record_window.h"
 #include "window/window.h"
 
 #include <memory>
@@ -21,9 +25,10 @@
 
 namespace liftcalc::web {
 
-class PageWindow : private WindowHost {
+class PageWindow : private PageHost {
 public:
-    explicit PageWindow(const NumberFormat &format);
+    // KEPT: the record window's copy the browser kept last, if any.
+    PageWindow(const NumberFormat &format, std::optional<std::string> kept);
     ~PageWindow() override;
     PageWindow(const PageWindow &) = delete;
     PageWindow &operator=(const PageWindow &) = delete;
@@ -34,8 +39,8 @@ public:
     // The changes since the last call, three numbers each (control, property, index); valid
     // until the next call.
     const std::vector<int> &takeChanges();
-    std::vector<MessageBox> takeMessages();
-    bool unloaded() const { return unloaded_; }
+    // What the page does in the browser for the windows: boxes, files, pages, the kept copy.
+    PageHost &host() { return *this; }
 
     // The checks window last opened, open or closed; none before the first.
     ChecksWindow *checks() { return checks_.get(); }
@@ -44,22 +49,29 @@ public:
     // until the next call.
     const std::vector<int> &takeChecksChanges();
 
+    // The record window last shown, open or closed; none before the first.
+    RecordWindow *record() { return record_.get(); }
+    // The record window's changes since the last call, two numbers each (what, index); valid
+    // until the next call.
+    const std::vector<int> &takeRecordChanges();
+
 private:
-    void showMessage(const MessageBox &box) override { messages_.push_back(box); }
-    void windowUnloaded() override { unloaded_ = true; }
-    // Follows the checks window the calculator window has shown.
+    // Follows the checks or record window the calculator window has shown.
     void followChecks();
+    void followRecord();
 
     Window window_;
     int connection_;
     std::vector<int> changes_;
     std::vector<int> taken_;
-    std::vector<MessageBox> messages_;
-    bool unloaded_ = false;
     std::vector<int> checksChanges_;
     std::vector<int> checksTaken_;
     std::shared_ptr<ChecksWindow> checks_; // after what its notifications write into
     int checksConnection_ = 0;
+    std::vector<int> recordChanges_;
+    std::vector<int> recordTaken_;
+    std::shared_ptr<RecordWindow> record_;
+    int recordConnection_ = 0;
 };
 
 } // namespace liftcalc::web

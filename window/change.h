@@ -40,7 +40,7 @@ struct WindowUnloaded {
 };
 
 // The windows the calculator window opens and owns.
-enum class SecondaryWindow { fieldChecks };
+enum class SecondaryWindow { fieldChecks, testRecord };
 
 // The window has opened a window of its own, or is bringing the open one forward: the front end
 // shows it, or raises the one it shows.

@@ -4,6 +4,7 @@
 // pressChecksKey, so that an access key means the same everywhere.
 #pragma once
 
+#include "record/words.h"
 #include "window/checks_window.h"
 
 #include <array>
@@ -26,8 +27,10 @@ inline constexpr auto kChecksControls = std::to_array<ChecksControlDesign>({
     {ChecksControl::cmdCalculate, "cmdCalculate", "&Calculate", "Calculate the answers"},
     {ChecksControl::cmdClear, "cmdClear", "C&lear", "Clear all fields"},
     {ChecksControl::cmdClose, "cmdClose", "Cl&ose", "Close the field checks"},
+    {ChecksControl::cmdAddToRecord, "cmdAddToRecord", record::words::kAddToRecord,
+     record::words::kAddToRecordTip},
 });
-static_assert(kChecksControls.size() == static_cast<std::size_t>(ChecksControl::cmdClose) + 1,
+static_assert(kChecksControls.size() == static_cast<std::size_t>(ChecksControl::cmdAddToRecord) + 1,
               "a control of the checks window without its row");
 
 // Does what the key does in the checks window, the key named as for the calculator window

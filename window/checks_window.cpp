@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/checks_window.h"
 
+#include "record/words.h"
+#include "window/record_entries.h"
 #include "window/tab_order.h"
 
 #include <limits>
@@ -125,6 +127,9 @@ void ChecksWindow::click(ChecksControl control) {
     case ChecksControl::cmdClose:
         close();
         break;
+    case ChecksControl::cmdAddToRecord:
+        addToRecord();
+        break;
     }
 }
 
@@ -133,8 +138,8 @@ std::vector<ChecksFocus> ChecksWindow::tabOrder() const {
                                                                       : ChecksControl::optMetric};
     for (int row = 0; row < static_cast<int>(check().inputs.size()); ++row)
         order.push_back(typedField(row));
-    for (auto control :
-         {ChecksControl::cmdCalculate, ChecksControl::cmdClear, ChecksControl::cmdClose})
+    for (auto control : {ChecksControl::cmdCalculate, ChecksControl::cmdAddToRecord,
+                         ChecksControl::cmdClear, ChecksControl::cmdClose})
         order.push_back(control);
     return order;
 }
@@ -154,6 +159,8 @@ void ChecksWindow::pressEnter() {
         return;
     if (focus_ == ChecksFocus{ChecksControl::cmdClear})
         clear();
+    else if (focus_ == ChecksFocus{ChecksControl::cmdAddToRecord})
+        addToRecord();
     else if (focus_ == ChecksFocus{ChecksControl::cmdClose})
         close();
     else
@@ -219,6 +226,18 @@ void ChecksWindow::clear() {
     for (int slot = 0; slot < kChecksFieldCount; ++slot)
         setText(checkFieldAt(slot), "");
     focusFirstInput();
+}
+
+// Only a check calculated and not refused goes into the record; otherwise the person is told.
+void ChecksWindow::addToRecord() {
+    if (!toRecord_)
+        return;
+    ShownEntry shown = shownEntry(*this);
+    if (auto *entry = std::get_if<record::Entry>(&shown))
+        toRecord_(std::move(*entry));
+    else
+        host_->showMessage(
+            {std::string(record::words::kTitle), std::move(std::get<std::string>(shown)), 0});
 }
 
 void ChecksWindow::focusFirstInput() {

@@ -24,6 +24,7 @@
 #pragma once
 
 #include "calculators/checks.h"
+#include "record/record.h"
 #include "window/change.h"
 #include "window/message_host.h"
 #include "window/option_button.h"
@@ -31,6 +32,7 @@
 #include "window/text_box.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -40,7 +42,15 @@
 namespace liftcalc {
 
 // The controls of the checks window, besides its fields, in tab order around the fields.
-enum class ChecksControl { chooser, optImperial, optMetric, cmdCalculate, cmdClear, cmdClose };
+enum class ChecksControl {
+    chooser,
+    optImperial,
+    optMetric,
+    cmdCalculate,
+    cmdClear,
+    cmdClose,
+    cmdAddToRecord,
+};
 
 constexpr int kMostCheckRows = kMostCheckInputs + kMostCheckAnswers;
 constexpr int kChecksFieldCount = 2 * kMostCheckRows;
@@ -84,6 +94,9 @@ public:
         if (host_ == host)
             host_ = &openedWith_;
     }
+    // Where "Add to record" puts the entry of the check calculated; without it the button
+    // does nothing.
+    void setRecordTaker(std::function<void(record::Entry)> taker) { toRecord_ = std::move(taker); }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Picks a check from the chooser's list: every field is emptied and set up for it, and the
@@ -162,6 +175,7 @@ private:
     void selectUnits(UnitSystem units);
     void calculate();
     void clear();
+    void addToRecord();
     void notifyField(CheckField field, FieldChanged::Property property);
     void applyChangeRule(CheckField edited);
     bool inputRow(int row) const { return row < static_cast<int>(check().inputs.size()); }
@@ -182,6 +196,7 @@ private:
     std::map<Figure, std::array<std::string, 2>> figures_;
     ChecksFocus focus_ = ChecksControl::chooser;
     bool open_ = true;
+    std::function<void(record::Entry)> toRecord_;
 };
 
 } // namespace liftcalc

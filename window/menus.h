@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The menu bar: three menus and their items in order, with captions and shortcuts. The items of
-// the Calculators menu are the calculators' own, from their rows in menu order; the others are
-// the window's.
+// the Calculators menu are the calculators' own, from their rows in menu order, and the window's
+// ways to the field checks and the test record; the others are the window's.
 #pragma once
 
 #include "calculators/calculators.h"
@@ -12,18 +12,21 @@
 
 namespace liftcalc {
 
+// Names the menus and their items, not their places: the window's own first, then one for each
+// calculator in menu order (menuItemOf). Where each stands is kMenus' order alone.
 enum class MenuItem : int {
     mnuCalculators,
-    // The calculators' items follow, one for each calculator in menu order (menuItemOf), then
-    // the item that opens the field checks window.
-    mnuFieldChecks = 1 + static_cast<int>(calculators::kCount),
+    mnuFieldChecks,
+    mnuAddToTestRecord,
+    mnuTestRecord,
     mnuUnits,
     mnuImperial,
     mnuMetric,
     mnuHelp,
     mnuConversions,
 };
-constexpr int kMenuItemCount = static_cast<int>(MenuItem::mnuConversions) + 1;
+constexpr int kWindowMenuItems = static_cast<int>(MenuItem::mnuConversions) + 1;
+constexpr int kMenuItemCount = kWindowMenuItems + static_cast<int>(calculators::kCount);
 
 struct MenuDesign {
     MenuItem item;
@@ -39,18 +42,16 @@ struct MenuDesign {
     constexpr bool choosable() const { return parent.has_value(); }
 };
 
-// Indexed by MenuItem. Built from the calculators' rows as the program starts, so another
-// file's static initializer must not read it.
+// The menu bar from left to right, each menu followed by its items from top to bottom: the one
+// table of where each stands. Built from the calculators' rows as the program starts, so
+// another file's static initializer must not read it.
 extern const std::array<MenuDesign, kMenuItemCount> kMenus;
 
-inline const MenuDesign &menuDesign(MenuItem item) {
-    return kMenus[static_cast<int>(item)];
-}
+const MenuDesign &menuDesign(MenuItem item);
 
 // The item of the Calculators menu that chooses the calculator.
 constexpr MenuItem menuItemOf(const Calculator &calculator) {
-    return static_cast<MenuItem>(static_cast<int>(MenuItem::mnuCalculators) + 1 +
-                                 calculators::menuPosition(calculator));
+    return static_cast<MenuItem>(kWindowMenuItems + calculators::menuPosition(calculator));
 }
 
 } // namespace liftcalc

@@ -2,6 +2,7 @@
 // What a person does to the window: clicks, typing, the keyboard and the menus.
 #include "window/window.h"
 
+#include "window/record_entries.h"
 #include "window/tab_order.h"
 
 #include <span>
@@ -144,6 +145,10 @@ void Window::chooseMenu(MenuItem item) {
         mnuConversions_Click();
     else if (item == MenuItem::mnuFieldChecks)
         mnuFieldChecks_Click();
+    else if (item == MenuItem::mnuAddToTestRecord)
+        mnuAddToTestRecord_Click();
+    else if (item == MenuItem::mnuTestRecord)
+        mnuTestRecord_Click();
 }
 
 void Window::mnuFieldChecks_Click() {
@@ -151,14 +156,37 @@ void Window::mnuFieldChecks_Click() {
     ChecksWindow &checks =
         checks_.open(host_, format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
     // This window's plunger figures fill the checks' empty ones, in the checks' unit system.
-    if (opening)
+    if (opening) {
         for (const auto &[figure, field] :
              {std::pair{Figure::plungerDiameter,
                         checks.imperial() ? fields::diameterIn : fields::diameterMm},
               std::pair{Figure::plungers, fields::plungers}})
             if (strictValue(Text1(field).Text, format_))
                 checks.fillEmptyFigure(figure, Text1(field).Text);
+        checks.setRecordTaker([this](record::Entry entry) { openRecord().add(std::move(entry)); });
+    }
     notify(SecondaryShown{SecondaryWindow::fieldChecks});
+}
+
+void Window::mnuAddToTestRecord_Click() {
+    for (const Calculator *calculator : calculators::kAll)
+        if (isCurrent(*calculator)) {
+            const UnitSystem units = ImperialMode ? UnitSystem::imperial : UnitSystem::metric;
+            ShownEntry shown = shownEntry(*calculator, units, texts(), format_);
+            if (auto *entry = std::get_if<record::Entry>(&shown))
+                openRecord().add(std::move(*entry));
+            else
+                showMessage({std::string(record::words::kTitle), std::get<std::string>(shown), 0});
+        }
+}
+
+void Window::mnuTestRecord_Click() {
+    openRecord();
+    notify(SecondaryShown{SecondaryWindow::testRecord});
+}
+
+RecordWindow &Window::openRecord() {
+    return record_.open(host_, format_, ImperialMode ? UnitSystem::imperial : UnitSystem::metric);
 }
 
 void Window::closeFromTitleBar() {

@@ -128,6 +128,7 @@ void Window::Unload() {
     notify(WindowUnloaded{});
     // The windows it opened close with it.
     checks_.close();
+    record_.close();
     host_.windowUnloaded();
 }
 

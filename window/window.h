@@ -27,8 +27,9 @@
 #include "window/checks_window.h"
 #include "window/controls.h"
 #include "window/menus.h"
-#include "window/message_host.h"
 #include "window/option_button.h"
+#include "window/record_host.h"
+#include "window/record_window.h"
 #include "window/secondary.h"
 #include "window/signal.h"
 #include "window/text_box.h"
@@ -42,8 +43,9 @@
 namespace liftcalc {
 
 // What the window needs from the program around it: message boxes (its own and, unless a front
-// end gives it boxes of its own, the field checks window's), and the end of the program.
-class WindowHost : public MessageHost {
+// end gives them boxes of their own, the field checks and test record windows'), the record
+// window's files, and the end of the program.
+class WindowHost : public RecordHost {
 public:
     // The window has been unloaded; the program ends.
     virtual void windowUnloaded() {}
@@ -101,6 +103,9 @@ public:
     // The field checks window while it is open; a front end keeps the model it shows.
     ChecksWindow *fieldChecks() const { return checks_.get(); }
     std::shared_ptr<ChecksWindow> sharedFieldChecks() const { return checks_.shared(); }
+    // The test record window while it is open; a front end keeps the model it shows.
+    RecordWindow *testRecord() const { return record_.get(); }
+    std::shared_ptr<RecordWindow> sharedTestRecord() const { return record_.shared(); }
 
     Signal<Change> changed;
 
@@ -155,6 +160,13 @@ private:
     // left. This window's diameter and number of plungers, where they are numbers, fill its
     // empty ones; this window does not change.
     void mnuFieldChecks_Click();
+    // Adds the current calculation to the test record when it was calculated and not refused,
+    // else says why not; the record window is not shown for it.
+    void mnuAddToTestRecord_Click();
+    // Opens the test record window, or brings the open one forward.
+    void mnuTestRecord_Click();
+    // The record window, opened unseen when it is not open, which the entries go to.
+    RecordWindow &openRecord();
 
     // --- The calculators, each one row of calculators/ ----------------------------------
     // A calculator's menu handler (mnuStaticPressure_Click and the others): start from an empty
@@ -191,6 +203,7 @@ private:
     bool shown_ = false;
     bool loaded_ = true;
     Secondary<ChecksWindow> checks_;
+    Secondary<RecordWindow> record_;
 
     // The window's two variables.
     bool ImperialMode = false;

@@ -47,7 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UnknownSingleDash", {"-styles", "Fusion"}, Wrong},
         ParseCase{"StrayWordAfterQtOptions", {"-reverse", "file.txt"}, Wrong},
         ParseCase{"HelpAndVersion", {"--help", "--version"}, Wrong},
-        ParseCase{"LoneDash", {"-"}, Wrong}),
+        ParseCase{"LoneDash", {"-"}, Wrong},
+        ParseCase{"RecordFile", {LIFTCALC_RECORD_FILE}, OpenRecord},
+        ParseCase{"RecordFileWithAQtOption", {"-style", "Fusion", LIFTCALC_RECORD_FILE},
+                  OpenRecord},
+        ParseCase{"MissingRecordFile", {"/no/such/visit.liftrec"}, Wrong},
+        ParseCase{"FolderNamedAsARecord", {LIFTCALC_RECORD_FOLDER}, Wrong},
+        ParseCase{"TwoRecordFiles", {LIFTCALC_RECORD_FILE, LIFTCALC_RECORD_FILE}, Wrong}),
     [](const auto &info) { return info.param.name; });
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "scenario_runner.h"
 
 #include "platform/locale_format.h"
+#include "record_expectations.h"
 #include "replay/replay.h"
 #include "replay/state_json.h"
 #include "tests/support/scenario.h"
@@ -239,6 +240,10 @@ private:
                        << f.minus << "\"";
         } else if (kind == "checks") {
             expectChecks(what, w);
+        } else if (kind == "record") {
+            if (const std::string why = recordExpectationFailure(*replay_, what, w, literal);
+                !why.empty())
+                fail() << why;
         } else {
             fail() << "unknown expectation: " << kind;
         }

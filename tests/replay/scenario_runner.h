@@ -26,6 +26,7 @@
 //   expect loaded false / expect formLoaded true
 //   expect format "," "." "-"     decimal, group and minus in force
 //   expect error                  the action line just before was refused with an error line
+//   expect checks ... / expect record ...   the other windows (record_expectations.h)
 //
 // Any message box left unexpected at the end, or an error line not expected, fails the file.
 #pragma once

@@ -14,7 +14,9 @@ namespace {
 
 std::vector<std::filesystem::path> scenarioFiles() {
     std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(LIFTCALC_SCENARIO_DIR))
+    // The test record window's scenarios stand in a folder of their own, which a front end
+    // without that window does not play.
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(LIFTCALC_SCENARIO_DIR))
         if (entry.path().extension() == ".scenario")
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());

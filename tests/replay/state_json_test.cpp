@@ -37,12 +37,11 @@ void expectDumpTellsTheWindow(const Window &w, const std::vector<MessageBox> &sh
               w.focus() ? QJsonValue(q(controlName(*w.focus()))) : QJsonValue(QJsonValue::Null));
 
     // Every item of the menus that carries a check mark (the calculators and the unit systems,
-    // not the field checks, which open a window), and nothing else.
+    // not the items that open a window or add to the record), and nothing else.
     const QJsonObject menus = state["menus"].toObject();
     int checkable = 0;
     for (const MenuDesign &menu : kMenus) {
-        if ((menu.parent != MenuItem::mnuCalculators && menu.parent != MenuItem::mnuUnits) ||
-            menu.item == MenuItem::mnuFieldChecks)
+        if (!menu.calculator && menu.parent != MenuItem::mnuUnits)
             continue;
         ++checkable;
         EXPECT_EQ(menus[q(menu.name)], w.checked(menu.item)) << menu.name;

@@ -349,6 +349,7 @@ private Q_SLOTS:
         QTest::mouseClick(ui->typed(2), Qt::LeftButton);
         ui->press(Qt::Key_Tab);
         ui->press(Qt::Key_Tab);
+        ui->press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("cmdClear"));
         ui->press(Qt::Key_Return);
         for (QLineEdit *field : ui->view.findChildren<QLineEdit *>())

@@ -156,13 +156,13 @@ TEST_F(ChecksWindowTest, TabOrderGoesDownTheChosenColumn) {
         // Pump power: pressure, flow, and the efficiency's one field.
         {4,
          true,
-         {met(1), imp(2), C::cmdCalculate, C::cmdClear, C::cmdClose, C::chooser, C::optMetric,
-          met(0)}},
+         {met(1), imp(2), C::cmdCalculate, C::cmdAddToRecord, C::cmdClear, C::cmdClose, C::chooser,
+          C::optMetric, met(0)}},
         // Oil lost to a drift: the count and the time have one field each.
         {1,
          false,
-         {imp(1), imp(2), imp(3), C::cmdCalculate, C::cmdClear, C::cmdClose, C::chooser,
-          C::optImperial, imp(0)}},
+         {imp(1), imp(2), imp(3), C::cmdCalculate, C::cmdAddToRecord, C::cmdClear, C::cmdClose,
+          C::chooser, C::optImperial, imp(0)}},
     };
     for (const auto &[check, metric, round] : cases) {
         window.click(metric ? C::optMetric : C::optImperial);
@@ -193,6 +193,7 @@ TEST_F(ChecksWindowTest, ChooserClearAndClose) {
 
     typeAll({"4", "1", "25"});
     window.pressEnter();
+    window.pressTab(false);
     window.pressTab(false);
     window.pressTab(false);
     EXPECT_EQ(window.focus(), ChecksFocus{ChecksControl::cmdClear});

@@ -8,6 +8,7 @@
 const CHECKS_CONTROL_IDS = {
   chooser: "checkChooser", optImperial: "checksImperial", optMetric: "checksMetric",
   cmdCalculate: "checksCalculate", cmdClear: "checksClear", cmdClose: "checksClose",
+  cmdAddToRecord: "checksAddToRecord",
 };
 
 function checkFieldId(slot) {

@@ -48,16 +48,17 @@ function numberFormat(requested) {
 }
 
 class CalculatorPage extends WindowDom {
-  constructor(module, format, layout) {
+  constructor(module, format, layout, store) {
     super();
     this.module = module;
     this.design = JSON.parse(module.design());
-    this.model = new module.PageWindow(format.decimal, format.group, format.minus);
+    this.model = new module.PageWindow(format.decimal, format.group, format.minus, store.load());
     this.boxes = [];
     this.controls = new Map(); // ControlId -> element
     this.build(layout);
     this.connectInput();
     this.checks = new ChecksPage(this);
+    this.record = new RecordPanel(this, store);
     this.model.start();
     this.mirrorAll();
     this.flush();
@@ -127,6 +128,7 @@ class CalculatorPage extends WindowDom {
 
   mirrorFocus() {
     if (this.checks.isOpen()) return this.checks.mirrorFocus();
+    if (this.record.inFront()) return this.record.mirrorFocus();
     if (this.boxOpen()) return;
     const id = this.model.focus();
     if (id === NO_FOCUS || !this.model.loaded()) return;
@@ -170,6 +172,7 @@ class CalculatorPage extends WindowDom {
         index: changes[at + 2],
       });
     this.checks.flush();
+    this.record.flush();
     this.boxes.push(...this.model.takeMessages());
     if (!this.model.loaded()) return;
     if (!this.boxOpen() && this.boxes.length > 0) this.showNextBox();
@@ -257,7 +260,10 @@ class CalculatorPage extends WindowDom {
       }
       return;
     }
+    // The record's question takes its keys itself, as a box does.
+    if (this.record.browser.asking()) return;
     if (this.checks.isOpen()) return this.checks.keyDown(e);
+    if (this.record.inFront()) return this.record.keyDown(e);
     if (this.menuKey(e)) return;
     const name = keyName(e);
     // Alt and a menu's access key opens the page's own menu, where no button has that key.
@@ -316,7 +322,7 @@ async function startPage() {
   const query = new URLSearchParams(location.search);
   const layout = layoutOf(query.get("layout"));
   const module = await createLiftcalc({ instantiateWasm });
-  const page = new CalculatorPage(module, numberFormat(query.get("locale")), layout.name);
+  const page = new CalculatorPage(module, numberFormat(query.get("locale")), layout.name, new RecordStore());
   if (!layout.fixed)
     matchMedia("(max-width: 639.98px)").addEventListener("change", (m) => {
       if (page.window.isConnected) page.window.className = m.matches ? "narrow" : "desktop";
