@@ -25,6 +25,7 @@ RecordView::RecordView(std::shared_ptr<RecordWindow> model, QWidget *owner, Reco
         ownHost_->setWindow(this);
         host = ownHost_.get();
     }
+    host_ = host;
     model_->setHost(host);
     createWidgets();
     connectInput();
@@ -34,7 +35,7 @@ RecordView::RecordView(std::shared_ptr<RecordWindow> model, QWidget *owner, Reco
 
 RecordView::~RecordView() {
     model_->changed.disconnect(connection_);
-    model_->setHost(nullptr);
+    model_->releaseHost(host_);
 }
 
 void RecordView::showOver() {

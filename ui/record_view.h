@@ -75,6 +75,7 @@ private:
     QWidget *widgetOf(const RecordFocus &focus) const;
 
     std::unique_ptr<DesktopHost> ownHost_;
+    RecordHost *host_ = nullptr; // the one this view gave the model
     std::shared_ptr<RecordWindow> model_;
     QWidget *owner_;
     int connection_ = 0;

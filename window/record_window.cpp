@@ -369,6 +369,13 @@ void RecordWindow::close() {
     changed.send(RecordClosed{});
 }
 
+void RecordWindow::reopen() {
+    if (open_)
+        return;
+    open_ = true;
+    focus_ = FormField{0};
+}
+
 // A field that takes the focus has its whole text selected; the one it leaves is checked.
 void RecordWindow::moveFocus(RecordFocus focus) {
     if (focus_ != focus) {

@@ -88,6 +88,11 @@ public:
     // Sends the message boxes and dialogs to a front end's own host (over its window), or back
     // to the host it was opened with. The record is kept through whichever is set.
     void setHost(RecordHost *host) { host_ = host ? host : &openedWith_; }
+    // A front end going gives the host back, unless a later one has taken it.
+    void releaseHost(const RecordHost *host) {
+        if (host_ == host)
+            host_ = &openedWith_;
+    }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Clicks into a field, which selects its text.
@@ -120,6 +125,8 @@ public:
     void pressArrow(bool forwards);
     void pressEscape() { close(); }
     void close();
+    // Opened again as it was left, with the focus back at the first field.
+    void reopen();
 
     // --- What the other windows do ------------------------------------------------------
     // Adds an entry at the end, stamped with the time now, and makes it the current one; a
