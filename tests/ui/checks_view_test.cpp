@@ -315,7 +315,7 @@ private Q_SLOTS:
                 ui->press(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
                 QCOMPARE(focusName(), ui->modelFocusName());
             } while (++stops < 20 && focusName() != first);
-            QCOMPARE(stops, 9); // the chooser, a unit button, four inputs, three buttons
+            QCOMPARE(stops, 10); // the chooser, a unit button, four inputs, four buttons
         }
     }
 
