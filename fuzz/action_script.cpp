@@ -145,7 +145,8 @@ ChecksAction nextChecksAction(ByteReader &in) {
         return PressChooserKey{
             static_cast<PressChooserKey::Key>(in.next() % kChooserKeyNames.size())};
     case 7:
-        return TypeOnChooser{typedText(in)};
+        // One letter, which a replay line's letters also come to one at a time.
+        return TypeOnChooser{std::string(1, static_cast<char>(in.next()))};
     case 0:
     case 1:
         return TypeIntoCheck{{in.next() % kMostCheckRows, false}, typedText(in)};

@@ -214,8 +214,13 @@ std::string Replay::actOnChecks(std::string_view arguments) {
         if (!step)
             return "no key '" + std::string(trimmed(rest)) + "' in the field checks window";
     } else if (action == "find" && !rest.empty()) {
-        // The letters typed on the chooser in quick succession, blanks included.
-        step = TypeOnChooser{std::string(rest)};
+        // The letters typed on the chooser in quick succession, blanks included, one at a
+        // time: the chooser answers each as a front end passes it on.
+        for (std::size_t end = 1; end <= rest.size(); ++end)
+            if (end == rest.size() || (rest[end] & 0xC0) != 0x80)
+                if (!perform(*checks, TypeOnChooser{std::string(rest.substr(0, end))}))
+                    return "the field checks window cannot take '" + std::string(arguments) + "'";
+        return {};
     } else if (action == "close" && trimmed(rest).empty()) {
         step = CloseChecks{};
     } else {

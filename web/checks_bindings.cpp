@@ -6,6 +6,7 @@
 
 #include "web/design_json.h"
 #include "web/field_value.h"
+#include "window/checks_actions.h"
 #include "window/checks_keys.h"
 
 #include <emscripten/val.h>
@@ -101,6 +102,12 @@ bool checksPressKey(PageWindow &p, const std::string &name) {
     return w && pressChecksKey(*w, name);
 }
 
+// The letters typed on the chooser in quick succession; false unless it has the focus.
+bool checksTypeOnChooser(PageWindow &p, const std::string &typed) {
+    auto *w = openChecks(p);
+    return w && perform(*w, TypeOnChooser{typed});
+}
+
 // A view into the module's memory: the script copies it before it calls the module again.
 val checksTakeChanges(PageWindow &p) {
     const std::vector<int> &changes = p.takeChecksChanges();
@@ -121,6 +128,7 @@ void bindChecks(const emscripten::class_<PageWindow> &page) {
         .function("checksSelectInField", &checksSelectInField)
         .function("checksClick", &checksClick)
         .function("checksPressKey", &checksPressKey)
+        .function("checksTypeOnChooser", &checksTypeOnChooser)
         .function("checksTakeChanges", &checksTakeChanges);
 }
 

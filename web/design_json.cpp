@@ -112,6 +112,11 @@ std::string checksDesignJson() {
         json.open('{')
             .member("title", check->title)
             .member("command", check->command)
+            .key("guide")
+            .open('{')
+            .member("imperial", guideText(*check, UnitSystem::imperial))
+            .member("metric", guideText(*check, UnitSystem::metric))
+            .close('}')
             .key("rows")
             .open('[');
         for (int row = 0; row < check->rowCount(); ++row) {

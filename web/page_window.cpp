@@ -37,7 +37,7 @@ const std::vector<int> &PageWindow::takeChecksChanges() {
     return checksTaken_;
 }
 
-// A window opened anew replaces the closed one the page still holds.
+// The first opening gives the page the checks window to follow; opened again, it is the same one.
 void PageWindow::followChecks() {
     const std::shared_ptr<ChecksWindow> shown = window_.sharedFieldChecks();
     if (shown != checks_) {

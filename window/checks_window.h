@@ -99,8 +99,8 @@ public:
     void setRecordTaker(std::function<void(record::Entry)> taker) { toRecord_ = std::move(taker); }
 
     // --- What a person does; nothing happens once the window is closed ------------------
-    // Picks a check from the chooser's list: every field is emptied and set up for it, and the
-    // focus goes into its first input.
+    // Picks a check from the chooser's list: every field is set up for it, empty but for the
+    // figures it shares with the checks before it, and the focus goes into its first input.
     void chooseCheck(int index);
     // Clicks into a field, which selects its text. False for a field not shown.
     bool clickField(CheckField field);

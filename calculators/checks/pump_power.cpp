@@ -9,7 +9,8 @@ namespace liftcalc {
 namespace {
 
 constexpr CheckRow kInputs[] = {
-    // Worked at the full load, so the full-load pressure is where it starts.
+    // A loaded run up: the full-load pressure is where the figure starts, the gauge at the
+    // pump adding the line's losses to it.
     {"Pressure", "pressure", &units::pressure, Rule::aboveZero, Figure::fullLoadPressure},
     {"Flow", "flow", &units::flow},
     {"Overall efficiency", "efficiency", &units::percent, Rule::percentage},

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <sstream>
 
@@ -101,6 +102,11 @@ void actOnChecks(FormUnderTest &ui, const QString &line) {
         }
     } else if (action == QLatin1String("key")) {
         pressKeys(QApplication::focusWidget() ? QApplication::focusWidget() : view, rest);
+    } else if (action == QLatin1String("find")) {
+        // A search of its own: the letters before it were typed longer ago than the interval
+        // that joins letters into one.
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : view, rest);
     } else if (action == QLatin1String("close")) {
         view->close();
     }
@@ -167,8 +173,11 @@ private Q_SLOTS:
         QVERIFY(files.size() >= 5);
         for (const QString &file : files)
             QTest::newRow(qPrintable(file)) << dir.filePath(file);
-        // The field checks window's own scenario, through both windows' widgets.
-        QTest::newRow("field_checks.scenario") << QStringLiteral(LIFTCALC_CHECKS_SCENARIO);
+        // The field checks window's own scenarios, through both windows' widgets.
+        const QDir checks = QFileInfo(QStringLiteral(LIFTCALC_CHECKS_SCENARIO)).dir();
+        for (const char *file :
+             {"field_checks.scenario", "periodic_test.scenario", "chooser_keys.scenario"})
+            QTest::newRow(file) << checks.filePath(QLatin1String(file));
     }
 
     void sameStateAsReplay() {

@@ -5,6 +5,7 @@ refusal through the message box, Esc back to the calculator, a very long paste, 
 scroll on a phone. A screenshot of each layout is kept with the window open."""
 import time
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -105,6 +106,27 @@ def worked_cases(c, layout):
     return problems
 
 
+# Keys on the chooser, from the first check: (keys, the check then shown). The focus stays there.
+CHOOSER_KEYS = [
+    ([Keys.END], 8), ([Keys.PAGE_DOWN], 8), ([Keys.END, Keys.HOME], 0), ([Keys.END, Keys.PAGE_UP], 0),
+    (["p"], 4), (["p", "p"], 7), (list("pressure h"), 8), (["l", "o"], 3), (["x"], 0),
+]
+
+
+def chooser_keys(c, layout):
+    problems = []
+    for keys, wanted in CHOOSER_KEYS:
+        c.choose(0)
+        c.p.press("Alt+K")
+        time.sleep(1.1)  # a new search, not the last one's letters
+        ActionChains(c.d).send_keys(*keys).perform()
+        s = c.d.execute_script("return [liftcalcPage.model.checksState().check, "
+                               "document.getElementById('checkChooser').selectedIndex, document.activeElement.id]")
+        if s != [wanted, wanted, "checkChooser"]:
+            problems.append(f"[{layout}] {keys} on the chooser: {s}, wanted check {wanted}")
+    return problems
+
+
 def refusals(c, layout):
     problems = []
     c.p.press("Alt+I")
@@ -147,6 +169,7 @@ def check_field_checks(driver, player, folder):
         if s["scroll"] > driver.execute_script("return window.innerWidth") or s["panelScroll"] > 0:
             problems.append(f"[{layout}] scrolls sideways: {s}")
         problems += refusals(c, layout)
+        problems += chooser_keys(c, layout)
         player.press("Esc")
         s = c.state()
         if s["open"] or s["focus"] != "Text1_2":

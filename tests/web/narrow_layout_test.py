@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 """The page on a phone, in headless Chromium: the field checks panel covers the calculator
 whatever the check, so that no point of the screen shows or reaches the calculator's own buttons;
-the menus show no keyboard shortcuts there, and keep them in the desktop layout.
+each check's help shows under its rows, for eyes and screen readers, and on a 360 by 640 screen
+leaves the panel's buttons on it; the menus show no keyboard shortcuts there, and keep them in
+the desktop layout.
 
 usage: narrow_layout_test.py SITE_DIR
 """
@@ -72,6 +74,53 @@ def panel_covers_the_calculator(driver, url):
     return problems
 
 
+# The help on show, what the design gives for the check and unit system, and where the buttons are.
+HELP_SHOWN = """
+const page = window.liftcalcPage, state = page.model.checksState();
+const guide = document.getElementById('checksGuide');
+const buttons = ['checksCalculate', 'checksClear', 'checksClose'].map(
+    (id) => document.getElementById(id).getBoundingClientRect());
+return {shown: guide.getClientRects().length > 0 ? guide.textContent : null,
+        wanted: page.checks.design.checks[state.check].guide[state.imperial ? 'imperial' : 'metric'],
+        below: guide.getBoundingClientRect().top >= document.getElementById('checksRows').getBoundingClientRect().bottom,
+        offScreen: buttons.filter((r) => r.left < 0 || r.top < 0 || r.right > innerWidth || r.bottom > innerHeight).length};
+"""
+
+
+def in_accessibility_tree(driver, selector):
+    root = driver.execute_cdp_cmd("DOM.getDocument", {})["root"]["nodeId"]
+    node = driver.execute_cdp_cmd("DOM.querySelector", {"nodeId": root, "selector": selector})["nodeId"]
+    tree = driver.execute_cdp_cmd("Accessibility.getPartialAXTree", {"nodeId": node, "fetchRelatives": False})
+    return any(not n.get("ignored") for n in tree["nodes"])
+
+
+def help_under_each_check(driver, url):
+    problems = []
+    for layout, size in (("desktop", (1280, 800)), ("narrow", (360, 640))):
+        open_page(driver, url, layout)
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": size[0], "height": size[1], "deviceScaleFactor": 1, "mobile": False})
+        ActionChains(driver).key_down(Keys.CONTROL).send_keys("k").key_up(Keys.CONTROL).perform()
+        count = driver.execute_script("return document.getElementById('checkChooser').length")
+        for units in ("i", "m"):
+            ActionChains(driver).key_down(Keys.ALT).send_keys(units).key_up(Keys.ALT).perform()
+            for check in range(count):
+                driver.execute_script("""
+                    const c = document.getElementById('checkChooser');
+                    c.selectedIndex = arguments[0]; c.dispatchEvent(new Event('change'));
+                    document.getElementById('checksWindow').scrollTop = 0;""", check)
+                s = driver.execute_script(HELP_SHOWN)
+                where = f"[{layout}] check {check} {units}"
+                if not s["wanted"] or s["shown"] != s["wanted"] or not s["below"]:
+                    problems.append(f"{where}: help {s}")
+                if s["offScreen"]:
+                    problems.append(f"{where}: {s['offScreen']} buttons off the screen")
+        if not in_accessibility_tree(driver, "#checksGuide"):
+            problems.append(f"[{layout}] the help is not in the accessibility tree")
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    return problems
+
+
 def shortcuts_in_each_layout(driver, url):
     problems = []
     for layout in WIDTHS:
@@ -89,6 +138,7 @@ def main():
     driver = browser()
     try:
         failures = panel_covers_the_calculator(driver, site.url)
+        failures += help_under_each_check(driver, site.url)
         failures += shortcuts_in_each_layout(driver, site.url)
     finally:
         driver.quit()

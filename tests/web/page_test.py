@@ -102,7 +102,8 @@ class PagePlayer:
         chain = ActionChains(self.d)
         modifiers = {"Ctrl": Keys.CONTROL, "Alt": Keys.ALT, "Shift": Keys.SHIFT}
         named = {"Tab": Keys.TAB, "Enter": Keys.ENTER, "Esc": Keys.ESCAPE, "F1": Keys.F1,
-                 "Left": Keys.LEFT, "Right": Keys.RIGHT, "Up": Keys.UP, "Down": Keys.DOWN}
+                 "Left": Keys.LEFT, "Right": Keys.RIGHT, "Up": Keys.UP, "Down": Keys.DOWN,
+                 "Home": Keys.HOME, "End": Keys.END, "PgUp": Keys.PAGE_UP, "PgDown": Keys.PAGE_DOWN}
         *held, last = key.split("+")
         for m in held:
             chain.key_down(modifiers[m])
@@ -176,6 +177,9 @@ class PagePlayer:
             self.d.find_element(By.ID, self.checks_control_ids[rest.strip()]).click()
         elif action == "key":
             self.press(rest.strip())
+        elif action == "find":
+            time.sleep(1.1)  # a search of its own, not the last one's letters typed on
+            ActionChains(self.d).send_keys(rest).perform()
         elif action == "close":
             self.d.find_element(By.ID, self.checks_control_ids["cmdClose"]).click()
 

@@ -28,9 +28,11 @@ protected:
     }
     void choose(std::string_view command) { window.chooseCheck(indexOf(command)); }
     void type(const Texts &inputs) {
-        for (int row = 0; row < static_cast<int>(inputs.size()); ++row)
-            if (!inputs[row].empty())
+        for (int row = 0; row < static_cast<int>(inputs.size()); ++row) {
+            if (!inputs[row].empty()) {
                 ASSERT_TRUE(window.typeInto(window.typedField(row), inputs[row]));
+            }
+        }
     }
     std::string text(int row, bool metric) const { return window.field({row, metric}).Text; }
 

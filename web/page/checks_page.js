@@ -11,6 +11,11 @@ const CHECKS_CONTROL_IDS = {
   cmdAddToRecord: "checksAddToRecord",
 };
 
+// The chooser's list keys by the browser's names, as the model names them.
+const CHOOSER_KEYS = { Home: "Home", End: "End", PageUp: "PgUp", PageDown: "PgDown" };
+// Letters typed within this many milliseconds of each other make one search, as in a list.
+const TYPE_AHEAD_MS = 1000;
+
 function checkFieldId(slot) {
   return `checkField_${slot >> 1}_${slot & 1 ? "metric" : "imperial"}`;
 }
@@ -21,6 +26,8 @@ class ChecksPage {
     this.model = page.model;
     this.design = JSON.parse(page.module.checksDesign());
     this.dialog = document.getElementById("checksWindow");
+    this.typed = "";
+    this.typedAt = -Infinity;
     this.build();
     this.connectInput();
   }
@@ -76,6 +83,9 @@ class ChecksPage {
         this.units.push(unit);
       }
     }
+    // Where the readings are taken and how the answers are worked, under the rows.
+    this.guide = element("p", { class: "checks-guide", id: "checksGuide" }, this.dialog);
+    this.dialog.setAttribute("aria-describedby", this.guide.id);
     const buttons = element("div", { class: "checks-buttons" }, this.dialog);
     controls.forEach((c, i) => {
       if (c.kind !== "button") return;
@@ -165,6 +175,7 @@ class ChecksPage {
     this.controls.forEach((el, i) => {
       if (el.optionLabel) mirrorOptionButton(el, this.model.checksOption(i));
     });
+    this.guide.textContent = this.design.checks[state.check].guide[state.imperial ? "imperial" : "metric"];
     this.rows.forEach((_, row) => {
       const single = row < rows.length && !rows[row].metric;
       for (const e of [this.fields[2 * row], this.units[2 * row]])
@@ -239,11 +250,29 @@ class ChecksPage {
     });
   }
 
+  // Home, End, the page keys and letters on the chooser are the model's, as on the desktop: the
+  // browser's own picking would send the focus on into the check's first input.
+  chooserKey(e) {
+    if (e.ctrlKey || e.altKey || e.metaKey) return false;
+    if (CHOOSER_KEYS[e.key]) return this.model.checksPressKey(CHOOSER_KEYS[e.key]);
+    const now = performance.now();
+    const goesOn = now - this.typedAt <= TYPE_AHEAD_MS;
+    // A blank opens the list, unless it is part of a name being typed.
+    if ([...e.key].length !== 1 || (e.key === " " && !goesOn)) return false;
+    this.typed = (goesOn ? this.typed : "") + e.key;
+    this.typedAt = now;
+    return this.model.checksTypeOnChooser(this.typed);
+  }
+
   // Every key while the window is open is its own or the browser's, never the calculator's;
   // only the shortcut that opened it opens it again, which keeps it as it stands.
   keyDown(e) {
     const name = keyName(e);
-    if (name && name === this.openingShortcut()) {
+    if (document.activeElement === this.chooser && this.chooserKey(e)) {
+      e.preventDefault();
+      e.stopPropagation();
+      this.page.flush();
+    } else if (name && name === this.openingShortcut()) {
       this.page.pressKey(name);
       e.preventDefault();
       e.stopPropagation();
