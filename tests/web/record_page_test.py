@@ -270,6 +270,11 @@ def check_files(url, liftcalc):
         expect(problems, f"the page's save: record check ({said})", status, 0)
         expect(problems, "the page's save: its entries", json.loads(saved.read_text())["entries"][0]["figures"],
                json.loads(made.read_text())["entries"][0]["figures"])
+        # The page's CSV is the command line's, byte for byte.
+        driver.find_element(By.ID, "cmdExportCsv").click()
+        csv = downloaded(folder, ".csv").read_bytes()
+        expect(problems, "the page's CSV", csv, subprocess.run([liftcalc, "record", "csv", str(saved)],
+                                                               capture_output=True, check=True).stdout)
     finally:
         driver.quit()
     return problems
