@@ -65,7 +65,7 @@ const cases = {
 const results = {};
 for (const [name, [imperial, metric]] of Object.entries(cases)) {
   for (const [units, inputs] of [['imperial', imperial], ['metric', metric]]) {
-    const m = new module.PageWindow('.', ',', '-');
+    const m = new module.PageWindow('.', ',', '-', null);
     m.start();
     if (units === 'metric') m.chooseMenu(item('mnuMetric'));
     m.chooseMenu(item('mnu' + name));
@@ -93,11 +93,11 @@ return results;
 # loaded-car pressure above the empty-car one), then Enter. A new first input between runs
 # makes the change rule empty the answers, as a person's next figure does.
 CHECK_CALCULATIONS = TIMING + """
-const design = module.checksDesign();
+const design = JSON.parse(module.checksDesign());
 const results = {};
 design.checks.forEach((check, index) => {
   for (const units of ['imperial', 'metric']) {
-    const m = new module.PageWindow('.', ',', '-');
+    const m = new module.PageWindow('.', ',', '-', null);
     m.start();
     if (units === 'metric') m.chooseMenu(item('mnuMetric'));
     m.chooseMenu(item('mnuFieldChecks'));

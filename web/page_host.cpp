@@ -15,9 +15,6 @@ namespace {
 
 using emscripten::val;
 
-constexpr std::string_view kRecordType = "application/x-liftcalc-record";
-constexpr std::string_view kCsvType = "text/csv";
-
 } // namespace
 
 PageHost::PageHost(NumberFormat format, std::optional<std::string> kept)

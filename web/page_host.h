@@ -13,9 +13,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace liftcalc::web {
+
+// The media types of the files the record window writes.
+inline constexpr std::string_view kRecordType = "application/x-liftcalc-record";
+inline constexpr std::string_view kCsvType = "text/csv";
 
 // A record's pages as HTML, and its id for their foot.
 struct Paper {

@@ -7,6 +7,7 @@
 #include "record/page_words.h"
 #include "record/paper_words.h"
 #include "record/record_file.h"
+#include "web/page_host.h"
 #include "web/record_change.h"
 #include "window/record_actions.h"
 #include "json/json_writer.h"
@@ -82,7 +83,8 @@ std::string recordDesignJson() {
         .member("shareCsv", words::kShareCsv)
         .member("pageOf", words::kPageOf)
         .member("printed", words::kPrinted)
-        .member("largestFile", record::kLargestFile);
+        .member("largestFile", record::kLargestFile)
+        .member("csvType", kCsvType);
     texts(json, "changes", kRecordChangeNames);
     json.close('}');
     return out;

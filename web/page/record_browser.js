@@ -17,7 +17,7 @@ class RecordBrowser {
     this.redo = null;
     this.awaitingFile = null;
     store.onChange = () => this.mirrorKept();
-    panel.share.hidden = !canShareFiles(FILE_TYPES.csv);
+    panel.share.hidden = !canShareFiles(this.design.csvType);
     this.buildQuestion();
     this.mirrorKept();
     this.fileInput = element("input", { type: "file", id: "recordFile", accept: RECORD_FILES, hidden: "" }, panel.dialog);

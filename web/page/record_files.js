@@ -3,11 +3,6 @@
 // opened, and sharing with another app where the browser offers it.
 "use strict";
 
-const FILE_TYPES = {
-  record: "application/x-liftcalc-record",
-  csv: "text/csv",
-};
-
 function downloadFile(name, bytes, type) {
   const url = URL.createObjectURL(new Blob([bytes], { type }));
   const link = element("a", { href: url, download: name });

@@ -319,14 +319,10 @@ class RecordPanel {
       e.preventDefault();
       return;
     }
-    const command = this.design.commands.findIndex((c) => c.shortcut && c.shortcut === name);
-    if (command >= 0) {
-      this.browser.command(command);
-    } else if (name && this.model.recordPressKey(name)) {
-      this.page.flush();
-    } else {
-      return;
-    }
+    // A command's shortcut may ask a question or for a file, so every key runs as a command.
+    let taken = false;
+    if (name) this.browser.run(() => (taken = this.model.recordPressKey(name)));
+    if (!taken) return;
     e.preventDefault();
     e.stopPropagation();
   }
