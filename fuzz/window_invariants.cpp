@@ -3,6 +3,7 @@
 
 #include "calculators/numeric.h"
 #include "calculators/utf8_text.h"
+#include "record/words.h"
 #include "window/recording_host.h"
 
 #include <algorithm>
@@ -199,6 +200,12 @@ void CheckingHost::showMessage(const MessageBox &box) {
         open && box.title == open->check().title) {
         if (box.prompt.empty() || box.buttons != 0)
             problem = "checks message box without a reason: " + box.title;
+        return;
+    }
+    // Adding to the test record says why nothing was added, or that the record is full.
+    if (box.title == record::words::kTitle) {
+        if (box.prompt.empty() || box.buttons != 0)
+            problem = "record message box without a reason";
         return;
     }
     static const std::string chart = freshChart();
