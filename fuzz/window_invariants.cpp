@@ -193,6 +193,26 @@ std::string brokenChecksInvariant(const ChecksWindow &c) {
     return {};
 }
 
+namespace {
+
+// Nothing added to the test record: the calculator's or the open check's calculation was not
+// calculated, or refused, or the record is full.
+bool addRefused(const std::string &prompt, const Window &w) {
+    using namespace record::words;
+    std::vector<std::string_view> titles;
+    if (const Calculator *calc = checkedCalculator(w))
+        titles.push_back(calc->title);
+    if (const ChecksWindow *open = w.fieldChecks())
+        titles.push_back(open->check().title);
+    for (const std::string_view title : titles)
+        if (prompt == say(Message::notCalculated, {title}) ||
+            prompt == say(Message::refused, {title}))
+            return true;
+    return prompt == say(Message::recordFull);
+}
+
+} // namespace
+
 void CheckingHost::showMessage(const MessageBox &box) {
     if (!problem.empty() || !window_)
         return;
@@ -213,6 +233,8 @@ void CheckingHost::showMessage(const MessageBox &box) {
     bool expected = false;
     if (box.title == "Conversion Chart")
         expected = !chart.empty() && box.prompt == chart;
+    else if (box.title == record::words::kTitle)
+        expected = addRefused(box.prompt, *window_);
     else if (box.title == "Plunger Displacement")
         expected =
             calc == &calculators::plungerDisplacement && isTotalDisplacement(box.prompt, *window_);

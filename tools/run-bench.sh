@@ -31,7 +31,8 @@ if [ -x "$desktop" ]; then
     programs+=("$desktop")
     visit=$XDG_RUNTIME_DIR/visit.liftrec
     for _ in $(seq 100); do
-        "$desktop" relief --full-load-pressure 288.595 --relief-setting 420 --record "$visit"
+        "$desktop" relief --full-load-pressure 288.595 --relief-setting 420 --record "$visit" \
+            >/dev/null
     done
     mkdir -p "$XDG_RUNTIME_DIR/kept/liftcalc"
     { printf 'liftcalc open record 1\n%s\nsaved\n' "$visit"; cat "$visit"; } \

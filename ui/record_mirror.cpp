@@ -59,9 +59,22 @@ void RecordView::mirrorUnit(int measure) {
     units->setCurrentIndex(model_->unit(measure) == UnitSystem::metric ? 1 : 0);
 }
 
+// Each column as wide as its texts, within a quarter of the list; the context and the note
+// wide enough to be typed into even while empty.
 void RecordView::mirrorEntries() {
+    using record::words::Column;
     widgets_.table->resetAll();
-    widgets_.entries->resizeColumnsToContents();
+    QTableView *view = widgets_.entries;
+    const int most = std::max(view->viewport()->width() / 4, 100);
+    const int least = view->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10;
+    for (int c = 0; c < widgets_.table->columnCount(); ++c) {
+        if (c == static_cast<int>(Column::figures))
+            continue;
+        view->resizeColumnToContents(c);
+        const bool typed =
+            c == static_cast<int>(Column::context) || c == static_cast<int>(Column::note);
+        view->setColumnWidth(c, std::clamp(view->columnWidth(c), typed ? least : 0, most));
+    }
     mirrorCurrent();
 }
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <algorithm>
 
@@ -42,7 +43,13 @@ void RecordView::showOver() {
     const QScreen *screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect room = screen->availableGeometry();
-        resize(sizeHint().boundedTo(room.size() * 9 / 10).expandedTo(room.size() * 3 / 5));
+        // The whole form where the screen has room for it beside a few entries; on a smaller
+        // screen it scrolls.
+        widgets_.form->setMinimumHeight(
+            std::min(widgets_.form->widget()->sizeHint().height(), room.height() / 2));
+        resize(sizeHint()
+                   .boundedTo(room.size() * 9 / 10)
+                   .expandedTo(QSize(room.width() * 4 / 5, room.height() * 3 / 5)));
         const QRect over = owner_ ? owner_->frameGeometry() : room;
         QRect placed(QPoint(), size());
         placed.moveCenter(over.center());
@@ -52,6 +59,8 @@ void RecordView::showOver() {
     }
     show();
     activateWindow();
+    // The columns are sized for the list's width once it has one.
+    mirrorEntries();
     mirrorFocus();
 }
 

@@ -26,6 +26,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTableView;
 
 namespace liftcalc {
@@ -80,6 +81,7 @@ private:
     QWidget *owner_;
     int connection_ = 0;
     struct {
+        QScrollArea *form = nullptr;
         std::array<QLineEdit *, kFormFieldCount> fields{};
         std::array<QComboBox *, kMeasureCount> units{};
         QTableView *entries = nullptr;

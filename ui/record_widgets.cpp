@@ -49,7 +49,8 @@ void RecordView::createWidgets() {
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(scroll, 1);
+    widgets_.form = scroll;
+    layout->addWidget(scroll);
     layout->addWidget(createEntries(), 1);
 }
 
@@ -107,6 +108,9 @@ QWidget *RecordView::createForm(int first, int end, std::string_view heading) {
         units->setAccessibleName(text(design.caption) + QStringLiteral(" unit"));
         units->addItem(text(quantity.imperialUnit));
         units->addItem(text(quantity.metricUnit));
+        // One width for every unit, so that the fields line up.
+        units->setMinimumContentsLength(3);
+        units->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         units->installEventFilter(this);
         widgets_.units[static_cast<std::size_t>(design.measure)] = units;
         auto *row = new QHBoxLayout;
@@ -135,8 +139,11 @@ QWidget *RecordView::createEntries() {
                           QAbstractItemView::AnyKeyPressed);
     view->setWordWrap(true);
     view->verticalHeader()->setVisible(false);
+    // The figures take the room the other columns leave; a cell too long for it shows whole
+    // as its tooltip.
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSectionResizeMode(static_cast<int>(record::words::Column::figures),
+                                                   QHeaderView::Stretch);
     view->setTabKeyNavigation(false);
     view->installEventFilter(this);
     widgets_.entries = view;

@@ -179,9 +179,9 @@ bool RecordWindow::saveAs() {
 
 void RecordWindow::exportPdf() {
     if (const auto path = host().chooseFileToSave(FileKind::pdf, suggestedName(".pdf")))
-        if (const auto failure = host().writePdf(
-                *path, record_, record::recordJson(record_),
-                file_.empty() ? suggestedName(kExtension) : std::string(baseName(file_))))
+        if (const auto failure = host().writePdf(*path, record_, record::recordJson(record_),
+                                                 file_.empty() ? suggestedName(kExtension)
+                                                               : std::string(baseName(file_))))
             host().showMessage(box(say(Message::cannotExport, {*path, *failure})));
 }
 

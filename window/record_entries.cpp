@@ -2,6 +2,7 @@
 #include "window/record_entries.h"
 
 #include "calculators/figures.h"
+#include "calculators/utf8_text.h"
 #include "record/entry_figures.h"
 #include "record/words.h"
 
@@ -31,6 +32,20 @@ ShownEntry judged(const Calculation &calculation, UnitSystem units, bool typedNo
 }
 
 } // namespace
+
+// A text as the record holds it: well-formed UTF-8 and no longer than a record's text may be,
+// so that the file the window writes is one it can read again.
+std::string recordText(std::string_view typed) {
+    std::string text = validUtf8(typed);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 &&
+            ++characters > record::kLongestText) {
+            text.resize(i);
+            break;
+        }
+    return text;
+}
 
 ShownEntry shownEntry(const Calculator &calculator, UnitSystem units, const FieldTexts &texts,
                       const NumberFormat &format) {

@@ -9,9 +9,14 @@
 #include "window/checks_window.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace liftcalc {
+
+// A text as the record holds it: well-formed UTF-8 and no longer than a record's text may be,
+// so that the file the window writes is one it can read again.
+std::string recordText(std::string_view typed);
 
 // The entry, or the message's prompt; its time is stamped when it is added.
 using ShownEntry = std::variant<record::Entry, std::string>;

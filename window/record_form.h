@@ -66,7 +66,9 @@ constexpr std::array<FormFieldDesign, kFormFieldCount> formTable() {
         row.name = words.member;
         row.caption = words.caption;
         row.text = kMembers[static_cast<std::size_t>(i)];
-        row.kind = row.text ? FormFieldKind::text : FormFieldKind::count;
+        // The number of plungers is the lift's one count; the figures with units are found
+        // below; everything else is text.
+        row.kind = row.name == "plungers" ? FormFieldKind::count : FormFieldKind::text;
         for (std::size_t q = 0; q < std::size(record::kLiftQuantities); ++q)
             if (record::kLiftQuantities[q].member == row.name) {
                 row.kind = FormFieldKind::measure;

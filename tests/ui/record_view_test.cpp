@@ -196,6 +196,25 @@ private Q_SLOTS:
         QFile::remove(keptRecordPath());
     }
 
+    // Export PDF writes the record's pages with the record's file attached under its name.
+    void thePdfCarriesTheRecord() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("visit.pdf"));
+        record::Record r = record::newRecord("6f1c2b3a-0000-4000-8000-000000000001",
+                                             "2026-03-27T09:14:00+01:00", "2026-03-27", "liftcalc");
+        r.lift.deviceId = "E-20417";
+        const std::string json = record::recordJson(r);
+        DesktopHost host;
+        QVERIFY(!host.writePdf(path.toStdString(), r, json, "visit.liftrec"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.contains("visit.liftrec"));
+        QVERIFY(host.writePdf(dir.filePath(QStringLiteral("no/such/folder.pdf")).toStdString(), r,
+                              json, "visit.liftrec"));
+    }
+
     // A save that cannot be finished (a file larger than the system allows, as on a full disk)
     // leaves the old file byte for byte and says why.
     void aFailedSaveLeavesTheOldFile() {
