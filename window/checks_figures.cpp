@@ -3,6 +3,8 @@
 // from other sources into empty inputs.
 #include "window/checks_window.h"
 
+#include "record/lift_fill.h"
+
 namespace liftcalc {
 namespace {
 
@@ -80,6 +82,15 @@ bool ChecksWindow::fillEmptyInput(int row, std::string_view text) {
     setText(typed, std::move(filled));
     applyChangeRule(typed);
     return true;
+}
+
+void ChecksWindow::takeLiftFigures() {
+    const record::Lift *lift = lift_ ? lift_() : nullptr;
+    if (!open_ || !lift)
+        return;
+    for (const record::InputFill &fill :
+         record::liftFill(*lift, check(), units_, typedTexts(), format_))
+        fillEmptyInput(fill.input, fill.text);
 }
 
 std::vector<std::string> ChecksWindow::typedTexts() const {

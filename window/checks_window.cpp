@@ -59,6 +59,7 @@ void ChecksWindow::showCheck(int index) {
     changed.send(CheckChosen{});
     setUp();
     takeFigures();
+    takeLiftFigures();
 }
 
 bool ChecksWindow::shown(CheckField field) const {

@@ -97,6 +97,9 @@ public:
     // Where "Add to record" puts the entry of the check calculated; without it the button
     // does nothing.
     void setRecordTaker(std::function<void(record::Entry)> taker) { toRecord_ = std::move(taker); }
+    // Where the test record's lift is found, whose figures fill each check shown; none when
+    // there is no record.
+    void setLiftSource(std::function<const record::Lift *()> source) { lift_ = std::move(source); }
 
     // --- What a person does; nothing happens once the window is closed ------------------
     // Picks a check from the chooser's list: every field is set up for it, empty but for the
@@ -141,6 +144,9 @@ public:
     bool fillEmptyInput(int row, std::string_view text);
     // The texts a calculation reads: the typed fields of the inputs, in row order.
     std::vector<std::string> typedTexts() const;
+    // The lift's figures of the test record fill the shown check's empty inputs of the same
+    // quantity, after the figures carried from other checks.
+    void takeLiftFigures();
 
     // --- What the window shows ----------------------------------------------------------
     const Check &check() const { return *checks::kAll[checkIndex_]; }
@@ -197,6 +203,7 @@ private:
     ChecksFocus focus_ = ChecksControl::chooser;
     bool open_ = true;
     std::function<void(record::Entry)> toRecord_;
+    std::function<const record::Lift *()> lift_;
 };
 
 } // namespace liftcalc

@@ -164,6 +164,12 @@ void Window::mnuFieldChecks_Click() {
             if (strictValue(Text1(field).Text, format_))
                 checks.fillEmptyFigure(figure, Text1(field).Text);
         checks.setRecordTaker([this](record::Entry entry) { openRecord().add(std::move(entry)); });
+        // The record made in this run, shown or not, lends its lift's figures.
+        checks.setLiftSource([this]() -> const record::Lift * {
+            const RecordWindow *made = record_.made();
+            return made ? &made->record().lift : nullptr;
+        });
+        checks.takeLiftFigures();
     }
     notify(SecondaryShown{SecondaryWindow::fieldChecks});
 }

@@ -27,6 +27,8 @@ public:
     // The open window; none while it is closed.
     std::shared_ptr<Model> shared() const { return isOpen() ? model_ : nullptr; }
     Model *get() const { return isOpen() ? model_.get() : nullptr; }
+    // The window once made, open or closed; none before its first opening.
+    const Model *made() const { return model_.get(); }
 
 private:
     std::shared_ptr<Model> model_;

@@ -26,6 +26,7 @@ using record::words::say;
 const int kDeviceId = formFieldNamed("device_id");
 const int kRatedLoad = formFieldNamed("rated_load");
 const int kPlungers = formFieldNamed("plungers");
+const int kDiameter = formFieldNamed("diameter");
 const int kRemarks = formFieldNamed("remarks");
 
 // The calculator window, with its record window opened through the menu.
@@ -150,6 +151,44 @@ TEST_F(RecordWindowTest, TheChecksWindowAddsWhatItCalculated) {
     ASSERT_EQ(u.window.testRecord()->record().entries.size(), 1u);
     EXPECT_EQ(u.window.testRecord()->record().entries[0].calculated.check, &checks::reliefSetting);
     EXPECT_EQ(u.host.shown.size(), 1u);
+}
+
+// The lift's figures fill a chosen check's empty inputs of the same quantity, in the check's unit
+// system; a figure already there, typed or carried from another check, stays.
+TEST_F(RecordWindowTest, TheLiftFillsAChosenChecksEmptyInputs) {
+    w().typeInto(kDiameter, "4.5");
+    w().typeInto(kPlungers, "2");
+    w().typeInto(kRatedLoad, "2500");
+    w().close();
+    const auto indexOf = [](const Check &check) {
+        return static_cast<int>(std::find(checks::kAll.begin(), checks::kAll.end(), &check) -
+                                checks::kAll.begin());
+    };
+    t.window.chooseMenu(MenuItem::mnuFieldChecks);
+    ChecksWindow &checks = *t.window.fieldChecks();
+    const auto typed = [&](int row) { return checks.field(checks.typedField(row)).Text; };
+    const struct {
+        const Check *check;
+        bool metric;
+        std::string typeDiameter; // typed before the next check is chosen, when not empty
+        std::vector<std::string> expected;
+    } steps[] = {
+        {&checks::carWeight, false, "5", {"4.5", "2", "", "2500"}},
+        {&checks::loadInCar, false, "", {"5", "2", "", ""}},
+        // The metric column holds nothing typed: the lift's figures, converted as equivalents.
+        {&checks::carWeight, true, "", {"114.300", "2", "", "1,133.975"}},
+    };
+    for (const auto &step : steps) {
+        checks.click(step.metric ? ChecksControl::optMetric : ChecksControl::optImperial);
+        checks.chooseCheck(indexOf(*step.check));
+        for (std::size_t row = 0; row < step.expected.size(); ++row)
+            EXPECT_EQ(typed(static_cast<int>(row)), step.expected[row])
+                << step.check->title << " row " << row;
+        if (!step.typeDiameter.empty())
+            checks.typeInto(checks.typedField(0), step.typeDiameter);
+    }
+    // The calculator window takes nothing from the lift.
+    EXPECT_EQ(t.window.Text1(fields::diameterIn).Text, "");
 }
 
 // Entries are chosen, given a context, a note and a verdict, moved and deleted; the current one
