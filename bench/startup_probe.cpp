@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Start-up time and resident memory of desktop programs under an X server:
-//   startup_probe [--runs N] PROGRAM [-- PROGRAM...]
+//   startup_probe [--runs N] [--windows W] PROGRAM [[--windows W] PROGRAM...]
 // For each run it starts the program and takes the time from just before the start to the X
-// server's MapNotify for the program's new top-level window (the root window's
-// SubstructureNotify, so nothing is polled), then reads the process's VmRSS from /proc once the
-// window is up and has settled for a second. The programs take turns, one run each in a round,
-// after one unmeasured warm-up round (font and disk caches). Prints one line a program:
+// server's MapNotify for the program's W-th new top-level window (the root window's
+// SubstructureNotify, so nothing is polled; W is 1 unless given before the program), then reads
+// the process's VmRSS from /proc once the windows are up and have settled for a second. The
+// programs take turns, one run each in a round, after one unmeasured warm-up round (font and disk
+// caches). Prints one line a program:
 //   PROGRAM  startup_ms median min max  rss_kib median
 #include <xcb/xcb.h>
 
@@ -21,6 +22,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,6 +34,11 @@ struct Sample {
     long rssKib;
 };
 
+struct Program {
+    std::string path;
+    int windows;
+};
+
 long residentKib(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);)
@@ -40,9 +47,17 @@ long residentKib(pid_t pid) {
     return -1;
 }
 
-// Waits for the next top-level window to be mapped; false if the program ends first, the
-// connection breaks, or a minute passes.
-bool awaitTopLevelMap(xcb_connection_t *x, pid_t pid) {
+// Throws away what the server has sent so far, a program's later windows among it, so that a
+// run counts only its own program's windows.
+void discardEvents(xcb_connection_t *x) {
+    std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+    while (xcb_generic_event_t *event = xcb_poll_for_event(x))
+        std::free(event);
+}
+
+// Waits until `windows` top-level windows have been mapped; false if the program ends first,
+// the connection breaks, or a minute passes.
+bool awaitTopLevelMaps(xcb_connection_t *x, pid_t pid, int windows) {
     const auto deadline = Clock::now() + std::chrono::minutes(1);
     pollfd connection{xcb_get_file_descriptor(x), POLLIN, 0};
     while (Clock::now() < deadline) {
@@ -51,7 +66,7 @@ bool awaitTopLevelMap(xcb_connection_t *x, pid_t pid) {
                 (event->response_type & 0x7F) == XCB_MAP_NOTIFY &&
                 !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect;
             std::free(event);
-            if (mapped)
+            if (mapped && --windows == 0)
                 return true;
         }
         if (xcb_connection_has_error(x) || waitpid(pid, nullptr, WNOHANG) == pid)
@@ -62,16 +77,17 @@ bool awaitTopLevelMap(xcb_connection_t *x, pid_t pid) {
     return false;
 }
 
-std::optional<Sample> measure(xcb_connection_t *x, const std::string &program) {
+std::optional<Sample> measure(xcb_connection_t *x, const Program &program) {
+    discardEvents(x);
     const auto started = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
-        std::perror(program.c_str());
+        execl(program.path.c_str(), program.path.c_str(), static_cast<char *>(nullptr));
+        std::perror(program.path.c_str());
         _exit(127);
     }
     std::optional<Sample> sample;
-    if (awaitTopLevelMap(x, pid)) {
+    if (awaitTopLevelMaps(x, pid, program.windows)) {
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
         // Memory is read once the window has painted and settled, not timed.
         std::this_thread::sleep_for(std::chrono::seconds(1));
@@ -91,16 +107,20 @@ template <class T> T median(std::vector<T> v) {
 
 int main(int argc, char **argv) {
     int runs = 5;
-    std::vector<std::string> programs;
+    int windows = 1;
+    std::vector<Program> programs;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--runs" && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--windows" && i + 1 < argc)
+            windows = std::max(1, std::atoi(argv[++i]));
         else if (arg != "--")
-            programs.push_back(arg);
+            programs.push_back({arg, std::exchange(windows, 1)});
     }
     if (programs.empty()) {
-        std::fprintf(stderr, "usage: startup_probe [--runs N] PROGRAM [-- PROGRAM...]\n");
+        std::fprintf(stderr, "usage: startup_probe [--runs N] [--windows W] PROGRAM [[--windows W] "
+                             "PROGRAM...]\n");
         return 2;
     }
 
@@ -122,7 +142,8 @@ int main(int argc, char **argv) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
             auto sample = measure(x, programs[p]);
             if (!sample) {
-                std::fprintf(stderr, "startup_probe: %s showed no window\n", programs[p].c_str());
+                std::fprintf(stderr, "startup_probe: %s showed too few windows\n",
+                             programs[p].path.c_str());
                 return 1;
             }
             if (round > 0)
@@ -136,8 +157,8 @@ int main(int argc, char **argv) {
             ms.push_back(s.startupMs);
             rss.push_back(s.rssKib);
         }
-        std::printf("%s startup_ms %.1f %.1f %.1f rss_kib %ld\n", programs[p].c_str(), median(ms),
-                    *std::min_element(ms.begin(), ms.end()),
+        std::printf("%s startup_ms %.1f %.1f %.1f rss_kib %ld\n", programs[p].path.c_str(),
+                    median(ms), *std::min_element(ms.begin(), ms.end()),
                     *std::max_element(ms.begin(), ms.end()), median(rss));
     }
     xcb_disconnect(x);
