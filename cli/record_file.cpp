@@ -79,12 +79,15 @@ void removeLeftTemporaries(const std::string &folder, std::string_view base) {
 
 LoadedRecord loadRecord(const std::string &path) {
     LoadedRecord loaded;
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Opened without waiting, so that a named pipe nobody writes to reads as empty instead of
+    // holding the program; reading then waits for a writer that is there.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
         loaded.missing = errno == ENOENT;
         loaded.message = say(Message::cannotRead, {path, reason(errno)});
         return loaded;
     }
+    ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
     // Read up to one byte more than the largest record, which tells a larger file (or an
     // endless device) from one just at the limit.
     std::string bytes;

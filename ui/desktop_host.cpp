@@ -21,6 +21,10 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace liftcalc {
 namespace {
 
@@ -99,9 +103,18 @@ std::optional<std::string> DesktopHost::chooseFileToSave(FileKind kind,
 }
 
 FileRead DesktopHost::readFile(const std::string &path, std::size_t limit) {
-    QFile file(pathOf(path));
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting, so that a named pipe nobody writes to reads as empty instead of
+    // holding the window; reading then waits for a writer that is there.
+    const int fd = ::open(QFile::encodeName(pathOf(path)).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, qt_error_string(errno).toStdString()};
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {{}, file.errorString().toStdString()};
+    }
     const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString().toStdString()};

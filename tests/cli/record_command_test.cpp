@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace liftcalc::cli {
@@ -138,6 +139,13 @@ TEST_F(RecordCommandTest, CommandsAndTheirExitStatus) {
         EXPECT_NE((result.out + result.err).find(c.says), std::string::npos)
             << result.out << result.err;
     }
+    // A named pipe with no writer is an empty file, not a wait without end.
+    const std::string pipe = (folder_ / "pipe.liftrec").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const Result piped = runCommand({"record", "check", pipe});
+    EXPECT_EQ(piped.status, 2);
+    EXPECT_NE(piped.err.find("the file ends too early"), std::string::npos) << piped.err;
+
     write(file_, "{\"format\":\"liftcalc-record\",\"version\":2}");
     const Result newer = runCommand({"record", "check", file_});
     EXPECT_EQ(newer.status, 2);

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace liftcalc;
 using liftcalc::test::FormUnderTest;
@@ -194,6 +195,33 @@ private Q_SLOTS:
         QVERIFY(host.kept() == bytes);
         QVERIFY(QFile::exists(keptRecordPath()));
         QFile::remove(keptRecordPath());
+    }
+
+    // Reading a file gives its bytes up to the limit, or the system's reason; a named pipe
+    // nobody writes to reads as empty rather than holding the window.
+    void readingAFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("visit.liftrec"));
+        QVERIFY(!saveWhole(file, "0123456789AB"));
+        const QString pipe = dir.filePath(QStringLiteral("pipe.liftrec"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const struct {
+            QString path;
+            std::string bytes;
+            std::optional<std::string> failure;
+        } cases[] = {
+            {file, "0123456789A", std::nullopt},
+            {pipe, "", std::nullopt},
+            {dir.filePath(QStringLiteral("none.liftrec")), "", "No such file or directory"},
+            {dir.path(), "", "Is a directory"},
+        };
+        DesktopHost host;
+        for (const auto &c : cases) {
+            const FileRead read = host.readFile(c.path.toStdString(), 10);
+            QCOMPARE(read.failure, c.failure);
+            if (!c.failure)
+                QCOMPARE(read.bytes, c.bytes);
+        }
     }
 
     // Export PDF writes the record's pages with the record's file attached under its name.
