@@ -46,6 +46,14 @@ constexpr const Row *accessKeyRow(const std::array<Row, N> &rows, std::string_vi
             return &row;
     return nullptr;
 }
+// The row of a window's table whose published name is NAME; null for none.
+template <class Row, std::size_t N>
+constexpr const Row *namedRow(const std::array<Row, N> &rows, std::string_view name) {
+    for (const Row &row : rows)
+        if (row.name == name)
+            return &row;
+    return nullptr;
+}
 struct ChooseMenu {
     MenuItem item;
 };

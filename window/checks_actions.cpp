@@ -65,11 +65,4 @@ std::optional<ChecksAction> checksKeyAction(std::string_view key) {
     return std::nullopt;
 }
 
-std::optional<ChecksControl> checksControlNamed(std::string_view name) {
-    for (const ChecksControlDesign &c : kChecksControls)
-        if (c.name == name)
-            return c.control;
-    return std::nullopt;
-}
-
 } // namespace liftcalc

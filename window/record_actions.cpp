@@ -104,20 +104,6 @@ std::optional<RecordAction> recordKeyAction(std::string_view key) {
     return std::nullopt;
 }
 
-std::optional<RecordControl> recordControlNamed(std::string_view name) {
-    for (const RecordControlDesign &c : kRecordControls)
-        if (c.name == name)
-            return c.control;
-    return std::nullopt;
-}
-
-std::optional<record::words::Command> recordCommandNamed(std::string_view name) {
-    for (const RecordCommandDesign &c : kRecordCommands)
-        if (c.name == name)
-            return c.command;
-    return std::nullopt;
-}
-
 std::optional<record::Verdict> verdictNamed(std::string_view code) {
     if (code == "none")
         return record::Verdict::none;
