@@ -54,6 +54,29 @@ constexpr const Row *namedRow(const std::array<Row, N> &rows, std::string_view n
             return &row;
     return nullptr;
 }
+// One of kKeyNames on a dialog window of the kit (the field checks, the test record): Tab moves
+// the focus on, Shift+Tab back, Enter and Esc are the window's own, and an arrow moves within
+// the control that has the focus, Down and Right forwards.
+template <class DialogWindow> void pressNamedKey(DialogWindow &w, PressKey::Key key) {
+    switch (key) {
+    case PressKey::Tab:
+    case PressKey::ShiftTab:
+        w.pressTab(key == PressKey::ShiftTab);
+        break;
+    case PressKey::Enter:
+        w.pressEnter();
+        break;
+    case PressKey::Esc:
+        w.pressEscape();
+        break;
+    case PressKey::Up:
+    case PressKey::Left:
+    case PressKey::Down:
+    case PressKey::Right:
+        w.pressArrow(key == PressKey::Down || key == PressKey::Right);
+        break;
+    }
+}
 struct ChooseMenu {
     MenuItem item;
 };

@@ -52,34 +52,10 @@ bool perform(RecordWindow &window, const RecordAction &action) {
                 w.moveEntry(a.key == PressRecordKey::moveUp);
                 break;
             case PressRecordKey::windowKey:
-                pressNamed(a.named);
+                pressNamedKey(w, a.named);
                 break;
             }
             return true;
-        }
-        void pressNamed(PressKey::Key key) {
-            switch (key) {
-            case PressKey::Tab:
-            case PressKey::ShiftTab:
-                w.pressTab(key == PressKey::ShiftTab);
-                break;
-            case PressKey::Enter:
-                // Enter presses the button that has the focus.
-                if (const RecordFocus focus = w.focus();
-                    std::holds_alternative<RecordControl>(focus) &&
-                    std::get<RecordControl>(focus) != RecordControl::entries)
-                    w.click(std::get<RecordControl>(focus));
-                break;
-            case PressKey::Esc:
-                w.pressEscape();
-                break;
-            case PressKey::Up:
-            case PressKey::Left:
-            case PressKey::Down:
-            case PressKey::Right:
-                w.pressArrow(key == PressKey::Down || key == PressKey::Right);
-                break;
-            }
         }
         bool operator()(const CloseRecord &) {
             w.close();

@@ -127,6 +127,8 @@ public:
     // Up and Down on the list go to the entry before or after; on a unit chooser, either arrow
     // chooses the other unit.
     void pressArrow(bool forwards);
+    // Enter presses the button that has the focus.
+    void pressEnter();
     void pressEscape() { close(); }
     void close();
     // Opened again as it was left, with the focus back at the first field.
