@@ -54,10 +54,10 @@ constexpr const Row *namedRow(const std::array<Row, N> &rows, std::string_view n
             return &row;
     return nullptr;
 }
-// One of kKeyNames on a dialog window of the kit (the field checks, the test record): Tab moves
-// the focus on, Shift+Tab back, Enter and Esc are the window's own, and an arrow moves within
-// the control that has the focus, Down and Right forwards.
-template <class DialogWindow> void pressNamedKey(DialogWindow &w, PressKey::Key key) {
+// One of kKeyNames on any window of the kit: Tab moves the focus on, Shift+Tab back, Enter and
+// Esc are the window's own, and an arrow moves within the control that has the focus, Down and
+// Right forwards.
+template <class AnyWindow> void pressNamedKey(AnyWindow &w, PressKey::Key key) {
     switch (key) {
     case PressKey::Tab:
     case PressKey::ShiftTab:
