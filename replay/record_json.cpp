@@ -3,14 +3,7 @@
 
 #include "window/record_actions.h"
 
-#include <array>
-
 namespace liftcalc {
-namespace {
-
-constexpr std::array<std::string_view, 3> kStates = {"fresh", "changed", "saved"};
-
-} // namespace
 
 std::string recordFocusText(const RecordWindow &record) {
     const RecordFocus focus = record.focus();
@@ -29,7 +22,7 @@ void writeRecord(json::Writer &json, const RecordWindow &r, std::span<const std:
         .open('{')
         .member("title", r.title())
         .member("file", r.fileName())
-        .member("state", kStates[static_cast<std::size_t>(r.state())])
+        .member("state", kRecordStateNames[static_cast<std::size_t>(r.state())])
         .member("focus", recordFocusText(r))
         .key("fields")
         .open('{');
@@ -45,20 +38,9 @@ void writeRecord(json::Writer &json, const RecordWindow &r, std::span<const std:
     else
         json.null();
     json.key("entries").open('[');
-    using record::words::Column;
-    static constexpr std::array<std::pair<std::string_view, Column>, 8> kCells{{
-        {"n", Column::number},
-        {"time", Column::time},
-        {"calculation", Column::calculation},
-        {"units", Column::units},
-        {"figures", Column::figures},
-        {"context", Column::context},
-        {"verdict", Column::verdict},
-        {"note", Column::note},
-    }};
     for (std::size_t i = 0; i < r.record().entries.size(); ++i) {
         json.open('{');
-        for (const auto &[name, column] : kCells)
+        for (const auto &[name, column] : kEntryCells)
             json.member(name, r.entryCell(i, column));
         json.close('}');
     }

@@ -5,10 +5,26 @@
 #include "window/record_window.h"
 #include "json/json_writer.h"
 
+#include <array>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace liftcalc {
+
+// An entry's cells as the dump names them, in the order it writes them.
+inline constexpr auto kEntryCells =
+    std::to_array<std::pair<std::string_view, record::words::Column>>({
+        {"n", record::words::Column::number},
+        {"time", record::words::Column::time},
+        {"calculation", record::words::Column::calculation},
+        {"units", record::words::Column::units},
+        {"figures", record::words::Column::figures},
+        {"context", record::words::Column::context},
+        {"verdict", record::words::Column::verdict},
+        {"note", record::words::Column::note},
+    });
 
 // Where the record window's focus is, as the dump names it: a field's member ("device_id"), a
 // unit ("rated_load unit"), or a control ("entries", "cmdDelete").

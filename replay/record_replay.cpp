@@ -81,15 +81,15 @@ std::string Replay::actOnRecord(std::string_view arguments) {
                                 std::string(text)};
         }
     } else if (action == "click") {
-        const auto control = recordControlNamed(rest);
+        const RecordControlDesign *control = namedRow(kRecordControls, rest);
         if (!control)
             return noSuch("control", rest);
-        step = ClickRecordControl{*control};
+        step = ClickRecordControl{control->control};
     } else if (action == "command") {
-        const auto command = recordCommandNamed(rest);
+        const RecordCommandDesign *command = namedRow(kRecordCommands, rest);
         if (!command)
             return noSuch("command", rest);
-        step = ChooseRecordCommand{*command};
+        step = ChooseRecordCommand{command->command};
     } else if (action == "key") {
         step = recordKeyAction(rest);
         if (!step)

@@ -37,13 +37,6 @@ std::optional<int> fieldNumber(std::string_view text) {
     return n < kFieldCount ? std::optional<int>(n) : std::nullopt;
 }
 
-std::optional<ControlId> buttonNamed(std::string_view name) {
-    for (const auto &b : kButtons)
-        if (b.name == name)
-            return b.id;
-    return std::nullopt;
-}
-
 std::optional<MenuItem> menuItemNamed(std::string_view name) {
     for (const auto &m : kMenus)
         if (m.name == name && m.choosable())
@@ -155,8 +148,8 @@ std::string Replay::act(std::string_view action, std::string_view arguments, std
     const std::string_view name = trimmed(arguments);
     std::optional<Action> step;
     if (action == "click") {
-        if (const auto control = buttonNamed(name))
-            step = ClickControl{*control};
+        if (const ButtonDesign *button = namedRow(kButtons, name))
+            step = ClickControl{button->id};
         else
             return "no control '" + std::string(name) + "' to click";
     } else if (action == "key") {
@@ -205,10 +198,10 @@ std::string Replay::actOnChecks(std::string_view arguments) {
             return "no check '" + std::string(trimmed(rest)) + "'";
         step = ChooseCheck{*index};
     } else if (action == "click") {
-        const auto control = checksControlNamed(trimmed(rest));
+        const ChecksControlDesign *control = namedRow(kChecksControls, trimmed(rest));
         if (!control)
             return "no control '" + std::string(trimmed(rest)) + "' in the field checks window";
-        step = ClickChecksControl{*control};
+        step = ClickChecksControl{control->control};
     } else if (action == "key") {
         step = checksKeyAction(trimmed(rest));
         if (!step)

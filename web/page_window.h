@@ -14,6 +14,7 @@
 // page (page_host.h).
 #pragma once
 
+#include "web/followed_window.h"
 #include "web/page_change.h"
 #include "web/page_host.h"
 #include "window/checks_window.h"
@@ -62,16 +63,9 @@ private:
 
     Window window_;
     int connection_;
-    std::vector<int> changes_;
-    std::vector<int> taken_;
-    std::vector<int> checksChanges_;
-    std::vector<int> checksTaken_;
-    std::shared_ptr<ChecksWindow> checks_; // after what its notifications write into
-    int checksConnection_ = 0;
-    std::vector<int> recordChanges_;
-    std::vector<int> recordTaken_;
-    std::shared_ptr<RecordWindow> record_;
-    int recordConnection_ = 0;
+    PendingChanges changes_;
+    FollowedWindow<ChecksWindow> checks_;
+    FollowedWindow<RecordWindow> record_;
 };
 
 } // namespace liftcalc::web

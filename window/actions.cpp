@@ -17,26 +17,7 @@ bool perform(Window &window, const Action &action) {
             return true;
         }
         bool operator()(const PressKey &a) {
-            switch (a.key) {
-            case PressKey::Tab:
-                w.pressTab(false);
-                break;
-            case PressKey::ShiftTab:
-                w.pressTab(true);
-                break;
-            case PressKey::Enter:
-                w.pressEnter();
-                break;
-            case PressKey::Esc:
-                w.pressEscape();
-                break;
-            case PressKey::Left:
-            case PressKey::Right:
-            case PressKey::Up:
-            case PressKey::Down:
-                w.pressArrow();
-                break;
-            }
+            pressNamedKey(w, a.key);
             return true;
         }
         bool operator()(const ChooseMenu &a) {

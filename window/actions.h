@@ -46,6 +46,37 @@ constexpr const Row *accessKeyRow(const std::array<Row, N> &rows, std::string_vi
             return &row;
     return nullptr;
 }
+// The row of a window's table whose published name is NAME; null for none.
+template <class Row, std::size_t N>
+constexpr const Row *namedRow(const std::array<Row, N> &rows, std::string_view name) {
+    for (const Row &row : rows)
+        if (row.name == name)
+            return &row;
+    return nullptr;
+}
+// One of kKeyNames on any window of the kit: Tab moves the focus on, Shift+Tab back, Enter and
+// Esc are the window's own, and an arrow moves within the control that has the focus, Down and
+// Right forwards.
+template <class AnyWindow> void pressNamedKey(AnyWindow &w, PressKey::Key key) {
+    switch (key) {
+    case PressKey::Tab:
+    case PressKey::ShiftTab:
+        w.pressTab(key == PressKey::ShiftTab);
+        break;
+    case PressKey::Enter:
+        w.pressEnter();
+        break;
+    case PressKey::Esc:
+        w.pressEscape();
+        break;
+    case PressKey::Up:
+    case PressKey::Left:
+    case PressKey::Down:
+    case PressKey::Right:
+        w.pressArrow(key == PressKey::Down || key == PressKey::Right);
+        break;
+    }
+}
 struct ChooseMenu {
     MenuItem item;
 };

@@ -21,24 +21,7 @@ bool perform(ChecksWindow &window, const ChecksAction &action) {
             return true;
         }
         bool operator()(const PressChecksKey &a) {
-            switch (a.key) {
-            case PressKey::Tab:
-            case PressKey::ShiftTab:
-                w.pressTab(a.key == PressKey::ShiftTab);
-                break;
-            case PressKey::Enter:
-                w.pressEnter();
-                break;
-            case PressKey::Esc:
-                w.pressEscape();
-                break;
-            case PressKey::Up:
-            case PressKey::Left:
-            case PressKey::Down:
-            case PressKey::Right:
-                w.pressArrow(a.key == PressKey::Down || a.key == PressKey::Right);
-                break;
-            }
+            pressNamedKey(w, a.key);
             return true;
         }
         bool operator()(const CloseChecks &) {
@@ -62,13 +45,6 @@ std::optional<ChecksAction> checksKeyAction(std::string_view key) {
             return PressChooserKey{static_cast<PressChooserKey::Key>(k)};
     if (const ChecksControlDesign *control = accessKeyRow(kChecksControls, key))
         return ClickChecksControl{control->control};
-    return std::nullopt;
-}
-
-std::optional<ChecksControl> checksControlNamed(std::string_view name) {
-    for (const ChecksControlDesign &c : kChecksControls)
-        if (c.name == name)
-            return c.control;
     return std::nullopt;
 }
 

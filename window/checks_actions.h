@@ -62,7 +62,4 @@ bool perform(ChecksWindow &window, const ChecksAction &action);
 // to the widget that has the focus.
 std::optional<ChecksAction> checksKeyAction(std::string_view key);
 
-// A control by its published name ("cmdCalculate").
-std::optional<ChecksControl> checksControlNamed(std::string_view name);
-
 } // namespace liftcalc

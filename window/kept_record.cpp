@@ -9,8 +9,6 @@ namespace liftcalc {
 namespace {
 
 constexpr std::string_view kHead = "liftcalc open record 1\n";
-constexpr std::array<std::string_view, 3> kStates = {"fresh", "changed", "saved"};
-static_assert(kStates.size() == static_cast<std::size_t>(RecordState::saved) + 1);
 constexpr std::string_view kHex = "0123456789ABCDEF";
 
 // A file name on one line: every byte but a letter, a digit and "/._-" as %XX.
@@ -62,7 +60,7 @@ std::string keptBytes(const record::Record &record, std::string_view file, Recor
     std::string bytes(kHead);
     bytes += escaped(file);
     bytes += '\n';
-    bytes += kStates[static_cast<std::size_t>(state)];
+    bytes += kRecordStateNames[static_cast<std::size_t>(state)];
     bytes += '\n';
     bytes += record::recordJson(record);
     return bytes;
@@ -79,11 +77,11 @@ std::variant<KeptRecord, record::ReadError> readKept(std::string_view bytes) {
         return notKept;
     KeptRecord kept;
     const auto name = unescaped(*file);
-    const auto at = std::find(kStates.begin(), kStates.end(), *state);
-    if (!name || at == kStates.end())
+    const auto at = std::find(kRecordStateNames.begin(), kRecordStateNames.end(), *state);
+    if (!name || at == kRecordStateNames.end())
         return notKept;
     kept.file = *name;
-    kept.state = static_cast<RecordState>(at - kStates.begin());
+    kept.state = static_cast<RecordState>(at - kRecordStateNames.begin());
     auto read = record::readRecord(bytes);
     if (auto *error = std::get_if<record::ReadError>(&read))
         return std::move(*error);

@@ -105,7 +105,7 @@ void Window::pressTab(bool backwards) {
         Text1_GotFocus(fieldIndex(*next));
 }
 
-void Window::pressArrow() {
+void Window::pressArrow(bool) {
     if (!loaded_)
         return;
     if (focus_ == ControlId::optImperial)

@@ -52,34 +52,10 @@ bool perform(RecordWindow &window, const RecordAction &action) {
                 w.moveEntry(a.key == PressRecordKey::moveUp);
                 break;
             case PressRecordKey::windowKey:
-                pressNamed(a.named);
+                pressNamedKey(w, a.named);
                 break;
             }
             return true;
-        }
-        void pressNamed(PressKey::Key key) {
-            switch (key) {
-            case PressKey::Tab:
-            case PressKey::ShiftTab:
-                w.pressTab(key == PressKey::ShiftTab);
-                break;
-            case PressKey::Enter:
-                // Enter presses the button that has the focus.
-                if (const RecordFocus focus = w.focus();
-                    std::holds_alternative<RecordControl>(focus) &&
-                    std::get<RecordControl>(focus) != RecordControl::entries)
-                    w.click(std::get<RecordControl>(focus));
-                break;
-            case PressKey::Esc:
-                w.pressEscape();
-                break;
-            case PressKey::Up:
-            case PressKey::Left:
-            case PressKey::Down:
-            case PressKey::Right:
-                w.pressArrow(key == PressKey::Down || key == PressKey::Right);
-                break;
-            }
         }
         bool operator()(const CloseRecord &) {
             w.close();
@@ -101,20 +77,6 @@ std::optional<RecordAction> recordKeyAction(std::string_view key) {
             return ChooseRecordCommand{command.command};
     if (const RecordControlDesign *control = accessKeyRow(kRecordControls, key))
         return ClickRecordControl{control->control};
-    return std::nullopt;
-}
-
-std::optional<RecordControl> recordControlNamed(std::string_view name) {
-    for (const RecordControlDesign &c : kRecordControls)
-        if (c.name == name)
-            return c.control;
-    return std::nullopt;
-}
-
-std::optional<record::words::Command> recordCommandNamed(std::string_view name) {
-    for (const RecordCommandDesign &c : kRecordCommands)
-        if (c.name == name)
-            return c.command;
     return std::nullopt;
 }
 

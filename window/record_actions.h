@@ -114,10 +114,7 @@ bool perform(RecordWindow &window, const RecordAction &action);
 // which a front end leaves to the widget that has the focus.
 std::optional<RecordAction> recordKeyAction(std::string_view key);
 
-// A control, a command, a form field by its published name ("cmdDelete", "cmdSave",
-// "device_id"), and a verdict by its code in the file ("pass", "n/a"; "none" for none).
-std::optional<RecordControl> recordControlNamed(std::string_view name);
-std::optional<record::words::Command> recordCommandNamed(std::string_view name);
+// A verdict by its code in the file ("pass", "n/a"; "none" for none).
 std::optional<record::Verdict> verdictNamed(std::string_view code);
 
 } // namespace liftcalc

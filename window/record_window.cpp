@@ -230,6 +230,12 @@ void RecordWindow::pressArrow(bool forwards) {
     }
 }
 
+void RecordWindow::pressEnter() {
+    if (const auto *control = std::get_if<RecordControl>(&focus_);
+        control && *control != RecordControl::entries)
+        click(*control);
+}
+
 void RecordWindow::close() {
     if (!open_)
         return;

@@ -49,6 +49,10 @@ using RecordFocus = std::variant<FormField, UnitChooser, RecordControl>;
 // Whether the file holds the open record: a new record nobody changed yet, one with changes
 // the file (if any) does not hold, one saved as it is.
 enum class RecordState { fresh, changed, saved };
+// The states' words, in the kept copy's head and the replay driver's dump.
+inline constexpr auto kRecordStateNames =
+    std::to_array<std::string_view>({"fresh", "changed", "saved"});
+static_assert(kRecordStateNames.size() == static_cast<std::size_t>(RecordState::saved) + 1);
 
 struct UnitChanged {
     int measure;
@@ -123,6 +127,8 @@ public:
     // Up and Down on the list go to the entry before or after; on a unit chooser, either arrow
     // chooses the other unit.
     void pressArrow(bool forwards);
+    // Enter presses the button that has the focus.
+    void pressEnter();
     void pressEscape() { close(); }
     void close();
     // Opened again as it was left, with the focus back at the first field.

@@ -77,9 +77,10 @@ public:
     // Clicks a command button or an option button: it takes the focus, then its click runs.
     void click(ControlId control);
     void pressTab(bool backwards);
-    // An arrow key: on the selected option button it chooses the other one, as in any option
-    // group, exactly as clicking it would; anywhere else the window itself does nothing.
-    void pressArrow();
+    // An arrow key, either way: on the selected option button it chooses the other one, as in
+    // any option group, exactly as clicking it would; anywhere else the window itself does
+    // nothing.
+    void pressArrow(bool forwards);
     void pressEnter();
     void pressEscape();
     // Chooses a menu item with the mouse or its shortcut; the focus does not move.

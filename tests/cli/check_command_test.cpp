@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -387,77 +385,6 @@ TEST(CheckCommand, Help) {
     for (const auto &[args, text] : examples)
         EXPECT_EQ(flattened(runCommand(args).out), text);
 }
-
-class CheckCommandRow : public ::testing::TestWithParam<const Check *> {
-protected:
-    const Check &row = *GetParam();
-};
-
-// The check's command names it and no calculator; without inputs it names every one missing.
-TEST_P(CheckCommandRow, IsACommandWithItsInputsAsOptions) {
-    EXPECT_EQ(checkNamed(row.command), &row);
-    EXPECT_EQ(commandNamed(row.command), nullptr);
-    EXPECT_TRUE(isCommandName(row.command));
-    const Result r = runCommand({std::string(row.command)});
-    EXPECT_EQ(r.status, 2);
-    for (const CheckRow &input : row.inputs)
-        EXPECT_NE(r.err.find("--" + std::string(input.option)), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("Try 'liftcalc " + std::string(row.command) + " --help'"),
-              std::string::npos);
-}
-
-// The check's help says where the readings are taken and how each unit system calculates, in
-// the words the checks window shows under the rows.
-TEST_P(CheckCommandRow, HelpSaysWhatTheWindowSaysUnderTheRows) {
-    // Blanks and line breaks as one blank, so that the help's wrapping does not matter.
-    auto words = [](std::string_view text) {
-        std::string joined;
-        for (char c : text)
-            if (c != ' ' && c != '\n')
-                joined += c;
-            else if (!joined.empty() && joined.back() != ' ')
-                joined += ' ';
-        return joined;
-    };
-    const Result help = runCommand({std::string(row.command), "--help"});
-    ASSERT_EQ(help.status, 0);
-    const std::string said = words(help.out);
-    const auto lift = said.find("At the lift: ");
-    ASSERT_NE(lift, std::string::npos) << help.out;
-    for (const UnitSystem units : {UnitSystem::imperial, UnitSystem::metric}) {
-        const std::string guide = guideText(row, units);
-        const auto lineBreak = guide.find('\n');
-        for (const std::string &part : {guide.substr(0, lineBreak), guide.substr(lineBreak + 1)})
-            EXPECT_NE(said.find(words(part), lift), std::string::npos) << part << "\n" << help.out;
-    }
-}
-
-// The manual page lists the check under its command with its inputs' options.
-TEST_P(CheckCommandRow, ManualPageListsIt) {
-    std::ifstream file(LIFTCALC_MANUAL_PAGE);
-    const std::string page{std::istreambuf_iterator<char>(file), {}};
-    const auto section = page.find(".SH FIELD CHECKS\n");
-    ASSERT_NE(section, std::string::npos);
-    // A minus in roff is "\-"; a bare "-" is a hyphen, which a terminal shows as another sign.
-    auto roff = [](std::string_view text) {
-        std::string escaped;
-        for (char c : text)
-            escaped += c == '-' ? std::string("\\-") : std::string(1, c);
-        return escaped;
-    };
-    const auto at = page.find(".TP\n.B " + roff(row.command) + "\n", section);
-    ASSERT_NE(at, std::string::npos) << row.command;
-    const std::string entry = page.substr(at, page.find(".TP", at + 1) - at);
-    for (const CheckRow &input : row.inputs)
-        EXPECT_NE(entry.find(roff("--" + std::string(input.option))), std::string::npos) << entry;
-}
-
-INSTANTIATE_TEST_SUITE_P(Checks, CheckCommandRow, ::testing::ValuesIn(checks::kAll),
-                         [](const auto &info) {
-                             std::string name(info.param->command);
-                             std::erase(name, '-');
-                             return name;
-                         });
 
 } // namespace
 } // namespace liftcalc::cli

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Every field check's row as the rest of the program knows it: its command names it, its
-// inputs are the command's options, the program's help, its own help, the README, the package's
-// description and the AppStream file list it (the manual page's entry is check_command_test's),
-// and the checks window has room for its rows. A row that is wrong, or a list that forgets a
-// check, fails here.
+// inputs are the command's options, the program's help, its own help (in the checks window's
+// words under the rows), the manual page, the README, the package's description and the
+// AppStream file list it, and the checks window has room for its rows. A row that is wrong, or
+// a list that forgets a check, fails here.
 #include "calculators/checks.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
 #include "cli/help.h"
 #include "tests/cli/run_command.h"
 
@@ -45,12 +47,17 @@ TEST(CheckTable, NamesAreTheirOwnAndRowsFit) {
     }
 }
 
-// The command without its inputs names every one of them and exits with 2.
+// The check's command names it and no calculator; without inputs it names every one missing.
 TEST_P(CheckRowTest, IsACommandWithItsInputsAsOptions) {
+    EXPECT_EQ(checkNamed(row.command), &row);
+    EXPECT_EQ(commandNamed(row.command), nullptr);
+    EXPECT_TRUE(isCommandName(row.command));
     const Result r = runCommand({std::string(row.command)});
     EXPECT_EQ(r.status, 2);
     for (const CheckRow &input : row.inputs)
         EXPECT_NE(r.err.find("--" + std::string(input.option)), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Try 'liftcalc " + std::string(row.command) + " --help'"),
+              std::string::npos);
 }
 
 // The program's help names the check; its own help its title, every input, a line of formula
@@ -75,11 +82,56 @@ TEST_P(CheckRowTest, HelpDescribesIt) {
     }
 }
 
+// The check's help says where the readings are taken and how each unit system calculates, in
+// the words the checks window shows under the rows.
+TEST_P(CheckRowTest, HelpSaysWhatTheWindowSaysUnderTheRows) {
+    // Blanks and line breaks as one blank, so that the help's wrapping does not matter.
+    auto words = [](std::string_view text) {
+        std::string joined;
+        for (char c : text)
+            if (c != ' ' && c != '\n')
+                joined += c;
+            else if (!joined.empty() && joined.back() != ' ')
+                joined += ' ';
+        return joined;
+    };
+    const Result help = runCommand({std::string(row.command), "--help"});
+    ASSERT_EQ(help.status, 0);
+    const std::string said = words(help.out);
+    const auto lift = said.find("At the lift: ");
+    ASSERT_NE(lift, std::string::npos) << help.out;
+    for (const UnitSystem units : {UnitSystem::imperial, UnitSystem::metric}) {
+        const std::string guide = guideText(row, units);
+        const auto lineBreak = guide.find('\n');
+        for (const std::string &part : {guide.substr(0, lineBreak), guide.substr(lineBreak + 1)})
+            EXPECT_NE(said.find(words(part), lift), std::string::npos) << part << "\n" << help.out;
+    }
+}
+
 // The README's table of checks has a line for it, under its title.
 TEST_P(CheckRowTest, ReadmeListsIt) {
     const std::string readme = fileText(LIFTCALC_README);
     ASSERT_FALSE(readme.empty()) << LIFTCALC_README;
     EXPECT_NE(readme.find("\n| " + std::string(row.title) + " |"), std::string::npos) << row.title;
+}
+
+// The manual page lists the check under its command with its inputs' options.
+TEST_P(CheckRowTest, ManualPageListsIt) {
+    const std::string page = fileText(LIFTCALC_MANUAL_PAGE);
+    const auto section = page.find(".SH FIELD CHECKS\n");
+    ASSERT_NE(section, std::string::npos);
+    // A minus in roff is "\-"; a bare "-" is a hyphen, which a terminal shows as another sign.
+    auto roff = [](std::string_view text) {
+        std::string escaped;
+        for (char c : text)
+            escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+        return escaped;
+    };
+    const auto at = page.find(".TP\n.B " + roff(row.command) + "\n", section);
+    ASSERT_NE(at, std::string::npos) << row.command;
+    const std::string entry = page.substr(at, page.find(".TP", at + 1) - at);
+    for (const CheckRow &input : row.inputs)
+        EXPECT_NE(entry.find(roff("--" + std::string(input.option))), std::string::npos) << entry;
 }
 
 // The first list in TEXT: the first run of lines that start with LEAD and end with TRAIL, each

@@ -4,25 +4,8 @@
 #include "replay/record_json.h"
 #include "window/record_actions.h"
 
-#include <array>
-#include <utility>
-
 namespace liftcalc::testing {
 namespace {
-
-using record::words::Column;
-
-constexpr std::array<std::pair<std::string_view, Column>, 8> kColumns{{
-    {"n", Column::number},
-    {"time", Column::time},
-    {"calculation", Column::calculation},
-    {"units", Column::units},
-    {"figures", Column::figures},
-    {"context", Column::context},
-    {"verdict", Column::verdict},
-    {"note", Column::note},
-}};
-constexpr std::array<std::string_view, 3> kStates = {"fresh", "changed", "saved"};
 
 // The text after the first COUNT words of WHAT.
 std::string_view after(std::string_view what, int count) {
@@ -64,7 +47,8 @@ std::string recordExpectationFailure(const Replay &replay, std::string_view what
                         r->currentEntry() ? std::to_string(*r->currentEntry() + 1) : "none",
                         w.at(2));
     if (kind == "state")
-        return compared("the state", std::string(kStates[static_cast<std::size_t>(r->state())]),
+        return compared("the state",
+                        std::string(kRecordStateNames[static_cast<std::size_t>(r->state())]),
                         w.at(2));
     if (kind == "file")
         return compared("the file", r->fileName(), literal(after(what, 2)));
@@ -84,7 +68,7 @@ std::string recordExpectationFailure(const Replay &replay, std::string_view what
     }
     if (kind == "cell") {
         const std::size_t entry = std::stoul(w.at(2));
-        for (const auto &[name, column] : kColumns)
+        for (const auto &[name, column] : kEntryCells)
             if (name == w.at(3))
                 return compared("entry " + w[2] + "'s " + w[3],
                                 entry >= 1 ? r->entryCell(entry - 1, column) : "",

@@ -6,6 +6,7 @@
 #include "replay/replay.h"
 #include "replay/state_json.h"
 #include "tests/support/scenario.h"
+#include "window/actions.h"
 
 #include <gtest/gtest.h>
 
@@ -66,13 +67,6 @@ std::string literal(std::string_view s) {
 
 std::string focusName(std::optional<ControlId> id) {
     return id ? controlName(*id) : "none";
-}
-
-const MenuDesign *menuNamed(std::string_view name) {
-    for (const auto &menu : kMenus)
-        if (menu.name == name)
-            return &menu;
-    return nullptr;
 }
 
 class Runner {
@@ -210,7 +204,7 @@ private:
             pending_.clear();
         } else if (kind == "checked" || kind == "unchecked") {
             for (std::size_t i = 1; i < w.size(); ++i) {
-                const MenuDesign *menu = menuNamed(w[i]);
+                const MenuDesign *menu = namedRow(kMenus, w[i]);
                 if (!menu || !menu->choosable() ||
                     window().checked(menu->item) != (kind == "checked"))
                     fail() << w[i] << " is not " << kind;

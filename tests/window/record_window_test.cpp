@@ -378,6 +378,13 @@ TEST_F(RecordWindowTest, TabOrderAndKeys) {
     EXPECT_EQ(w().focus(), RecordFocus{RecordControl::cmdDelete});
     w().pressTab(false);
     EXPECT_EQ(w().focus(), RecordFocus{RecordControl::cmdMoveDown}); // Move up cannot act
+    // Enter presses the focused button; the list then has the focus, where Enter does nothing.
+    for (int press = 0; press < 2; ++press) {
+        perform(w(), *recordKeyAction("Enter"));
+        EXPECT_EQ(w().currentEntry(), 1u);
+        EXPECT_EQ(w().focus(), RecordFocus{RecordControl::entries});
+        EXPECT_EQ(w().record().entries.size(), 2u);
+    }
 
     w().clickField(kRatedLoad);
     w().pressTab(false);

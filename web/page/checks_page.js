@@ -127,18 +127,14 @@ class ChecksPage {
 
   open() {
     if (!this.isOpen()) {
-      this.page.mirroringFocus = true;
-      this.dialog.showModal();
-      this.page.mirroringFocus = false;
+      whileMirroring(this.page, () => this.dialog.showModal());
     }
     this.mirrorAll();
   }
 
   close() {
     if (!this.isOpen()) return;
-    this.page.mirroringFocus = true;
-    this.dialog.close();
-    this.page.mirroringFocus = false;
+    whileMirroring(this.page, () => this.dialog.close());
     this.page.mirrorFocus();
   }
 
@@ -204,11 +200,7 @@ class ChecksPage {
     if (!this.isOpen() || this.page.boxOpen()) return;
     const state = this.model.checksState();
     const el = state.focusSlot !== undefined ? this.fields[state.focusSlot] : this.controls[state.focusControl];
-    if (document.activeElement !== el) {
-      this.page.mirroringFocus = true;
-      el.focus();
-      this.page.mirroringFocus = false;
-    }
+    mirrorFocusOn(this.page, el);
     if (state.focusSlot !== undefined) this.mirrorSelection(state.focusSlot);
   }
 

@@ -133,11 +133,7 @@ class CalculatorPage extends WindowDom {
     const id = this.model.focus();
     if (id === NO_FOCUS || !this.model.loaded()) return;
     const el = this.controls.get(id);
-    if (document.activeElement !== el) {
-      this.mirroringFocus = true;
-      el.focus({ preventScroll: this.window.classList.contains("desktop") });
-      this.mirroringFocus = false;
-    }
+    mirrorFocusOn(this, el, { preventScroll: this.window.classList.contains("desktop") });
     if (id < this.fields.length) this.mirrorSelection(id);
   }
 
@@ -212,9 +208,7 @@ class CalculatorPage extends WindowDom {
     const dialog = document.getElementById("messageBox");
     if (!dialog.open) return;
     // The browser gives the focus back to where it was before the box; the model decides.
-    this.mirroringFocus = true;
-    dialog.close();
-    this.mirroringFocus = false;
+    whileMirroring(this, () => dialog.close());
     if (this.boxes.length > 0) this.showNextBox();
     else this.mirrorFocus();
   }

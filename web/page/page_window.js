@@ -55,6 +55,19 @@ function mirrorSelectionOf(el, f) {
   if (el.selectionStart !== f.selStart || el.selectionEnd !== end) el.setSelectionRange(f.selStart, end);
 }
 
+// A step of the page's own (opening or closing a dialog, moving the focus) that moves the focus
+// as the model says: the focus handlers do not take it for a person's.
+function whileMirroring(page, step) {
+  page.mirroringFocus = true;
+  step();
+  page.mirroringFocus = false;
+}
+
+// Gives the element the focus its window's model holds, where it is not there already.
+function mirrorFocusOn(page, el, options) {
+  if (document.activeElement !== el) whileMirroring(page, () => el.focus(options));
+}
+
 // Reports what a person does in a text field of any window, through the page (which holds the
 // boxes and the focus being mirrored) to the field's model: `focused()` says whether the model's
 // focus is in it, `live()` whether its window takes input, `click()`, `edit(text, caretAt)` (false

@@ -129,9 +129,7 @@ class RecordBrowser {
 
   answer(answer) {
     if (!this.asking()) return;
-    this.page.mirroringFocus = true;
-    this.question.close();
-    this.page.mirroringFocus = false;
+    whileMirroring(this.page, () => this.question.close());
     if (this.design.answers[answer].cancel) {
       this.awaitingFile = null;
       this.finish();

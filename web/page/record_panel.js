@@ -148,10 +148,10 @@ class RecordPanel {
   open() {
     this.front = true;
     if (!this.isOpen()) {
-      this.page.mirroringFocus = true;
-      if (this.page.window.classList.contains("narrow")) this.dialog.showModal();
-      else this.dialog.show();
-      this.page.mirroringFocus = false;
+      whileMirroring(this.page, () => {
+        if (this.page.window.classList.contains("narrow")) this.dialog.showModal();
+        else this.dialog.show();
+      });
     }
     this.mirrorAll();
   }
@@ -159,9 +159,7 @@ class RecordPanel {
   close() {
     this.front = false;
     if (!this.isOpen()) return;
-    this.page.mirroringFocus = true;
-    this.dialog.close();
-    this.page.mirroringFocus = false;
+    whileMirroring(this.page, () => this.dialog.close());
     this.page.mirrorFocus();
   }
 
@@ -237,11 +235,7 @@ class RecordPanel {
     const moved = el !== this.mirrored;
     this.mirrored = el;
     if (this.list.contains(active) && active !== this.list && (!moved || el === this.list)) return;
-    if (active !== el) {
-      this.page.mirroringFocus = true;
-      el.focus();
-      this.page.mirroringFocus = false;
-    }
+    mirrorFocusOn(this.page, el);
     if (state.focusField !== undefined) this.mirrorSelection(state.focusField);
   }
 
