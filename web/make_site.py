@@ -9,6 +9,7 @@ import hashlib
 import re
 import shutil
 import struct
+import subprocess
 import zlib
 from pathlib import Path
 
@@ -68,6 +69,19 @@ def single_file(page, styles, module_js, wasm, scripts, icon):
     return html
 
 
+def js_minified(terser, code):
+    """The script compressed and its local names shortened; its global names and the properties
+    the page and its tests reach stay as they are."""
+    return subprocess.run([terser, "--compress", "--mangle"], input=code, capture_output=True, text=True,
+                          check=True).stdout
+
+
+def css_minified(style):
+    """The style sheet without its comments and the indentation around its lines (its strings
+    hold no comment and no line break)."""
+    return re.sub(r"\s*\n\s*", "\n", re.sub(r"/\*.*?\*/", "", style, flags=re.DOTALL)).strip() + "\n"
+
+
 # The page's style sheets and scripts, in the order the page loads them.
 STYLES = ["page.css", "record.css"]
 SCRIPTS = ["page_window.js", "checks_page.js", "record_store.js", "record_files.js", "record_print.js", "record_browser.js",
@@ -80,13 +94,18 @@ def main():
     parser.add_argument("--icons", type=Path, required=True)
     parser.add_argument("--module", type=Path, required=True, help="the emscripten liftcalc.js")
     parser.add_argument("--out", type=Path, required=True)
+    parser.add_argument("--terser", required=True, help="the JavaScript minifier the scripts are served through")
     args = parser.parse_args()
 
     out = args.out
     out.mkdir(parents=True, exist_ok=True)
-    for name in ["index.html", *STYLES, *SCRIPTS, "manifest.webmanifest"]:
+    for name in ["index.html", "manifest.webmanifest"]:
         shutil.copyfile(args.page / name, out / name)
-    shutil.copyfile(args.module, out / "liftcalc.js")
+    for name in STYLES:
+        (out / name).write_text(css_minified((args.page / name).read_text()))
+    scripts = {name: args.page / name for name in SCRIPTS} | {"liftcalc.js": args.module}
+    for name, source in scripts.items():
+        (out / name).write_text(js_minified(args.terser, source.read_text()))
     shutil.copyfile(args.module.with_suffix(".wasm"), out / "liftcalc.wasm")
     pixels = read_xpm(args.icons / "liftcalc-32.xpm")
     for size in [32, 192, 512]:
