@@ -6,7 +6,7 @@ set -eu
 
 if [ "${1:-}" = --web ]; then
     shift
-    set -- emscripten chromium chromium-driver python3-selenium "$@"
+    set -- emscripten terser chromium chromium-driver python3-selenium "$@"
 fi
 
 # nlohmann-json3-dev: the test record's JSON reader, native and in WebAssembly.

@@ -9,6 +9,7 @@ import hashlib
 import re
 import shutil
 import struct
+import subprocess
 import zlib
 from pathlib import Path
 
@@ -49,7 +50,7 @@ def inline_script(code):
     return "<script>\n" + code.replace("</script", "<\\/script") + "\n</script>"
 
 
-def single_file(page, styles, module_js, wasm, scripts, icon):
+def single_file(page, styles, module_js, wasm, page_js, icon):
     """index.html with its style, scripts, module and icon inlined; no manifest or worker."""
     html = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     html = html.replace('<link rel="apple-touch-icon" href="icon-192.png">\n', "")
@@ -63,13 +64,27 @@ def single_file(page, styles, module_js, wasm, scripts, icon):
     for name, style in styles.items():
         html = html.replace(f'<link rel="stylesheet" href="{name}">', "<style>\n" + style + "</style>")
     html = html.replace('<script src="liftcalc.js"></script>', inline_script(module_js))
-    for name, code in scripts.items():
-        html = html.replace(f'<script src="{name}"></script>', inline_script(code))
-    return html
+    return html.replace(f'<script src="{BUNDLE}"></script>', inline_script(page_js))
 
 
-# The page's style sheets and scripts, in the order the page loads them.
+def js_minified(terser, code):
+    """The script compressed and its local names shortened; its global names and the properties
+    the page and its tests reach stay as they are."""
+    return subprocess.run([terser, "--compress", "--mangle"], input=code, capture_output=True, text=True,
+                          check=True).stdout
+
+
+def css_minified(style):
+    """The style sheet without its comments and the indentation around its lines (its strings
+    hold no comment and no line break)."""
+    return re.sub(r"\s*\n\s*", "\n", re.sub(r"/\*.*?\*/", "", style, flags=re.DOTALL)).strip() + "\n"
+
+
+# The page's style sheets; its scripts, in the order they run, served as one file (BUNDLE), since
+# each file the page waits for costs a request before its first field takes the focus. Every
+# script is strict from its first line, so the bundle is too.
 STYLES = ["page.css", "record.css"]
+BUNDLE = "page_scripts.js"
 SCRIPTS = ["page_window.js", "checks_page.js", "record_store.js", "record_files.js", "record_print.js", "record_browser.js",
            "record_panel.js", "page.js"]
 
@@ -80,20 +95,24 @@ def main():
     parser.add_argument("--icons", type=Path, required=True)
     parser.add_argument("--module", type=Path, required=True, help="the emscripten liftcalc.js")
     parser.add_argument("--out", type=Path, required=True)
+    parser.add_argument("--terser", required=True, help="the JavaScript minifier the scripts are served through")
     args = parser.parse_args()
 
     out = args.out
     out.mkdir(parents=True, exist_ok=True)
-    for name in ["index.html", *STYLES, *SCRIPTS, "manifest.webmanifest"]:
+    for name in ["index.html", "manifest.webmanifest"]:
         shutil.copyfile(args.page / name, out / name)
-    shutil.copyfile(args.module, out / "liftcalc.js")
+    for name in STYLES:
+        (out / name).write_text(css_minified((args.page / name).read_text()))
+    (out / "liftcalc.js").write_text(js_minified(args.terser, args.module.read_text()))
+    (out / BUNDLE).write_text(js_minified(args.terser, "\n".join((args.page / name).read_text() for name in SCRIPTS)))
     shutil.copyfile(args.module.with_suffix(".wasm"), out / "liftcalc.wasm")
     pixels = read_xpm(args.icons / "liftcalc-32.xpm")
     for size in [32, 192, 512]:
         (out / f"icon-{size}.png").write_bytes(png(pixels, size))
 
     # The worker's cache is named after the site's contents, so a new site replaces the old.
-    names = ["index.html", *STYLES, *SCRIPTS, "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
+    names = ["index.html", *STYLES, BUNDLE, "liftcalc.js", "liftcalc.wasm", "manifest.webmanifest"]
     version = hashlib.sha256(b"".join((out / n).read_bytes() for n in names)).hexdigest()[:16]
     worker = (args.page / "sw.js").read_text().replace("@SITE_VERSION@", version)
     (out / "sw.js").write_text(worker)
@@ -102,7 +121,7 @@ def main():
         (out / "index.html").read_text(), {name: (out / name).read_text() for name in STYLES},
         (out / "liftcalc.js").read_text(),
         (out / "liftcalc.wasm").read_bytes(),
-        {name: (out / name).read_text() for name in SCRIPTS},
+        (out / BUNDLE).read_text(),
         (out / "icon-32.png").read_bytes()))
 
 

@@ -3,8 +3,7 @@
 // first, the cache replaced when a new version of the site is published.
 "use strict";
 const CACHE = "liftcalc-@SITE_VERSION@";
-const FILES = ["./", "index.html", "page.css", "record.css", "page_window.js", "checks_page.js", "record_store.js",
-  "record_files.js", "record_print.js", "record_browser.js", "record_panel.js", "page.js", "liftcalc.js", "liftcalc.wasm",
+const FILES = ["./", "index.html", "page.css", "record.css", "liftcalc.js", "page_scripts.js", "liftcalc.wasm",
   "manifest.webmanifest", "icon-32.png", "icon-192.png", "icon-512.png"];
 
 self.addEventListener("install", (event) => {
