@@ -33,7 +33,8 @@ $(ASAN_BUILD)/build.ninja: | deps
 asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD)
 
-# -O2 for the calculators; web/CMakeLists.txt builds the rest of the module for size. The browser test compares the page with the native replay driver.
+# -O2 for the calculators and Calculate's way; web/CMakeLists.txt builds the rest of the module
+# for size. The browser test compares the page with the native replay driver.
 web-deps:
 	@tools/install-deps.sh --web
 
