@@ -216,8 +216,12 @@ int runRecord(std::span<const std::string> args, std::ostream &out, std::ostream
         return usageError(args.empty() ? "record needs a command"
                                        : "record has no command '" + shownText(args[0]) + "'",
                           err);
-    RecordArgs parsed{"", userFormat};
-    parsed.pdf = &pdfWriter;
+    RecordArgs parsed{.file = {},
+                      .format = userFormat,
+                      .locale = {},
+                      .output = {},
+                      .paper = {},
+                      .pdf = &pdfWriter};
     bool localeGiven = false;
     const bool drawsPdf = command->run == pdf;
     for (std::size_t i = 1; i < args.size(); ++i) {
